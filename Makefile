@@ -1,0 +1,56 @@
+# VANTIX build, demo and test entry points.
+PYTHON      ?= /usr/bin/python3
+BUILD       ?= build
+BUILD_ASAN  ?= build-asan
+OUT         ?= out
+JOBS        ?= 2
+
+# Debian packages needed to build and to test (independent readers of every output format).
+BUILD_PACKAGES = g++ cmake make zlib1g-dev libx11-dev libxt-dev libmotif-dev python3-dev libgtest-dev
+TEST_PACKAGES  = python3-pytest python3-numpy python3-pil ghostscript pngcheck libtiff-tools giflib-tools
+PACKAGES = $(BUILD_PACKAGES) $(TEST_PACKAGES)
+
+.PHONY: all deps build demo test test-cpp test-python test-asan clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "installing:$$missing"; \
+	  SUDO=""; [ "$$(id -u)" = 0 ] || SUDO=sudo; \
+	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+
+demo: build
+	mkdir -p $(OUT)
+	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/demo.py
+	@echo "demo output in $(OUT)/"
+
+test: build test-cpp test-python
+
+test-cpp:
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+test-python:
+	VANTIX_BUILD=$(CURDIR)/$(BUILD) $(PYTHON) -m pytest tests/python -q -p no:cacheprovider
+
+# The same tests against a separate AddressSanitizer + UndefinedBehaviorSanitizer build.
+# The interpreter itself is not instrumented, so the runtime is preloaded.
+test-asan: deps
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DVANTIX_SANITIZE=ON >/dev/null
+	cmake --build $(BUILD_ASAN) -j$(JOBS)
+	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir $(BUILD_ASAN) --output-on-failure -j$(JOBS)
+	VANTIX_BUILD=$(CURDIR)/$(BUILD_ASAN) \
+	LD_PRELOAD="$$(g++ -print-file-name=libasan.so) $$(g++ -print-file-name=libubsan.so)" \
+	ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	PYTHONMALLOC=malloc $(PYTHON) -m pytest tests/python -q -p no:cacheprovider
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(OUT)
