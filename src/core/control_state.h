@@ -1,0 +1,94 @@
+// Control, protocol and output fields of the global state record.
+#pragma once
+
+#include <cstdio>
+
+namespace vtx {
+
+constexpr int kNameLen = 256;  // longest file name kept
+
+struct ControlState {
+    int level = 0;               // call-order level 0..3
+    int device = 0;              // output device number, 0 = none chosen
+    char deviceKey[5] = "";      // device keyword, upper case
+    int deviceChosen = 0;        // metafl or setpag selected a device
+    int warnings = 0;            // warning counter since vtxini
+    char routine[10] = "";       // running routine, named in messages
+    char message[81] = "";       // text of the current message
+    long vectors = 0;            // vectors drawn since vtxini
+    int pages = 0;               // page counter
+    int finished = 0;            // vtxfin has run
+    int composite = 0;           // a composite drawing is in progress
+};
+
+struct ProtocolState {
+    int warnOn = 1;              // errmod "WARN"
+    int checkOn = 1;             // errmod "CHEC": report points outside the scaling
+    int protOn = 1;              // errmod "PROT": print the end banner
+    int toFile = 0;              // errdev: 0 console, 1 file
+    int winApp = 0;              // winapp: 0 console program, 1 window program
+    char fileName[kNameLen + 1] = "";  // errfil
+    int fileNameSet = 0;
+    int unit = 6;                // 0 none, 6 standard output, 17 protocol file, 1 user stream
+    FILE* stream = nullptr;      // the protocol stream (null means standard output)
+    FILE* fileStream = nullptr;  // protocol file stream chosen at vtxini (null: stdout)
+    int usingFile = 0;           // the protocol file was opened at vtxini
+    char usedName[kNameLen + 1] = "";  // versioned name of the protocol file
+    long fileStart = 0;          // bytes in the protocol file when it was opened
+};
+
+struct OutputState {
+    // plot file
+    char fileName[kNameLen + 1] = "";   // setfil, then the versioned name after vtxini
+    char savedName[kNameLen + 1] = "";  // name kept for later plots
+    int fileState = 0;           // 0 default, 1 set by setfil, 2 set and saved
+    int fileMode = 0;            // filmod: 0 COUN, 1 DELE, 2 BREA
+    FILE* file = nullptr;        // open plot file
+    int toStdout = 0;            // the plot goes to standard output (terminals)
+    int wroteFile = 0;           // a plot file was written by vtxfin
+    char lineBuf[82] = "";       // output line buffer, record length 80
+    int lineLen = 0;
+    int lineBufAllocated = 0;
+
+    // page
+    char pageKey[5] = "DA4L";
+    float pageW = 2969.0f, pageH = 2099.0f;  // (size - 1) * unit factor
+    int nxPage = 2969, nyPage = 2099;        // page in plot units, size - 1
+    float unitFactor = 1.0f;
+    int scaleMode = 0;           // sclmod: 0 DOWN, 1 FULL, 2 NONE
+    float scaleFactor = 1.0f;    // sclfac
+    int pageMode = 0;            // pagmod: 0 landscape, 1 turned, 2 none
+    int screenModeSet = 4;       // scrmod as set, 4 AUTO
+    int screenMode = 0;          // scrmod in effect after vtxini
+    int hwPageSet = 0, hwPageW = 0, hwPageH = 0;
+    int hwOrigSet = 0, hwOrigX = 0, hwOrigY = 0;
+    float deviceScale = 1.0f;    // plot units to device units
+
+    // window placement and wait
+    int winPlace = 0;            // 0 none, 1 position and size, 2 size only
+    int winX = 0, winY = 0, winW = 0, winH = 0;
+    int winWait = 0;             // winmod: FULL NOER NONE NOHO DELA NOMB
+    int winKey = 0;              // winkey: NONE RETU ESCA
+    int winDelay = 10;           // winopt
+    int winTitleSet = 0;
+
+    // file format settings
+    int cgmPicture = 0;          // cgmpic name flag
+    char cgmPictureName[81] = "";
+    int cgmVersion = 1;
+    float cgmBgd[3] = {0, 0, 0};
+    int cgmBgdSet = 0;
+    int tiffRes = 100;           // tifmod resolution
+    int tiffUnit = 0;            // 0 per inch, 1 per centimetre
+    int pdfMode = 1;             // bit 0 compression, bit 1 keep in memory
+    int pngMode = 0;             // pngmod bits
+    int gifMode = 0;             // gifmod bits
+    int wmfMode = 0;
+    int imageFormat = 0;         // imgfmt: 0 index, 1 RGB
+    int x11Mode = 2;             // x11mod: AUTO
+    int symfileSet = 0;
+    int fileBoxSet = 0, fileBox[4] = {};  // filbox: where an included metafile goes
+    int fileColourMode = 0;             // filclr
+};
+
+}  // namespace vtx

@@ -1,0 +1,15 @@
+// File naming: default names, versioning of existing files.
+#pragma once
+
+#include "core/globals.h"
+
+namespace vtx {
+
+// Applies the versioning mode of filmod to `name` (capacity `cap`) when a file
+// of that name exists: deletes it, stops the process, or picks the first free
+// name base_N.ext.
+void gfilnn(Globals& g, char* name, int cap);
+
+bool fileExists(const char* name);
+
+}  // namespace vtx

@@ -1,0 +1,155 @@
+// vtxini and vtxfin: opening and finishing the output of a plot; erase,
+// newpag and sendbf act on the open output in between.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/api.h"
+#include "core/checks.h"
+#include "core/devices.h"
+#include "core/files.h"
+#include "core/messages.h"
+#include "device/driver.h"
+#include "device/output.h"
+
+namespace vtx {
+
+namespace {
+
+bool isReverseByDefault(int device) { return device == 511 || device == 503 || device == 504 || device == 801; }
+
+void chooseWindowSize(Globals& g) {
+    if (g.out.winPlace != 1) g.out.winX = g.out.winY = 0;
+    if (g.out.winPlace == 0) {
+        bool landscape = g.out.nxPage > g.out.nyPage;
+        g.out.winW = landscape ? 853 : 603;
+        g.out.winH = landscape ? 603 : 853;
+    }
+}
+
+// The screen devices need an X display; without one the plot cannot go on.
+void checkDisplay() {
+    if (displayAvailable()) return;
+    std::printf(" <<<< X-Window display cannot be opened!\n");
+    std::printf("        **** STOP in VTXINI ****\n");
+    std::fflush(stdout);
+    std::exit(0);
+}
+
+// Chooses the plot file name, versions it and opens the file unless the
+// format is written at vtxfin or kept in memory.
+void openOutput(Globals& g) {
+    int device = g.ctl.device;
+    g.out.lineLen = 0;
+    g.out.lineBuf[0] = '\0';
+    if (device == 101 || device == 103) {
+        g.out.file = stdout;
+        g.out.toStdout = 1;
+        return;
+    }
+    if (g.out.fileState == 1) {
+        qqcopy(g.out.savedName, g.out.fileName, kNameLen);
+        g.out.fileState = 2;
+    } else if (g.out.fileState == 2) {
+        qqcopy(g.out.fileName, g.out.savedName, kNameLen);
+    } else {
+        std::snprintf(g.out.fileName, sizeof g.out.fileName, "vantix.%s", defaultExtension(device));
+    }
+    if (writtenAtEnd(device)) return;
+    gfilnn(g, g.out.fileName, kNameLen);
+    g.out.file = std::fopen(g.out.fileName, device == 211 ? "wb" : "w");
+    if (!g.out.file) warnc1(36, g.out.fileName);
+}
+
+void closeOutput(Globals& g) {
+    if (g.out.file && !g.out.toStdout) std::fclose(g.out.file);
+    else if (g.out.file) std::fflush(g.out.file);
+    g.out.file = nullptr;
+    g.out.toStdout = 0;
+}
+
+}  // namespace
+
+void vtxini() {
+    Globals* gp = jqqlev(0, 0, "vtxini");
+    if (!gp) return;
+    Globals& g = *gp;
+    g.ctl.level = 1;
+    g.ctl.vectors = 0;
+    g.ctl.warnings = 0;
+    g.ctl.finished = 0;
+    g.ctl.pages = 1;
+
+    int set = g.out.screenModeSet;
+    g.out.screenMode = set != 4 ? set : (isReverseByDefault(g.ctl.device) ? 2 : 0);
+    if (g.ctl.device == 0) {
+        g.ctl.device = 201;
+        std::strcpy(g.ctl.deviceKey, "VXME");
+    }
+    vtxlog("c");
+
+    g.out.nxPage = int(std::lround(g.out.pageW / g.out.unitFactor));
+    g.out.nyPage = int(std::lround(g.out.pageH / g.out.unitFactor));
+    g.out.file = nullptr;
+    g.out.toStdout = 0;
+    chooseWindowSize(g);
+
+    if (deviceClass(g.ctl.device) == DeviceClass::Screen) {
+        checkDisplay();
+    } else {
+        openOutput(g);
+        if (const DeviceDriver* d = deviceDriver(g.ctl.device); d && d->begin) d->begin(g);
+    }
+    openProtocol(g);
+    resall(g);
+}
+
+void vtxfin() {
+    Globals* gp = jqqlev(1, 3, "vtxfin");
+    if (!gp) return;
+    Globals& g = *gp;
+    int device = g.ctl.device;
+    DeviceClass cls = deviceClass(device);
+    int fileMode = 1;
+    if (cls == DeviceClass::Screen || (cls == DeviceClass::Terminal && device < 150) || device == 603 ||
+        (device == 511 && (g.out.pdfMode & 2)))
+        fileMode = 0;
+    if (writtenAtEnd(device) && fileMode == 1) gfilnn(g, g.out.fileName, kNameLen);
+    if (const DeviceDriver* d = deviceDriver(device); d && d->end) d->end(g);
+    if (device >= 101 && device <= 600 && device != 221 && device != 511) flushLineBuffer(g, device == 211);
+    closeOutput(g);
+    g.out.wroteFile = fileMode;
+
+    g.ctl.level = 0;
+    g.ctl.finished = 1;
+    vtxlog("c");
+    if (device == 103) {
+        std::getchar();
+        std::printf("\033[?38l\n");
+        std::fflush(stdout);
+    }
+    if (closeProtocol(g)) fileMode += 10;
+    dprcol(g, fileMode);
+}
+
+void erase() {
+    Globals* g = jqqlev(1, 3, "erase");
+    if (!g) return;
+    if (const DeviceDriver* d = deviceDriver(g->ctl.device); d && d->erase) d->erase(*g);
+}
+
+void newpag() {
+    Globals* g = jqqlev(1, 1, "newpag");
+    if (!g) return;
+    ++g->ctl.pages;
+    if (const DeviceDriver* d = deviceDriver(g->ctl.device); d && d->newPage) d->newPage(*g);
+}
+
+void sendbf() {
+    Globals* g = jqqlev(1, 3, "sendbf");
+    if (!g) return;
+    if (g->out.file) std::fflush(g->out.file);
+}
+
+}  // namespace vtx

@@ -1,0 +1,18 @@
+#include "device/driver.h"
+
+namespace vtx {
+
+extern const DeviceDriver kVxmetaDriver;
+extern const DeviceDriver kKyoceraDriver;
+extern const DeviceDriver kHpglDriver;
+extern const DeviceDriver kJavaDriver;
+
+const DeviceDriver* deviceDriver(int device) {
+    if (device == 201) return &kVxmetaDriver;
+    if (device >= 301 && device <= 400) return &kKyoceraDriver;
+    if (device >= 401 && device <= 500) return &kHpglDriver;
+    if (device == 701) return &kJavaDriver;
+    return nullptr;
+}
+
+}  // namespace vtx

@@ -1,0 +1,24 @@
+// The open plot file and its line buffer of 80-character records.
+#pragma once
+
+#include <cstddef>
+
+#include "core/globals.h"
+
+namespace vtx {
+
+constexpr int kRecordLength = 80;
+
+// Appends text to the line buffer; a record that would overflow is written
+// out first, followed by a newline.
+void qqbuff(Globals& g, const char* text);
+
+// Writes the pending record: padded with blanks to the record length
+// (binary formats) or followed by a newline.
+void flushLineBuffer(Globals& g, bool padToRecord);
+
+// Direct output to the plot file, bypassing the line buffer.
+void outWrite(Globals& g, const void* data, size_t n);
+void outPrintf(Globals& g, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+}  // namespace vtx
