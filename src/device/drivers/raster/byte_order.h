@@ -98,7 +98,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kDrainThreshold = std::size_t(1) << 20;
+    static constexpr std::size_t kDrainThreshold = std::size_t(1) << 18;
 
     std::vector<unsigned char> bytes_;
     std::size_t used_ = 0;

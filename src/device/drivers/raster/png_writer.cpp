@@ -22,58 +22,58 @@ void putChunk(OutputBuffer& out, const char type[4], const unsigned char* data, 
     out.put_be32(static_cast<std::uint32_t>(crc));
 }
 
-// Deflates the rows straight into the IDAT chunk inside `out`.  The room
-// reserved is at least raw + raw / 100 + 17 bytes, which deflate at the
-// default level never exceeds; running out of it is a deflate failure.
+// Runs deflate until the input is used up (or, on finish, the stream has
+// ended), giving the IDAT chunk more room whenever zlib fills it.
+int pump(z_stream& stream, OutputBuffer& out, int flush) {
+    constexpr uInt kRoomStep = 1u << 18;
+    for (;;) {
+        if (stream.avail_out == 0) {
+            stream.next_out = out.append(kRoomStep);
+            stream.avail_out = kRoomStep;
+        }
+        const int result = deflate(&stream, flush);
+        if (result != Z_OK) return result;  // Z_STREAM_END, or a failure
+        if (flush == Z_NO_FLUSH && stream.avail_in == 0) return Z_OK;
+    }
+}
+
+// Deflates all rows, each a filter byte 0 and the pixels, as one zlib stream
+// straight into the IDAT chunk inside `out`.
 int putImageData(const RasterPicture& picture, OutputBuffer& out) {
-    const std::size_t rowBytes = picture.rowBytes();
-    const std::size_t rawSize = (rowBytes + 1) * std::size_t(picture.height);
+    static const unsigned char kFilterNone = 0;
+    const uInt rowBytes = static_cast<uInt>(picture.rowBytes());
 
     z_stream stream{};
     if (deflateInit(&stream, Z_DEFAULT_COMPRESSION) != Z_OK) return kImageZlibInitFailed;
 
-    std::size_t room = rawSize + rawSize / 100 + 17;
-    std::size_t bound = deflateBound(&stream, static_cast<uLong>(rawSize));
-    if (room < bound) room = bound;
-
-    std::size_t lengthAt;
-    unsigned char* idat;
+    std::size_t lengthAt = 0;
+    int result = Z_OK;
     try {
-        out.drain();  // the chunk is patched in place, so it must start in memory
+        out.drain();  // the length is patched in place, so the chunk must start in memory
         lengthAt = out.size();
         out.put_be32(0);
         out.putBytes("IDAT", 4);
-        idat = out.append(room);
+        for (int y = 0; y < picture.height && result == Z_OK; ++y) {
+            stream.next_in = const_cast<Bytef*>(&kFilterNone);
+            stream.avail_in = 1;
+            result = pump(stream, out, Z_NO_FLUSH);
+            if (result != Z_OK) break;
+            stream.next_in = const_cast<Bytef*>(picture.row(y));
+            stream.avail_in = rowBytes;
+            result = pump(stream, out, y + 1 == picture.height ? Z_FINISH : Z_NO_FLUSH);
+        }
     } catch (const std::bad_alloc&) {
         deflateEnd(&stream);
         return kImageNoMemory;
     }
-
-    stream.next_out = idat;
-    stream.avail_out = static_cast<uInt>(room);
-    static const unsigned char kFilterNone = 0;
-    int result = Z_OK;
-    for (int y = 0; y < picture.height && result == Z_OK; ++y) {
-        stream.next_in = const_cast<Bytef*>(&kFilterNone);
-        stream.avail_in = 1;
-        result = deflate(&stream, Z_NO_FLUSH);
-        if (result != Z_OK) break;
-        stream.next_in = const_cast<Bytef*>(picture.row(y));
-        stream.avail_in = static_cast<uInt>(rowBytes);
-        result = deflate(&stream, y + 1 == picture.height ? Z_FINISH : Z_NO_FLUSH);
-    }
-    const std::size_t produced = stream.total_out;
+    out.shrink(stream.avail_out);
     if (result != Z_STREAM_END) {
         deflateEnd(&stream);
-        out.shrink(room);
         return kImageZlibDeflateFailed;
     }
-    if (deflateEnd(&stream) != Z_OK) {
-        out.shrink(room);
-        return kImageZlibEndFailed;
-    }
+    if (deflateEnd(&stream) != Z_OK) return kImageZlibEndFailed;
 
-    out.shrink(room - produced);
+    const std::size_t produced = out.size() - lengthAt - 8;
     out.patch_be32(lengthAt, static_cast<std::uint32_t>(produced));
     uLong crc = crc32(0L, out.data() + lengthAt + 4, static_cast<uInt>(produced + 4));
     out.put_be32(static_cast<std::uint32_t>(crc));
