@@ -79,8 +79,8 @@ TestPicture drawing(int bytesPerPixel, int colours = 256) {
     return picture;
 }
 
-TestPicture noise(int width, int height, unsigned seed) {
-    TestPicture picture(width, height, 1);
+TestPicture noise(int width, int height, unsigned seed, int bytesPerPixel = 1) {
+    TestPicture picture(width, height, bytesPerPixel);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             seed = seed * 1103515245u + 12345u;
@@ -145,7 +145,7 @@ protected:
     }
 
     // Decodes every file with Pillow in one process; returns the files whose
-    // size or RGB pixels differ from what was written.
+    // RGB pixels differ from the expected ones.
     std::string pillowMismatches(const std::vector<std::pair<std::string, Bytes>>& files) {
         std::ofstream(dir_ / "compare.py") <<
             "import sys\nfrom PIL import Image\n"
@@ -210,41 +210,33 @@ TEST_F(ImageWriters, SmallColourTableListsNineColours) {
 }
 
 TEST_F(ImageWriters, BmpHeaderPaddingAndRowOrder) {
-    for (int bpp : {1, 3}) {
-        TestPicture picture(5, 2, bpp);  // 5 or 15 bytes per row, padded to 8 or 16
-        picture.fill(0, 1, 4, 1, 7);     // bottom row: written first
+    for (unsigned long bpp : {1, 3}) {
+        TestPicture picture(5, 2, int(bpp));  // 5 or 15 bytes per row, padded to 8 or 16
+        picture.fill(0, 1, 4, 1, 7);          // the bottom row comes first
         picture.set(4, 0, 9);
         Bytes bmp = readFile(write(picture, "pad.bmp", vtx::kImageBmp));
-        const unsigned stride = bpp == 1 ? 8 : 16;
-        const unsigned offset = bpp == 1 ? 54 + 1024 : 54;
+        const unsigned long stride = bpp == 1 ? 8 : 16, colours = bpp == 1 ? 256 : 0;
+        const unsigned long offset = 54 + 4 * colours;
         ASSERT_EQ(bmp.size(), offset + 2 * stride);
-        EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
-        EXPECT_EQ(le32(bmp, 2), bmp.size());
-        EXPECT_EQ(le32(bmp, 10), offset);
-        EXPECT_EQ(le32(bmp, 14), 40u);
-        EXPECT_EQ(le32(bmp, 18), 5u);
-        EXPECT_EQ(le32(bmp, 22), 2u);
-        EXPECT_EQ(le16(bmp, 26), 1u);
-        EXPECT_EQ(le16(bmp, 28), bpp == 1 ? 8u : 24u);
-        EXPECT_EQ(le32(bmp, 34), 2 * stride);
-        EXPECT_EQ(le32(bmp, 38), 2500u);
-        EXPECT_EQ(le32(bmp, 46), bpp == 1 ? 256u : 0u);
+        const unsigned long fields[][3] = {  // offset, size, value
+            {2, 4, bmp.size()}, {6, 4, 0}, {10, 4, offset}, {14, 4, 40}, {18, 4, 5}, {22, 4, 2},
+            {26, 2, 1}, {28, 2, 8 * bpp}, {30, 4, 0}, {34, 4, 2 * stride}, {38, 4, 2500},
+            {42, 4, 2500}, {46, 4, colours}, {50, 4, colours}};
+        for (const auto& [at, size, value] : fields)
+            EXPECT_EQ(size == 2 ? le16(bmp, at) : le32(bmp, at), value) << "offset " << at;
+
+        // Blue comes first in palette entries and in RGB pixels.
+        EXPECT_EQ(bmp[offset], bpp == 1 ? 7 : picture.raster.palette[7][2]);
+        EXPECT_EQ(bmp[offset + stride + 4 * bpp], bpp == 1 ? 9 : picture.raster.palette[9][2]);
         if (bpp == 1) {
-            EXPECT_EQ(bmp[offset], 7);
-            EXPECT_EQ(bmp[offset + stride + 4], 9);
-            EXPECT_EQ(bmp[54 + 4 * 9], picture.raster.palette[9][2]);  // palette stored blue first
-        } else {
-            EXPECT_EQ(bmp[offset], picture.raster.palette[7][2]);  // pixels stored blue first
-            EXPECT_EQ(bmp[offset + 2], picture.raster.palette[7][0]);
+            EXPECT_EQ(bmp[54 + 4 * 9], picture.raster.palette[9][2]);
         }
-        for (unsigned pad = 5 * bpp; pad < stride; ++pad) {
-            EXPECT_EQ(bmp[offset + pad], 0);
-            EXPECT_EQ(bmp[offset + stride + pad], 0);
-        }
+        for (unsigned long pad = 5 * bpp; pad < stride; ++pad)
+            EXPECT_EQ(bmp[offset + pad] | bmp[offset + stride + pad], 0);
     }
 }
 
-TEST_F(ImageWriters, PngTransparencyInIndexAndRgbMode) {
+TEST_F(ImageWriters, TransparentBackgroundInPngAndGif) {
     for (int bpp : {1, 3}) {
         TestPicture picture = drawing(bpp);
         picture.raster.options.pngTransparent = true;
@@ -256,12 +248,10 @@ TEST_F(ImageWriters, PngTransparencyInIndexAndRgbMode) {
         EXPECT_EQ(chunks[bpp == 1 ? 2 : 1].second, alpha);
         EXPECT_EQ(runTool("pngcheck " + path).exitCode, 0);
         ToolRun info = runTool("/usr/bin/python3 -c \"from PIL import Image; print(Image.open('" + path +
-                       "').info.get('transparency'))\"");
+                               "').info.get('transparency'))\"");
         EXPECT_EQ(info.output, bpp == 1 ? "0\n" : "(255, 255, 255)\n");
     }
-}
 
-TEST_F(ImageWriters, GifTransparencyMarksTheBackgroundIndex) {
     TestPicture picture = drawing(1);
     picture.raster.backgroundIndex = 5;
     Bytes plain = readFile(write(picture, "plain.gif", vtx::kImageGif));
@@ -270,10 +260,8 @@ TEST_F(ImageWriters, GifTransparencyMarksTheBackgroundIndex) {
     Bytes gif = readFile(path);
     EXPECT_EQ(std::string(plain.begin(), plain.begin() + 6), "GIF87a");
     EXPECT_EQ(std::string(gif.begin(), gif.begin() + 6), "GIF89a");
-    EXPECT_EQ(gif[10], 0xF7);
-    EXPECT_EQ(gif[11], 5);
-    ToolRun text = runTool("giftext " + path);
-    EXPECT_NE(text.output.find("Transparent Index: 5"), std::string::npos) << text.output;
+    EXPECT_EQ(gif[11], 5);  // screen background
+    EXPECT_NE(runTool("giftext " + path).output.find("Transparent Index: 5"), std::string::npos);
     EXPECT_EQ(gif.size(), plain.size() + 8);
 }
 
@@ -285,7 +273,7 @@ TEST_F(ImageWriters, GifLzwClearsAFullTableAndStillDecodes) {
                     "for(i=1;i<=n;i++) if(a[i]==\"100\") c++} END{print c}'");
     EXPECT_GE(std::atoi(codes.output.c_str()), 3) << "the first clear and at least two restarts";
     std::string rgb = (dir_ / "noise.rgb").string();
-    ASSERT_EQ(runTool("gif2rgb -1 -o " + rgb + " " + path).exitCode, 0);
+    ASSERT_EQ(runTool("gif2rgb -1 -o " + rgb + " " + path).exitCode, 0);  // giflib's decoder
     EXPECT_EQ(readFile(rgb), picture.expectedRgb());
     EXPECT_EQ(pillowMismatches({{path, picture.expectedRgb()}}), "");
 }
@@ -313,23 +301,31 @@ TEST_F(ImageWriters, GifCodeWidthStepsWhereDecodersExpectThem) {
     EXPECT_EQ(pillowMismatches(files), "");
 }
 
+// Incompressible pictures of about 1 MB: the PNG data outgrow several
+// allocation steps and every file is drained to disk in several pieces.
+TEST_F(ImageWriters, LargePicturesSurviveBufferGrowth) {
+    std::vector<std::pair<std::string, Bytes>> files;
+    for (int bpp : {1, 3}) {
+        TestPicture picture = noise(700, 500, 99u + unsigned(bpp), bpp);
+        for (auto [format, name] : {std::pair{vtx::kImagePng, "large.png"}, {vtx::kImageGif, "large.gif"},
+                                    {vtx::kImageBmp, "large.bmp"}, {vtx::kImageTiff, "large.tif"}})
+            files.emplace_back(write(picture, std::to_string(bpp) + name, format), picture.expectedRgb());
+    }
+    EXPECT_EQ(runTool("pngcheck " + files[4].first).exitCode, 0);
+    EXPECT_EQ(pillowMismatches(files), "");
+}
+
 TEST_F(ImageWriters, TiffRgbModeHasTenEntriesAndThreeSamples) {
     TestPicture picture = drawing(3);
     std::string path = write(picture, "rgb.tif", vtx::kImageTiff);
     Bytes tif = readFile(path);
     ASSERT_EQ(le32(tif, 4), 8u);
     ASSERT_EQ(le16(tif, 8), 10u);
-    const std::size_t bits = 10 + 3 * 12;  // the BitsPerSample entry
-    EXPECT_EQ(le16(tif, bits), 258u);
-    EXPECT_EQ(le32(tif, bits + 4), 3u);
-    const std::size_t at = le32(tif, bits + 8);
-    const std::vector<unsigned> bitsPerSample{le16(tif, at), le16(tif, at + 2), le16(tif, at + 4)};
-    EXPECT_EQ(bitsPerSample, (std::vector<unsigned>{8, 8, 8}));
-    EXPECT_EQ(le16(tif, 10 + 5 * 12 + 8), 2u);  // photometric RGB
     EXPECT_EQ(tif.size(), 14 + 12 * 10 + 6 * 61 + 16 + 6 + 61 * 97 * 3u);
+    ToolRun dump = runTool("tiffdump " + path);
+    EXPECT_NE(dump.output.find("BitsPerSample (258) SHORT (3) 3<8 8 8>"), std::string::npos) << dump.output;
+    EXPECT_NE(dump.output.find("Photometric (262) SHORT (3) 1<2>"), std::string::npos) << dump.output;
     ToolRun info = runTool("tiffinfo " + path);
-    EXPECT_NE(info.output.find("Samples/Pixel: 3"), std::string::npos) << info.output;
-    EXPECT_NE(info.output.find("RGB color"), std::string::npos) << info.output;
     EXPECT_EQ(info.output.find("arning"), std::string::npos) << info.output;
 }
 

@@ -49,7 +49,7 @@ struct RasterPicture {
     int height = 0;
     std::size_t stride = 0;       // bytes from the start of one row to the next
     int bytesPerPixel = 1;        // 1: colour indices, 3: red, green, blue
-    const unsigned char* pixels = nullptr;  // row 0 at the top
+    const unsigned char* pixels = nullptr;  // stride × height bytes, row 0 at the top
     unsigned char palette[256][3] = {};     // red, green, blue per colour index
     int paletteEntries = 256;     // colours of the table: 9, 16 or 256 (PNG PLTE, BMP)
     int backgroundIndex = 0;      // GIF screen background and transparent index
