@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include <zlib.h>
+
 #include "device/drivers/raster/image_writers.h"
 
 namespace {
@@ -351,6 +353,24 @@ TEST_F(ImageWriters, TiffIndexModeHasColourMapAndResolution) {
     EXPECT_NE(runTool("tiffdump " + small).output.find("StripByteCounts (279) SHORT (3) 2<3 3>"),
               std::string::npos);
     EXPECT_EQ(pillowMismatches({{path, picture.expectedRgb()}, {small, twoRows.expectedRgb()}}), "");
+}
+
+// One zlib stream at the default level, of rows each led by filter byte 0.
+TEST_F(ImageWriters, PngImageDataIsOneDefaultDeflateOfUnfilteredRows) {
+    TestPicture picture = drawing(3);
+    auto chunks = pngChunks(readFile(write(picture, "rows.png", vtx::kImagePng)));
+    ASSERT_EQ(chunks.size(), 3u);
+    const Bytes& idat = chunks[1].second;
+    Bytes raw(61 * (1 + 97 * 3));
+    uLongf rawSize = raw.size();
+    ASSERT_EQ(uncompress(raw.data(), &rawSize, idat.data(), idat.size()), Z_OK);
+    ASSERT_EQ(rawSize, raw.size());
+    for (std::size_t row = 0; row < 61; ++row) EXPECT_EQ(raw[row * (1 + 97 * 3)], 0);
+    Bytes again(compressBound(rawSize));
+    uLongf againSize = again.size();
+    ASSERT_EQ(compress(again.data(), &againSize, raw.data(), rawSize), Z_OK);
+    again.resize(againSize);
+    EXPECT_EQ(again, idat);
 }
 
 TEST_F(ImageWriters, PngInMemoryMeasuresAndRefusesASmallBuffer) {
