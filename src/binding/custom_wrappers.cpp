@@ -16,16 +16,16 @@ ModuleState& moduleState() {
 // After the routine: every quick-plot variable that has been set is applied
 // (none exist before the quick plots arrive), and spline returns 200 points again.
 PyObject* vantix_vtxini(PyObject*, PyObject* args) {
-    static const RoutineSpec spec{"vtxini", Family::NoArg, "", ""};
-    PyObject* result = invoke<&vtx::vtxini>(spec, args);
+    static const RoutineRow row{"vtxini", Family::NoArg, "", ""};
+    PyObject* result = invoke<&vtx::vtxini>(row, args);
     if (result) moduleState().nspline = 200;
     return result;
 }
 
 // After the routine: remembers that the caller chose a device (read by the quick plots).
 PyObject* vantix_metafl(PyObject*, PyObject* args) {
-    static const RoutineSpec spec{"metafl", Family::Scalar, "s", ""};
-    PyObject* result = invoke<&vtx::metafl>(spec, args);
+    static const RoutineRow row{"metafl", Family::Scalar, "s", ""};
+    PyObject* result = invoke<&vtx::metafl>(row, args);
     if (result) moduleState().imetfl = 1;
     return result;
 }

@@ -53,14 +53,14 @@ bool writesBack(char kind) { return kind == 'f' || kind == 'i' || kind == 'm'; }
 
 }  // namespace
 
-int convertSequences(const RoutineSpec& spec, const long* ints, PyObject* const* objects, SequenceBuffer* buffers) {
-    const char* letters = spec.letters;
+int convertSequences(const RoutineRow& row, const long* ints, PyObject* const* objects, SequenceBuffer* buffers) {
+    const char* letters = row.letters;
     SequencePlan plan[64];
     int k = 0;
     for (int p = 0; letters[p] && p < 64; ++p) {
         if (letters[p] != 'O') continue;
         int fixed = 0;
-        if (!elementKind(spec.elements, k++, plan[p].kind, fixed)) continue;
+        if (!elementKind(row.elements, k++, plan[p].kind, fixed)) continue;
         if (isMatrix(plan[p].kind)) {
             matrixDims(letters, ints, p, plan[p].nx, plan[p].ny);
             if (plan[p].nx <= 0 || plan[p].ny <= 0) return -1;
@@ -99,8 +99,8 @@ int convertSequences(const RoutineSpec& spec, const long* ints, PyObject* const*
     return 1;
 }
 
-int writeBackSequences(const RoutineSpec& spec, SequenceBuffer* buffers) {
-    for (int p = 0; spec.letters[p] && p < 64; ++p) {
+int writeBackSequences(const RoutineRow& row, SequenceBuffer* buffers) {
+    for (int p = 0; row.letters[p] && p < 64; ++p) {
         SequenceBuffer& b = buffers[p];
         if (!b.writeBack) continue;
         int ok = b.kind == 'i' ? copyintarray(b.i.data(), b.source, b.writeBack)
