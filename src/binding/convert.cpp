@@ -1,0 +1,292 @@
+#include "binding/convert.h"
+
+#include <cstring>
+#include <new>
+
+namespace vtx::py {
+
+namespace {
+
+// Allocates n zero-filled elements, or sets MemoryError.
+template <typename T>
+bool allocate(std::vector<T>& out, size_t n) {
+    try {
+        out.assign(n, T{});
+        return true;
+    } catch (const std::bad_alloc&) {
+        out.clear();
+        PyErr_SetString(PyExc_MemoryError, "out of memory");
+        return false;
+    }
+}
+
+template <typename T>
+int fail(std::vector<T>& out, PyObject* type, const char* text) {
+    out.clear();
+    out.shrink_to_fit();
+    PyErr_SetString(type, text);
+    return 0;
+}
+
+// Float element rule: float (or subtype) narrowed to single precision, int
+// (or subtype) converted; anything else is rejected.
+bool floatElement(PyObject* item, float& value) {
+    if (PyFloat_Check(item)) {
+        value = float(PyFloat_AsDouble(item));
+        return true;
+    }
+    if (PyLong_Check(item)) {
+        double d = PyLong_AsDouble(item);
+        if (d == -1.0 && PyErr_Occurred()) return false;
+        value = float(d);
+        return true;
+    }
+    PyErr_SetString(PyExc_ValueError, "no floatingpoint element in sequence");
+    return false;
+}
+
+template <typename T>
+bool integerElement(PyObject* item, T& value) {
+    if (!PyLong_Check(item)) {
+        PyErr_SetString(PyExc_ValueError, "no integer element in sequence");
+        return false;
+    }
+    long v = PyLong_AsLong(item);
+    if (v == -1 && PyErr_Occurred()) return false;
+    if (sizeof(T) < sizeof(long) && (v < long(INT32_MIN) || v > long(INT32_MAX))) {
+        PyErr_SetString(PyExc_OverflowError, "integer element does not fit in 32 bits");
+        return false;
+    }
+    value = T(v);
+    return true;
+}
+
+// Shared body of the one-dimensional converters. `fetchError` is the
+// exception type of a failed item fetch (it differs between float and
+// integer arrays).
+template <typename T, typename ElementRule>
+int convertArray(PyObject* obj, std::vector<T>& out, int n, PyObject* fetchError, ElementRule element) {
+    Py_ssize_t length = getlength(obj);
+    if (length < 0) return 0;
+    if (length < n) return fail(out, PyExc_MemoryError, "out of range");
+    if (!allocate(out, size_t(n))) return 0;
+    for (int i = 0; i < n; ++i) {
+        PyObject* item = PySequence_GetItem(obj, i);
+        if (!item) return fail(out, fetchError, "sequence error");
+        bool ok = element(item, out[i]);
+        Py_DECREF(item);
+        if (!ok) {
+            out.clear();
+            return 0;
+        }
+    }
+    return 1;
+}
+
+// Row length of a nested sequence's first item: its length if it is a
+// sequence, 1 for a number. -1 with an exception set on failure.
+Py_ssize_t firstItemLength(PyObject* obj, PyObject** firstOut) {
+    PyObject* first = PySequence_GetItem(obj, 0);
+    if (!first) {
+        PyErr_SetString(PyExc_ValueError, "sequence error");
+        return -1;
+    }
+    Py_ssize_t m = 1;
+    if (PySequence_Check(first) && !PyUnicode_Check(first) && !PyBytes_Check(first)) {
+        m = PySequence_Size(first);
+        if (m < 0) {
+            Py_DECREF(first);
+            PyErr_SetString(PyExc_ValueError, "sequence has no length");
+            return -1;
+        }
+    }
+    if (firstOut) *firstOut = first;
+    else Py_DECREF(first);
+    return m;
+}
+
+bool isRow(PyObject* item) { return PySequence_Check(item) && !PyUnicode_Check(item) && !PyBytes_Check(item); }
+
+}  // namespace
+
+Py_ssize_t getlength(PyObject* obj) {
+    if (!PySequence_Check(obj)) {
+        PyErr_SetString(PyExc_ValueError, "parameter is not a sequence");
+        return -1;
+    }
+    Py_ssize_t length = PySequence_Size(obj);
+    if (length < 0) {
+        PyErr_SetString(PyExc_ValueError, "sequence has no length");
+        return -1;
+    }
+    return length;
+}
+
+int fltarray(PyObject* obj, std::vector<float>& out, int n) {
+    return convertArray(obj, out, n, PyExc_ValueError, floatElement);
+}
+
+int intarray(PyObject* obj, std::vector<int>& out, int n) {
+    return convertArray(obj, out, n, PyExc_MemoryError, integerElement<int>);
+}
+
+int longarray(PyObject* obj, std::vector<long>& out, int n) {
+    return convertArray(obj, out, n, PyExc_MemoryError, integerElement<long>);
+}
+
+int fltmatrix(PyObject* obj, std::vector<float>& out, int nx, int ny) {
+    Py_ssize_t length = getlength(obj);
+    if (length < 0) return 0;
+    Py_ssize_t m = length > 0 ? firstItemLength(obj, nullptr) : 1;
+    if (m < 0) return 0;
+    Py_ssize_t count = length * m;
+    if (count < Py_ssize_t(nx) * Py_ssize_t(ny)) return fail(out, PyExc_MemoryError, "out of range");
+    if (!allocate(out, size_t(count))) return 0;
+    size_t k = 0;
+    for (Py_ssize_t i = 0; i < length; ++i) {
+        PyObject* item = PySequence_GetItem(obj, i);
+        if (!item) return fail(out, PyExc_ValueError, "sequence error");
+        bool ok = true;
+        if (isRow(item)) {
+            if (PySequence_Size(item) != m) {
+                Py_DECREF(item);
+                return fail(out, PyExc_ValueError, "matrix rows have different lengths");
+            }
+            for (Py_ssize_t j = 0; j < m && ok; ++j) {
+                PyObject* value = PySequence_GetItem(item, j);
+                if (!value) {
+                    Py_DECREF(item);
+                    return fail(out, PyExc_MemoryError, "sequence error");
+                }
+                ok = floatElement(value, out[k++]);
+                Py_DECREF(value);
+            }
+        } else {
+            ok = floatElement(item, out[k++]);
+        }
+        Py_DECREF(item);
+        if (!ok) {
+            out.clear();
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int fltmatrix3(PyObject* obj, std::vector<float>& out, int nx, int ny, int nz) {
+    Py_ssize_t length = getlength(obj);
+    if (length < 0) return 0;
+    Py_ssize_t rows = 1, cols = 1;
+    if (length > 0) {
+        PyObject* first = nullptr;
+        rows = firstItemLength(obj, &first);
+        if (rows < 0) return 0;
+        if (isRow(first) && rows > 0) {
+            cols = firstItemLength(first, nullptr);
+            if (cols < 0) {
+                Py_DECREF(first);
+                return 0;
+            }
+        }
+        Py_DECREF(first);
+    }
+    Py_ssize_t count = length * rows * cols;
+    if (count < Py_ssize_t(nx) * ny * nz) return fail(out, PyExc_MemoryError, "out of range");
+    if (!allocate(out, size_t(count))) return 0;
+    size_t k = 0;
+    for (Py_ssize_t i = 0; i < length; ++i) {
+        PyObject* item = PySequence_GetItem(obj, i);
+        if (!item) return fail(out, PyExc_ValueError, "sequence error");
+        bool ok = true;
+        if (!isRow(item)) {
+            ok = floatElement(item, out[k++]);
+        } else if (PySequence_Size(item) != rows) {
+            Py_DECREF(item);
+            return fail(out, PyExc_ValueError, "matrix rows have different lengths");
+        } else {
+            for (Py_ssize_t j = 0; j < rows && ok; ++j) {
+                PyObject* row = PySequence_GetItem(item, j);
+                if (!row) {
+                    Py_DECREF(item);
+                    return fail(out, PyExc_MemoryError, "sequence error");
+                }
+                if (!isRow(row)) {
+                    ok = floatElement(row, out[k++]);
+                } else if (PySequence_Size(row) != cols) {
+                    Py_DECREF(row);
+                    Py_DECREF(item);
+                    return fail(out, PyExc_ValueError, "matrix rows have different lengths");
+                } else {
+                    for (Py_ssize_t c = 0; c < cols && ok; ++c) {
+                        PyObject* value = PySequence_GetItem(row, c);
+                        if (!value) {
+                            Py_DECREF(row);
+                            Py_DECREF(item);
+                            return fail(out, PyExc_MemoryError, "sequence error");
+                        }
+                        ok = floatElement(value, out[k++]);
+                        Py_DECREF(value);
+                    }
+                }
+                Py_DECREF(row);
+            }
+        }
+        Py_DECREF(item);
+        if (!ok) {
+            out.clear();
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int copyfloatarray(const float* values, PyObject* seq, int k) {
+    for (int i = 0; i < k; ++i) {
+        PyObject* v = PyFloat_FromDouble(values[i]);
+        if (!v || PySequence_SetItem(seq, i, v) < 0) {
+            Py_XDECREF(v);
+            return 0;
+        }
+        Py_DECREF(v);
+    }
+    return 1;
+}
+
+int copyintarray(const int* values, PyObject* seq, int k) {
+    for (int i = 0; i < k; ++i) {
+        PyObject* v = PyLong_FromLong(values[i]);
+        if (!v || PySequence_SetItem(seq, i, v) < 0) {
+            Py_XDECREF(v);
+            return 0;
+        }
+        Py_DECREF(v);
+    }
+    return 1;
+}
+
+int stringArgument(PyObject* obj, const char* routine, int position, std::vector<char>& out) {
+    PyObject* bytes = nullptr;
+    if (PyUnicode_Check(obj)) {
+        bytes = PyUnicode_AsEncodedString(obj, "latin-1", "replace");
+        if (!bytes) return 0;
+    } else if (PyBytes_Check(obj)) {
+        bytes = obj;
+        Py_INCREF(bytes);
+    } else {
+        PyErr_Format(PyExc_TypeError, "%.200s() argument %d must be str, not %.50s", routine, position,
+                     obj == Py_None ? "None" : Py_TYPE(obj)->tp_name);
+        return 0;
+    }
+    const char* data = PyBytes_AS_STRING(bytes);
+    Py_ssize_t n = PyBytes_GET_SIZE(bytes);
+    if (std::memchr(data, '\0', size_t(n))) {
+        Py_DECREF(bytes);
+        PyErr_SetString(PyExc_ValueError, "embedded null character");
+        return 0;
+    }
+    out.assign(data, data + n + 1);
+    Py_DECREF(bytes);
+    return 1;
+}
+
+}  // namespace vtx::py

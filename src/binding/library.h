@@ -1,0 +1,9 @@
+// Every public routine of the library, for the wrappers.
+#pragma once
+
+#include "core/api.h"
+#include "core/checks.h"
+#include "device/line_style.h"
+#include "utilities/matrix_resample.h"
+#include "utilities/sorting.h"
+#include "utilities/statistics.h"

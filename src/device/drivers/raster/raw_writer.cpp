@@ -1,0 +1,43 @@
+// The library's own raster format: an 80-byte text header, then the pixels
+// exactly as held in memory, stride × height bytes, top row first.
+//
+// Header: a 20-character identification ("!Bitmap VANTIX VIRT " for the
+// raster, "!Bitmap VANTIX X11  " for a window image), nine numbers in fields
+// of five separated by blanks (width, height, 8, stride, bits per pixel, 32,
+// 0, 1, 0) and blanks up to byte 80.  Readers need only check "!Bitmap" and
+// take width, height, stride and bits per pixel from the numbers.
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "device/drivers/raster/image_writers.h"
+
+namespace vtx {
+
+int encodeRaw(const RasterPicture& picture, OutputBuffer& out) {
+    if (!isUsablePicture(picture)) return kImageBadPicture;
+    constexpr std::size_t kHeaderBytes = 80;
+    try {
+        char header[kHeaderBytes + 64];
+        int length = std::snprintf(header, sizeof header,
+                                   "%s%5d %5d %5d %5d %5d %5d %5d %5d %5d",
+                                   picture.options.windowImage ? "!Bitmap VANTIX X11  "
+                                                               : "!Bitmap VANTIX VIRT ",
+                                   picture.width, picture.height, 8, static_cast<int>(picture.stride),
+                                   8 * picture.bytesPerPixel, 32, 0, 1, 0);
+        if (length < 0 || std::size_t(length) > kHeaderBytes) return kImageBadPicture;
+        std::memset(header + length, ' ', kHeaderBytes - std::size_t(length));
+        out.putBytes(header, kHeaderBytes);
+
+        for (int y = 0; y < picture.height; ++y) {
+            out.putBytes(picture.row(y), picture.stride);
+            out.drainIfLarge();
+        }
+    } catch (const std::bad_alloc&) {
+        return kImageNoMemory;
+    }
+    return kImageOk;
+}
+
+}  // namespace vtx
