@@ -1,27 +1,13 @@
 // Frequency table of the distinct values of an array.
+#include <new>
+#include <vector>
+
 #include "core/checks.h"
 #include "core/messages.h"
 #include "utilities/api.h"
+#include "utilities/sorting.h"
 
 namespace vtx {
-
-namespace {
-
-// Shell sort with halving gaps. Only "a > b" is ever asked, so NaN values
-// stay where they are instead of upsetting the order of the others.
-void shellSortAscending(float* a, int n) {
-    for (int gap = n / 2; gap > 0; gap /= 2) {
-        for (int i = gap; i < n; ++i) {
-            for (int j = i - gap; j >= 0 && a[j] > a[j + gap]; j -= gap) {
-                float t = a[j];
-                a[j] = a[j + gap];
-                a[j + gap] = t;
-            }
-        }
-    }
-}
-
-}  // namespace
 
 void histog(const float* x, int n, float* values, float* counts, int& classes) {
     if (!jqqlev(0, 3, "histog")) return;
@@ -29,17 +15,27 @@ void histog(const float* x, int n, float* values, float* counts, int& classes) {
         classes = 0;
         return;
     }
-    for (int i = 0; i < n; ++i) values[i] = x[i];
-    shellSortAscending(values, n);
+    // Sorted in a copy, so that the output arrays change only in the first
+    // `classes` elements: callers may pass longer lists and keep the rest.
+    std::vector<float> sorted;
+    try {
+        sorted.assign(x, x + n);
+    } catch (const std::bad_alloc&) {
+        warnin(53);
+        classes = 0;
+        return;
+    }
+    sortr1(sorted.data(), n, "A");
 
     int k = 0;
+    values[0] = sorted[0];
     counts[0] = 1.0f;
     for (int i = 1; i < n; ++i) {
-        if (values[i] == values[k]) {
+        if (sorted[i] == values[k]) {
             counts[k] += 1.0f;
         } else {
             ++k;
-            values[k] = values[i];
+            values[k] = sorted[i];
             counts[k] = 1.0f;
         }
     }

@@ -135,12 +135,13 @@ TEST(Coordinates, SphericalOriginAndPoles) {
 
 TEST(Histogram, DistinctValuesWithCounts) {
     const float data[] = {3, 1, 3, 2};
-    float values[4], counts[4];
+    float values[4] = {-9, -9, -9, -9}, counts[4] = {-9, -9, -9, -9};
     int classes = -1;
     histog(data, 4, values, counts, classes);
     ASSERT_EQ(classes, 3);
-    EXPECT_EQ(std::vector<float>(values, values + 3), (std::vector<float>{1, 2, 3}));
-    EXPECT_EQ(std::vector<float>(counts, counts + 3), (std::vector<float>{1, 1, 2}));
+    // Elements past the classes are left as they were.
+    EXPECT_EQ(std::vector<float>(values, values + 4), (std::vector<float>{1, 2, 3, -9}));
+    EXPECT_EQ(std::vector<float>(counts, counts + 4), (std::vector<float>{1, 1, 2, -9}));
 
     const float one[] = {-4.5f};
     histog(one, 1, values, counts, classes);
