@@ -107,7 +107,7 @@ const ResetEntry kResets[] = {
     {"NAME", [](Globals& g) { std::memset(g.axis.names, 0, sizeof g.axis.names); }, true},
     {"NEGL", [](Globals& g) { g.axis.negLog = 0.0f; }, true},
     {"NEWM", restoreMixChars, true},
-    {"NOAR", [](Globals& g) { g.colour.fillLines = 0; }, true},
+    {"NOAR", [](Globals& g) { g.colour.outline = 1; }, true},
     {"NOBA", [](Globals& g) { g.g3d.noBar = 0; }, true},
     {"NOBG", [](Globals& g) { g.g3d.noBackground = 0; }, true},
     {"NOCH", [](Globals& g) { g.axis.noCheck = 0; }, true},

@@ -25,8 +25,8 @@ struct LineState {
     int curveThickness = 1;                // thkcrv
 };
 
-// Colour table kinds selected by setvlt (0: none chosen yet).
-enum ColourTable { kVltSmall = 1, kVltRain, kVltSpec, kVltGrey, kVltRRain, kVltRSpec, kVltRGrey, kVltVga, kVltTemp };
+// Colour table kinds selected by setvlt.
+enum ColourTable { kVltSmall = 0, kVltRain, kVltSpec, kVltGrey, kVltRRain, kVltRSpec, kVltRGrey, kVltVga, kVltTemp };
 
 struct ColourState {
     int colourMode = 0;                    // clrmod
@@ -36,7 +36,7 @@ struct ColourState {
     int pattern = 0;                       // shdpat
     int rangeLow = 1, rangeHigh = 254;     // colran
     int reverse = 0;                       // revscr
-    int fillLines = 0;                     // noarln: no outline around filled areas
+    int outline = 1;                       // areaf also draws the outline; noarln clears it
     int cycleColours = 0;                  // clrcyc entries in use
     int colourCycle[30] = {};
     int trfActive = 0;                     // base transformation (trfshf/trfscl/trfrot)
