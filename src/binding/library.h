@@ -4,6 +4,7 @@
 #include "core/api.h"
 #include "core/checks.h"
 #include "device/line_style.h"
+#include "utilities/api.h"
 #include "utilities/matrix_resample.h"
 #include "utilities/sorting.h"
 #include "utilities/statistics.h"
