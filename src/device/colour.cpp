@@ -2,6 +2,7 @@
 #include "device/colour.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 #include "core/checks.h"
