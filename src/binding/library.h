@@ -3,7 +3,9 @@
 
 #include "core/api.h"
 #include "core/checks.h"
+#include "device/base_transform.h"
 #include "device/line_style.h"
+#include "device/shading.h"
 #include "utilities/api.h"
 #include "utilities/matrix_resample.h"
 #include "utilities/sorting.h"

@@ -33,17 +33,10 @@ struct ColourState {
     int table = 0;                         // setvlt: index of the colour table kind
     int current = 255;                     // current colour index
     int foreground = 255;                  // index of the foreground colour FORE
-    int pattern = 0;                       // shdpat
     int rangeLow = 1, rangeHigh = 254;     // colran
     int reverse = 0;                       // revscr
-    int outline = 1;                       // areaf also draws the outline; noarln clears it
     int cycleColours = 0;                  // clrcyc entries in use
     int colourCycle[30] = {};
-    int trfActive = 0;                     // base transformation (trfshf/trfscl/trfrot)
-    float trf[6] = {1, 0, 0, 0, 1, 0};
-    int shieldCount = 0;                   // shielding regions defined
-    int shieldOn = 0;                      // shield / shlsur automatic shielding
-    int shieldSurface = 0;                 // shlsur
 };
 
 }  // namespace vtx
