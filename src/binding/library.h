@@ -3,6 +3,7 @@
 
 #include "core/api.h"
 #include "core/checks.h"
+#include "device/api.h"
 #include "device/base_transform.h"
 #include "device/line_style.h"
 #include "device/shading.h"
