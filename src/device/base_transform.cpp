@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/checks.h"
+#include "device/pipeline.h"
 
 namespace vtx {
 
@@ -49,6 +50,12 @@ void trfshf(int nx, int ny) {
 void trfscl(float xscale, float yscale) {
     Globals* g = jqqlev(0, 3, "trfscl");
     if (g) scaleTransform(g->trf, xscale, yscale);
+}
+
+void trfrot(float angle, int nx, int ny) {
+    Globals* g = jqqlev(0, 3, "trfrot");
+    if (!g) return;
+    rotateTransform(g->trf, angle, float(nx) + float(g->line.originX), jqqyvl(*g, float(ny)) + float(g->line.originY));
 }
 
 void trfres() {
