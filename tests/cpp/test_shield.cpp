@@ -7,6 +7,8 @@
 
 #include "device/shield_regions.h"
 #include "device/shield_segments.h"
+#include "device/shielding.h"
+#include "core/checks.h"
 
 namespace vtx {
 namespace {
@@ -176,6 +178,47 @@ TEST(ShieldSegments, TooManyCrossingsLeaveTheRegionOutAndSayIt) {
     EXPECT_TRUE(overflow);
     visible(s, -1, -5, 1000, -5, &overflow);
     EXPECT_FALSE(overflow);
+}
+
+// The public routines on the process-wide record, with no output open.
+Globals& freshRecord() {
+    jqqlev(0, 3, "test");
+    Globals& g = *qqgglb();
+    g.ctl.level = 1;
+    g.prot.warnOn = 0;
+    clearShieldRegions(g);
+    return g;
+}
+
+TEST(ShieldRoutines, ShldelZeroKeepsTheRegionsOfAutomaticGroups) {
+    Globals& g = freshRecord();
+    shlrec(10, 10, 5, 5);
+    registerShieldRectangle(g, kShieldText, 100, 100, 20, 10, 0);  // flag off: nothing
+    shield("MESS", "ON");
+    registerShieldRectangle(g, kShieldText, 100, 100, 20, 10, 0);
+    shlcir(50, 50, 5);
+    EXPECT_EQ(shlind(), 3);
+    EXPECT_EQ(g.shield.userRegions, 2);
+    EXPECT_EQ(g.line.shieldTest, 1);
+    shldel(0);
+    ASSERT_EQ(shlind(), 1);
+    EXPECT_EQ(regionGroup(g.shield.words), kShieldText);
+    EXPECT_EQ(g.shield.words[2], 100);
+    EXPECT_EQ(g.shield.words[4], 119);
+    shield("MESS", "RESE");
+    EXPECT_EQ(shlind(), 0);
+    EXPECT_EQ(g.line.shieldTest, 0);
+    EXPECT_FALSE(autoShielding(g, kShieldText));
+}
+
+TEST(ShieldRoutines, PolygonDropsRepeatedAndClosingPoints) {
+    Globals& g = freshRecord();
+    const int x[6] = {0, 100, 100, 100, 50, 0}, y[6] = {0, 0, 0, 80, 90, 0};
+    shlpol(x, y, 6);
+    ASSERT_EQ(shlind(), 1);
+    EXPECT_EQ(regionType(g.shield.words), kRegionPolygon);
+    EXPECT_EQ(g.shield.words[2], 4);
+    EXPECT_EQ(g.shield.used, 3 + 2 * 4);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 file checked by Ghostscript, or an HPGL file read back as plot-unit segments
 (HPGL keeps 4 device units per plot unit with y upwards)."""
 import re
+import textwrap
 
 from postscript_reader import render
 
@@ -12,7 +13,7 @@ def scenario(run, tmp_path, device, body, before="", quiet=True):
     scenario.count = getattr(scenario, "count", 0) + 1
     name = tmp_path / ("plot%d.%s" % (scenario.count, "ps" if device in ("ps", "eps") else "hpg"))
     out = run("v.metafl(%r)\nv.setfil(%r)\n%s\nv.vtxini()\n%s\n%s\nv.vtxfin()"
-              % (device, str(name), before, "v.unit(0)" if quiet else "", body))
+              % (device, str(name), before, "v.unit(0)" if quiet else "", textwrap.dedent(body)))
     text = name.read_text(encoding="latin-1")
     if device in ("ps", "eps"):
         render(name)
