@@ -5,6 +5,7 @@
 #include "core/checks.h"
 #include "device/api.h"
 #include "device/colour.h"
+#include "device/drivers/raster/api.h"
 #include "device/line_style.h"
 #include "utilities/api.h"
 #include "utilities/matrix_resample.h"

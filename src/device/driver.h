@@ -37,6 +37,8 @@ struct DeviceDriver {
     void (*lineAttribute)(Globals& g, LineAttribute what, float value);
     // The device's own clip rectangle, device coordinates (window, raster).
     void (*clipRect)(Globals& g, int x1, int y1, int x2, int y2);
+    // The colour table changed: devices that keep a palette copy it (window, raster).
+    void (*colourTable)(Globals& g) = nullptr;
 };
 
 // The driver of a device number, or null if the device has none yet.
