@@ -1,5 +1,6 @@
 #include "binding/custom_wrappers.h"
 
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -81,6 +82,102 @@ PyObject* vantix_getmat(PyObject*, PyObject* args) {
         return nullptr;
     }
     return result;
+}
+
+}  // namespace vtx::py
+
+// Byte data of the raster devices. Buffers the caller does not pass are
+// allocated here; a failure raises MemoryError "out of memory in <name>".
+namespace vtx::py {
+
+namespace {
+
+PyObject* outOfMemory(const char* name) {
+    return PyErr_Format(PyExc_MemoryError, "out of memory in %s", name);
+}
+
+// A buffer of n bytes that Python owns, filled by `fill`; the empty bytes
+// object when n is not positive.
+template <typename Fill>
+PyObject* bytesFilledBy(const char* name, long long n, Fill fill) {
+    if (n <= 0) return PyBytes_FromStringAndSize("", 0);
+    if (n > PY_SSIZE_T_MAX) return outOfMemory(name);
+    PyObject* bytes = PyBytes_FromStringAndSize(nullptr, Py_ssize_t(n));
+    if (!bytes) {
+        PyErr_Clear();
+        return outOfMemory(name);
+    }
+    unsigned char* data = reinterpret_cast<unsigned char*>(PyBytes_AS_STRING(bytes));
+    std::memset(data, 0, size_t(n));
+    fill(data);
+    return bytes;
+}
+
+// Pixel data given for nw × nh pixels must hold that many pixels.
+bool enoughPixelData(const Py_buffer& data, long long pixels, const char* name) {
+    if (data.len >= pixels * vtx::pixelBytes()) return true;
+    PyErr_Format(PyExc_ValueError, "pixel data too short in %s", name);
+    return false;
+}
+
+}  // namespace
+
+// rbfpng(n) -> (data, count); n = 0 asks for the size, a negative n gives ("", 0).
+PyObject* vantix_rbfpng(PyObject*, PyObject* args) {
+    int size;
+    if (!PyArg_ParseTuple(args, "i:rbfpng", &size)) return nullptr;
+    if (size < 0) return Py_BuildValue("(y#i)", "", Py_ssize_t(0), 0);
+    if (size == 0) return Py_BuildValue("(y#i)", "", Py_ssize_t(0), vtx::rbfpng(nullptr, 0));
+    std::vector<unsigned char> buffer;
+    try {
+        buffer.resize(size_t(size));
+    } catch (const std::bad_alloc&) {
+        return outOfMemory("rbfpng");
+    }
+    int count = vtx::rbfpng(buffer.data(), size);
+    return Py_BuildValue("(y#i)", reinterpret_cast<const char*>(buffer.data()), Py_ssize_t(count), count);
+}
+
+PyObject* vantix_rpxrow(PyObject*, PyObject* args) {
+    int x, y, n;
+    if (!PyArg_ParseTuple(args, "iii:rpxrow", &x, &y, &n)) return nullptr;
+    return bytesFilledBy("rpxrow", (long long)n * vtx::pixelBytes(),
+                         [&](unsigned char* data) { vtx::rpxrow(data, x, y, n); });
+}
+
+PyObject* vantix_rpixls(PyObject*, PyObject* args) {
+    int x, y, w, h;
+    if (!PyArg_ParseTuple(args, "iiii:rpixls", &x, &y, &w, &h)) return nullptr;
+    long long n = (w > 0 && h > 0) ? (long long)w * h * vtx::pixelBytes() : 0;
+    return bytesFilledBy("rpixls", n, [&](unsigned char* data) { vtx::rpixls(data, x, y, w, h); });
+}
+
+PyObject* vantix_wpxrow(PyObject*, PyObject* args) {
+    Py_buffer data;
+    int x, y, n;
+    if (!PyArg_ParseTuple(args, "y*iii:wpxrow", &data, &x, &y, &n)) return nullptr;
+    bool ok = true;
+    if (n >= 1) {
+        ok = enoughPixelData(data, n, "wpxrow");
+        if (ok) vtx::wpxrow(static_cast<const unsigned char*>(data.buf), x, y, n);
+    }
+    PyBuffer_Release(&data);
+    if (!ok) return nullptr;
+    Py_RETURN_NONE;
+}
+
+PyObject* vantix_wpixls(PyObject*, PyObject* args) {
+    Py_buffer data;
+    int x, y, w, h;
+    if (!PyArg_ParseTuple(args, "y*iiii:wpixls", &data, &x, &y, &w, &h)) return nullptr;
+    bool ok = true;
+    if (w >= 1 && h >= 1) {
+        ok = enoughPixelData(data, (long long)w * h, "wpixls");
+        if (ok) vtx::wpixls(static_cast<const unsigned char*>(data.buf), x, y, w, h);
+    }
+    PyBuffer_Release(&data);
+    if (!ok) return nullptr;
+    Py_RETURN_NONE;
 }
 
 }  // namespace vtx::py

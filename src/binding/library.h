@@ -7,6 +7,7 @@
 #include "device/area_fill.h"
 #include "device/base_transform.h"
 #include "device/colour.h"
+#include "device/drivers/raster/api.h"
 #include "device/line_style.h"
 #include "device/shading.h"
 #include "device/shielding.h"

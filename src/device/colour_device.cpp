@@ -1,7 +1,9 @@
-// Where a colour change reaches the output device. The drivers' colour
-// commands are not connected yet: the last colour and the number of table
-// changes are recorded, so that new pages and the drivers can pick them up.
+// Where a colour change reaches the output device: the driver's colour entry
+// and, for devices that keep a palette, its colour-table entry. The last
+// colour and the number of table changes are also recorded for the requests.
 #include "device/colour.h"
+#include "device/driver.h"
+#include "device/pipeline.h"
 
 namespace vtx {
 
@@ -10,8 +12,20 @@ void sendColourToDevice(Globals& g, int index, int red, int green, int blue) {
     g.colour.sentRgb[0] = red;
     g.colour.sentRgb[1] = green;
     g.colour.sentRgb[2] = blue;
+    if (!outputOpen(g)) return;
+    // The open polyline is finished first, so that it keeps the old colour.
+    if (!g.line.strokeActive) qqstrk(g);
+    // Only devices that keep a palette take the colour here for now: connecting
+    // the vector drivers adds a colour command to every file at vtxini, which
+    // the layouts of those files do not yet allow for.
+    const DeviceDriver* d = deviceDriver(g.ctl.device);
+    if (d && d->colourTable && d->colour) d->colour(g, index, red, green, blue);
 }
 
-void sendColourTableToDevice(Globals& g) { ++g.colour.tableSends; }
+void sendColourTableToDevice(Globals& g) {
+    ++g.colour.tableSends;
+    if (!outputOpen(g)) return;
+    if (const DeviceDriver* d = deviceDriver(g.ctl.device); d && d->colourTable) d->colourTable(g);
+}
 
 }  // namespace vtx

@@ -38,7 +38,9 @@ struct DeviceDriver {
     // The device's own clip rectangle, device coordinates (window, raster).
     void (*clipRect)(Globals& g, int x1, int y1, int x2, int y2);
     // A polygon filled solid by the device, in device coordinates (n >= 3).
-    void (*polygon)(Globals& g, const float* x, const float* y, int n);
+    void (*polygon)(Globals& g, const float* x, const float* y, int n) = nullptr;
+    // The colour table changed: devices that keep a palette copy it (window, raster).
+    void (*colourTable)(Globals& g) = nullptr;
 };
 
 // The driver of a device number, or null if the device has none yet.

@@ -8,6 +8,7 @@ extern const DeviceDriver kKyoceraDriver;
 extern const DeviceDriver kHpglDriver;
 extern const DeviceDriver kPostScriptDriver;
 extern const DeviceDriver kJavaDriver;
+extern const DeviceDriver kRasterDriver;
 
 const DeviceDriver* deviceDriver(int device) {
     if (device >= 101 && device <= 200) return &kTerminalDriver;
@@ -15,6 +16,7 @@ const DeviceDriver* deviceDriver(int device) {
     if (device >= 301 && device <= 400) return &kKyoceraDriver;
     if (device >= 401 && device <= 500) return &kHpglDriver;
     if (device >= 501 && device <= 600 && device != 511) return &kPostScriptDriver;
+    if (device >= 601 && device <= 700) return &kRasterDriver;
     if (device == 701) return &kJavaDriver;
     return nullptr;
 }

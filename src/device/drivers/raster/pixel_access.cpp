@@ -1,0 +1,135 @@
+// Pixel access on the raster devices: between imgini and imgfin single
+// pixels, rows and rectangles of the raster are read and written, as colour
+// indices or, after imgmod "RGB", as red, green, blue triples.
+#include "core/checks.h"
+#include "core/devices.h"
+#include "core/messages.h"
+#include "device/drivers/raster/api.h"
+#include "device/drivers/raster/image_access.h"
+#include "device/drivers/raster/virtual_raster.h"
+#include "device/pipeline.h"
+
+namespace vtx {
+
+namespace {
+
+ImageAccess g_access;
+
+// The record when image access is open (warning 55 otherwise), with the
+// open polyline drawn so that pixels are read and written in drawing order.
+Globals* accessOpen(const char* name) {
+    Globals* g = jqqlev(1, 3, name);
+    if (!g) return nullptr;
+    if (!g_access.open) {
+        warnin(55);
+        return nullptr;
+    }
+    qqstrk(*g);
+    return g;
+}
+
+// A rectangle wholly inside the raster; warning 58 otherwise.
+bool inside(long x, long y, long w, long h) {
+    const VirtualRaster& r = virtualRaster();
+    if (x >= 0 && y >= 0 && w >= 1 && h >= 1 && x + w <= r.width && y + h <= r.height) return true;
+    warnin(58);
+    return false;
+}
+
+bool positive(int a, int b) {
+    if (a >= 1 && b >= 1) return true;
+    warni1(2, a < b ? a : b);
+    return false;
+}
+
+}  // namespace
+
+ImageAccess& imageAccess() { return g_access; }
+
+void resetImageAccess() { g_access = ImageAccess{}; }
+
+int pixelBytes() { return g_access.rgb ? 3 : 1; }
+
+void imgini() {
+    Globals* g = jqqlev(1, 3, "imgini");
+    if (!g) return;
+    if (deviceClass(g->ctl.device) != DeviceClass::Raster || !virtualRaster().exists()) {
+        warnin(40);
+        return;
+    }
+    if (g_access.open) {
+        warnin(54);
+        return;
+    }
+    qqstrk(*g);
+    g_access.open = 1;
+}
+
+void imgfin() {
+    Globals* g = jqqlev(1, 3, "imgfin");
+    if (!g) return;
+    if (!g_access.open) {
+        warnin(55);
+        return;
+    }
+    g_access.open = 0;
+}
+
+void imgmod(const char* mode) {
+    if (!jqqlev(1, 3, "imgmod")) return;
+    int i = jqqind("INDE+IND +RGB ", 3, mode);
+    if (i) g_access.rgb = i == 3;
+}
+
+void imgbox(int x, int y, int width, int height) {
+    if (!jqqlev(1, 3, "imgbox")) return;
+    if (x < 0 || y < 0) {
+        warni1(2, x < y ? x : y);
+        return;
+    }
+    if (!positive(width, height)) return;
+    g_access.boxSet = 1;
+    g_access.boxX = x, g_access.boxY = y, g_access.boxW = width, g_access.boxH = height;
+}
+
+void imgsiz(int width, int height) {
+    if (!jqqlev(1, 3, "imgsiz") || !positive(width, height)) return;
+    g_access.sizeSet = 1;
+    g_access.sizeW = width, g_access.sizeH = height;
+}
+
+int rpixel(int x, int y) {
+    if (!accessOpen("rpixel") || !inside(x, y, 1, 1)) return -1;
+    unsigned char index = 0;
+    qqvrdr(&index, x, y, 1, 1);
+    return index;
+}
+
+void wpixel(int x, int y, int colour) {
+    if (!accessOpen("wpixel") || jqqval(colour, 0, 255) || !inside(x, y, 1, 1)) return;
+    qqvwpx(x, y, colour);
+}
+
+void rpxrow(unsigned char* buffer, int x, int y, int n) {
+    if (!accessOpen("rpxrow") || jqqval(n, 1, -1) || !inside(x, y, n, 1)) return;
+    qqvrdr(buffer, x, y, g_access.rgb ? -n : n, 1);
+}
+
+void wpxrow(const unsigned char* buffer, int x, int y, int n) {
+    if (!accessOpen("wpxrow") || jqqval(n, 1, -1) || !inside(x, y, n, 1)) return;
+    qqvrow(buffer, x, y, g_access.rgb ? -n : n);
+}
+
+void rpixls(unsigned char* buffer, int x, int y, int width, int height) {
+    if (!accessOpen("rpixls") || !positive(width, height) || !inside(x, y, width, height)) return;
+    qqvrdr(buffer, x, y, g_access.rgb ? -width : width, height);
+}
+
+void wpixls(const unsigned char* buffer, int x, int y, int width, int height) {
+    if (!accessOpen("wpixls") || !positive(width, height) || !inside(x, y, width, height)) return;
+    const std::size_t rowBytes = std::size_t(width) * std::size_t(pixelBytes());
+    for (int row = 0; row < height; ++row)
+        qqvrow(buffer + std::size_t(row) * rowBytes, x, y + row, g_access.rgb ? -width : width);
+}
+
+}  // namespace vtx

@@ -1,0 +1,163 @@
+"""Pixel access on the raster devices, the PNG in memory and one picture
+saved in every format."""
+import io
+
+import pytest
+from PIL import Image
+
+from raster_reader import png_chunks
+
+
+def printed(out):
+    """The scenario's own lines, without the warnings between them and the end banner."""
+    return [line for line in out.stdout.split("\n\n <<<<")[0].splitlines() if not line.startswith(" <<<<")]
+
+
+def scenario(run, body, before="", device="VIRT"):
+    return run("v.metafl(%r)\n%s\nv.vtxini()\n%s\nv.vtxfin()\n" % (device, before, body))
+
+
+class TestPngInMemory:
+    def test_size_query_exact_buffer_and_one_byte_short(self, run):
+        out = scenario(run, """
+            data, n = v.rbfpng(0)
+            print(repr(data), n)
+            full, m = v.rbfpng(n)
+            print(m == n == len(full))
+            open('memory.png', 'wb').write(full)
+            print(v.rbfpng(n - 1), v.rbfpng(-5))
+        """.replace("\n            ", "\n"), before="v.winsiz(30, 20)")
+        lines = printed(out)
+        assert lines[0].startswith("b'' ") and int(lines[0].split()[1]) > 100
+        assert lines[1] == "True" and lines[2] == "(b'', 0) (b'', 0)"
+        assert out.warnings() == [" <<<< Warning 101: Buffer too small for PNG file in RBFPNG!"]
+
+    def test_buffer_holds_the_drawing_so_far(self, run, tmp_path):
+        scenario(run, "v.line(0, 0, 2969, 0)\nopen('m.png', 'wb').write(v.rbfpng(100000)[0])", before="v.winsiz(10, 10)")
+        with Image.open(tmp_path / "m.png") as im:
+            assert [im.getpixel((x, 0)) for x in range(10)] == [255] * 10
+
+
+class TestPixelAccess:
+    def test_single_pixels_rows_and_rectangles(self, run):
+        out = scenario(run, """
+            v.imgini()
+            v.wpixel(3, 2, 77)
+            print(v.rpixel(3, 2), v.rpixel(2, 2))
+            v.wpxrow(bytes([1, 2, 3]), 5, 0, 3)
+            print(list(v.rpxrow(4, 0, 4)))
+            v.wpixls(bytes(range(10, 16)), 0, 5, 3, 2)
+            print(list(v.rpixls(0, 5, 3, 2)))
+            v.imgmod('RGB')
+            print(list(v.rpxrow(3, 2, 1)) == [round(c * 255) for c in v.getind(77)])
+            v.imgfin()
+        """.replace("\n            ", "\n"), before="v.winsiz(8, 8)")
+        assert printed(out) == ["77 0", "[0, 1, 2, 3]", "[10, 11, 12, 13, 14, 15]", "True"]
+
+    def test_rgb_rows_in_an_index_raster_take_the_nearest_colour(self, run):
+        out = scenario(run, """
+            v.imgini()
+            v.imgmod('RGB')
+            r, g, b = (round(c * 255) for c in v.getind(200))
+            v.wpxrow(bytes([r, g, b, r, g, min(b + 1, 255) if b < 128 else b - 1]), 0, 0, 2)
+            print(list(v.rpxrow(0, 0, 2)) == [r, g, b] * 2)
+            v.imgmod('INDEX')
+            print(list(v.rpxrow(0, 0, 2)))
+            v.imgfin()
+        """.replace("\n            ", "\n"), before="v.winsiz(4, 4)")
+        assert printed(out) == ["True", "[200, 200]"]
+
+    def test_access_warnings(self, run):
+        out = scenario(run, """
+            print(v.rpixel(0, 0))
+            v.imgini()
+            v.imgini()
+            print(v.rpixel(4, 0), v.rpxrow(3, 0, 2), v.rpixls(0, 0, 0, 1))
+            v.wpixel(0, 0, 256)
+            v.imgfin()
+            v.imgfin()
+        """.replace("\n            ", "\n"), before="v.winsiz(4, 4)")
+        assert printed(out)[:2] == ["-1", "-1 b'\\x00\\x00' b''"]
+        numbers = [int(w.split()[2].rstrip(":")) for w in out.warnings()]
+        assert numbers == [55, 54, 58, 58, 2, 55]
+
+    def test_short_pixel_data_is_refused_before_the_library_runs(self, vantix):
+        with pytest.raises(ValueError, match="pixel data too short in wpixls"):
+            vantix.wpixls(b"abc", 0, 0, 2, 2)
+        with pytest.raises(TypeError):
+            vantix.wpxrow("text", 0, 0, 1)
+
+    def test_erase_clears_as_at_initialisation(self, run):
+        out = scenario(run, """
+            v.line(0, 0, 2969, 2099)
+            v.erase()
+            v.imgini()
+            print(sorted(set(v.rpixls(0, 0, 6, 6))))
+            v.imgmod('RGB')
+            print(list(v.rpxrow(0, 0, 1)))
+            v.imgfin()
+        """.replace("\n            ", "\n"), before="v.winsiz(6, 6)\nv.imgfmt('RGB')\nv.scrmod('REVERSE')")
+        assert printed(out) == ["[0]", "[255, 255, 255]"]  # white is entry 0 after the exchange
+
+    def test_lines_through_the_pipeline_land_on_bresenham_pixels(self, run):
+        # One pixel per plot unit: the raster is as large as the page.
+        out = scenario(run, """
+            v.line(10, 10, 14, 11)
+            v.line(24, 11, 20, 10)
+            v.imgini()
+            rows = v.rpixls(10, 10, 15, 2)
+            print([(x + 10, y + 10) for y in range(2) for x in range(15) if rows[15 * y + x]])
+            v.imgfin()
+        """.replace("\n            ", "\n"), before="v.winsiz(2970, 2100)")
+        assert out.stdout.splitlines()[0] == str([(10, 10), (11, 10), (12, 10), (20, 10), (21, 10),
+                                                  (13, 11), (14, 11), (22, 11), (23, 11), (24, 11)])
+
+
+class TestSavedPictures:
+    # Lines in many colours and every colour table, a solid block written
+    # row by row, a triangle of rows and a hatched square of lines.
+    PICTURE = """
+v.imgini()
+for n, table in enumerate(['SMAL', 'RAIN', 'SPEC', 'GREY', 'RRAI', 'RSPE', 'RGRE', 'VGA', 'TEMP']):
+    v.setvlt(table)
+    for k in range(12):
+        v.setclr((37 * k + 11 * n) % 256)
+        v.line(40 + 300 * n, 100 + 150 * k, 240 + 300 * n, 1900 - 120 * k)
+v.wpixls(bytes([5]) * 40 * 30, 20, 20, 40, 30)
+for r in range(30):
+    v.wpxrow(bytes([200]) * (2 * r + 1), 100 - r, 120 + r, 2 * r + 1)
+v.setclr(90)
+for d in range(0, 600, 40):
+    v.line(2200 + d, 1400, 2200, 1400 + d)
+v.imgfin()
+for f in ['png', 'bmp', 'tiff', 'ppm', 'gif']:
+    getattr(v, 'r' + f)('saved.' + f)
+"""
+
+    @pytest.mark.parametrize("mode", ["IND", "RGB"])
+    def test_one_picture_gives_identical_pixels_in_every_format(self, run, tmp_path, mode):
+        scenario(run, self.PICTURE, before="v.winsiz(320, 240)\nv.imgfmt(%r)" % mode)
+        formats = ["png", "bmp", "tiff", "ppm"] + (["gif"] if mode == "IND" else [])
+        decoded = {}
+        for f in formats:
+            with Image.open(tmp_path / ("saved." + f)) as im:
+                assert im.size == (320, 240)
+                decoded[f] = im.convert("RGB").tobytes()
+        assert len(set(decoded.values())) == 1
+        assert len(set(decoded["png"][i:i + 3] for i in range(0, len(decoded["png"]), 3))) > 12
+
+    def test_box_and_size_select_and_scale_the_saved_part(self, run, tmp_path):
+        scenario(run, """
+            v.imgini()
+            v.wpixls(bytes([1, 2, 3, 4]), 2, 1, 2, 2)
+            v.imgfin()
+            v.imgbox(2, 1, 2, 2)
+            v.rpng('box.png')
+            v.imgsiz(4, 6)
+            v.rimage('box.img')
+        """.replace("\n            ", "\n"), before="v.winsiz(6, 4)")
+        with Image.open(tmp_path / "box.png") as im:
+            assert im.size == (2, 2) and list(im.getdata()) == [1, 2, 3, 4]
+        raw = (tmp_path / "box.img").read_bytes()
+        assert raw[20:73] == b"%5d %5d %5d %5d %5d %5d %5d %5d %5d" % (4, 6, 8, 4, 8, 32, 0, 1, 0)
+        assert raw[80:] == bytes([1, 1, 2, 2] * 3 + [3, 3, 4, 4] * 3)
