@@ -3,6 +3,7 @@
 
 #include "core/api.h"
 #include "core/checks.h"
+#include "device/colour.h"
 #include "device/line_style.h"
 #include "utilities/api.h"
 #include "utilities/matrix_resample.h"

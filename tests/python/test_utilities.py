@@ -59,3 +59,27 @@ def test_dates_return_day_numbers_tuples_and_weekdays(run):
     ]
     results = [line for line in out.stdout.splitlines() if not line.startswith(" <<<<")]
     assert results == ["0 (0, 0, 0)", "0 366 (29, 2, 2000) (31, 12, 1999) 7"]
+
+
+class TestTriangulationFromPython:
+    def test_square_gives_two_triangles_and_index_lists(self, vantix):
+        x, y = [0.0, 1.0, 1.0, 0.0, 0, 0, 0], [0.0, 0.0, 1.0, 1.0, 0, 0, 0]
+        i1, i2, i3 = [0] * 9, [0] * 9, [0] * 9
+        assert vantix.triang(x, y, 4, i1, i2, i3, 9) == 2
+        triangles = {frozenset(t) for t in zip(i1[:2], i2[:2], i3[:2])}
+        assert all(len(t) == 3 and t <= {1, 2, 3, 4} for t in triangles)
+        assert x[:4] == [0.0, 1.0, 1.0, 0.0]
+
+    def test_coordinates_need_room_for_three_more_points(self, vantix):
+        import pytest
+        with pytest.raises(MemoryError, match="out of range"):
+            vantix.triang([0.0, 1.0, 1.0, 0.0], [0.0, 0.0, 1.0, 1.0], 4, [0] * 9, [0] * 9, [0] * 9, 9)
+
+
+def test_getmat_needs_an_axis_system(run):
+    out = run("""
+        v.vtxini(); z = [0.0] * 4
+        v.getmat([1.0], [1.0], [1.0], 1, z, 2, 2, 0.0); print(z); v.vtxfin()
+    """)
+    assert out.warnings() == [" <<<< Warning   3: Incorrect level in GETMAT!   (   1)"]
+    assert out.stdout.splitlines()[1] == "[0.0, 0.0, 0.0, 0.0]"
