@@ -3,8 +3,10 @@
 
 #include "core/api.h"
 #include "core/checks.h"
+#include "device/api.h"
 #include "device/colour.h"
 #include "device/line_style.h"
+#include "text/api.h"
 #include "utilities/api.h"
 #include "utilities/matrix_resample.h"
 #include "utilities/sorting.h"

@@ -63,6 +63,7 @@ struct OutputState {
     int hwPageSet = 0, hwPageW = 0, hwPageH = 0;
     int hwOrigSet = 0, hwOrigX = 0, hwOrigY = 0;
     float deviceScale = 1.0f;    // plot units to device units
+    float metaOffset = 0.0f;     // added to x (or y) before scaling: metafiles
 
     // window placement and wait
     int winPlace = 0;            // 0 none, 1 position and size, 2 size only

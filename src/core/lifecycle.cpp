@@ -12,6 +12,7 @@
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/output.h"
+#include "device/pipeline.h"
 
 namespace vtx {
 
@@ -80,6 +81,7 @@ void vtxini() {
     g.ctl.warnings = 0;
     g.ctl.finished = 0;
     g.ctl.pages = 1;
+    resetPipeline(g);
 
     int set = g.out.screenModeSet;
     g.out.screenMode = set != 4 ? set : (isReverseByDefault(g.ctl.device) ? 2 : 0);
@@ -109,6 +111,7 @@ void vtxfin() {
     Globals* gp = jqqlev(1, 3, "vtxfin");
     if (!gp) return;
     Globals& g = *gp;
+    qqstrk(g);  // finish the pending line style
     int device = g.ctl.device;
     DeviceClass cls = deviceClass(device);
     int fileMode = 1;
@@ -136,12 +139,14 @@ void vtxfin() {
 void erase() {
     Globals* g = jqqlev(1, 3, "erase");
     if (!g) return;
+    qqstrk(*g);
     if (const DeviceDriver* d = deviceDriver(g->ctl.device); d && d->erase) d->erase(*g);
 }
 
 void newpag() {
     Globals* g = jqqlev(1, 1, "newpag");
     if (!g) return;
+    qqstrk(*g);
     ++g->ctl.pages;
     if (const DeviceDriver* d = deviceDriver(g->ctl.device); d && d->newPage) d->newPage(*g);
 }
@@ -149,6 +154,7 @@ void newpag() {
 void sendbf() {
     Globals* g = jqqlev(1, 3, "sendbf");
     if (!g) return;
+    qqstrk(*g);
     if (g->out.file) std::fflush(g->out.file);
 }
 

@@ -6,25 +6,51 @@
 
 namespace vtx {
 
+// Area of the current axis system, registered by the axis-system routines so
+// that sclpax can clip to it (rectangle inclusive, plot coordinates).
+struct AxisClipArea {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    float cx = 0.0f, cy = 0.0f, r = 0.0f;  // circle of polar and azimuthal systems
+    int circle = 0;                        // 0 none, 1 polar system, 2 map outline (clpmod AUTO only)
+};
+
+constexpr int kPolylineCapacity = 100;     // points stroked per batch
+
 struct LineState {
     int originX = 0, originY = 0;          // origin
     int pageOrigin = 0;                    // pagorg: 0 TOP, 1 BOTT
+    int rawPageY = 0;                      // internal callers: y values bypass pagorg
     int clipX1 = 0, clipY1 = 0, clipX2 = 2969, clipY2 = 2099;  // clipping window, inclusive
     int clipOwner = 0;                     // 0 page, 1 clpwin, 2 axis system
     int clipBorder = 0;                    // clpbor
     int clipMode = 0;                      // clpmod: AUTO NONE CIRC RECT
+    int clipShape = 0;                     // 0 rectangle, 1 circle
+    float clipCX = 0.0f, clipCY = 0.0f, clipR = 0.0f;
+    int savedClip[4] = {};                 // window before an axis system replaced it
+    int clipSaved = 0;
+    AxisClipArea axisArea;
     int dash[10] = {1};                    // myline / lintyp pattern
     int dashCount = 1;
     int dashPhase = 0, dashIndex = 1;      // position inside the pattern
     float dashRemaining = 1.0f;
     int lineType = 0;                      // lintyp
-    int lineWidth = 1;                     // linwid
-    float penWidth = 1.0f;                 // penwid
+    int lineWidth = 1;                     // linwid; negative: a hardware width was sent
+    float penWidth = 1.0f;                 // penwid as given
     int lineJoin = 2;                      // lnjoin: SHAR ROUN TRUN
     int lineCap = 2;                       // lncap: CUT ROUN LONG
     float miterLimit = 2.0f;               // lnmlt
     float parallelOffset = 0.0f;
     int curveThickness = 1;                // thkcrv
+
+    // the open polyline
+    float bufX[kPolylineCapacity] = {}, bufY[kPolylineCapacity] = {};
+    int bufCount = 0;
+    float curX = 0.0f, curY = 0.0f;        // last point handed to the pipeline
+    int pendingMove = 0;                   // the next offset segment starts with a move
+    int strokeActive = 0;
+    int project3d = 0;                     // 3-D projection of plot coordinates active
+    int hatchThroughLines = 0;             // segments go to the hidden-line test
+    int shieldTest = 0;                    // segments go to the shielding test
 };
 
 // Colour table kinds selected by setvlt.

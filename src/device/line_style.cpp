@@ -1,9 +1,65 @@
 #include "device/line_style.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/checks.h"
+#include "core/devices.h"
 #include "core/messages.h"
+#include "device/driver.h"
+#include "device/pipeline.h"
 
 namespace vtx {
+
+namespace {
+
+// Patterns of lintyp 0..7 in plot units of the default unit.
+struct Pattern {
+    int count;
+    int lengths[4];
+};
+const Pattern kLineTypes[8] = {
+    {1, {1}},  {2, {1, 10}},  {2, {10, 10}}, {4, {30, 15, 10, 15}},
+    {4, {1, 15, 15, 15}}, {2, {20, 15}}, {2, {1, 20}}, {2, {30, 20}},
+};
+
+void setLineType(Globals& g, int n) {
+    const Pattern& p = kLineTypes[n];
+    LineState& line = g.line;
+    for (int i = 0; i < p.count; ++i)
+        line.dash[i] = std::max(1, int(std::lround(float(p.lengths[i]) / g.out.unitFactor)));
+    line.dashCount = p.count;
+    line.lineType = n;
+    inityp(g);
+}
+
+void namedLineType(const char* name, int n) {
+    Globals* g = chkini(name);
+    setLineType(*g, n);
+}
+
+bool isPostScriptClass(int device) { return device >= 501 && device <= 600; }
+
+void sendAttribute(Globals& g, LineAttribute what, float value) {
+    const DeviceDriver* driver = deviceDriver(g.ctl.device);
+    if (driver && driver->lineAttribute) driver->lineAttribute(g, what, value);
+}
+
+// Points per plot unit of the default unit, for PDF widths.
+constexpr float kPointsPerUnit = 0.5f * 72.0f / 254.0f;
+
+// Hardware widths go after the open path is drawn with the old width.
+void endPostScriptPath(Globals& g) {
+    if (g.ctl.device != 511) xjdraw(g, 0.0f, 0.0f, kOpStroke);
+}
+
+void repeatMiterLimit(Globals& g) {
+    float wPrime = std::max(5.0f, 2.0f * float(std::abs(g.line.lineWidth)));
+    if (g.ctl.device == 511) xjdraw(g, g.line.miterLimit * wPrime * kPointsPerUnit, 0.0f, kOpStroke);
+    else sendAttribute(g, LineAttribute::MiterLimit, std::round(g.line.miterLimit * wPrime));
+}
+
+}  // namespace
 
 void myline(const int* pattern, int n) {
     Globals* g = chkini("myline");
@@ -13,9 +69,138 @@ void myline(const int* pattern, int n) {
     LineState& line = g->line;
     for (int i = 0; i < n; ++i) line.dash[i] = pattern[i];
     line.dashCount = n;
-    line.dashPhase = 0;
-    line.dashIndex = 1;
-    line.dashRemaining = float(pattern[0]);
+    inityp(*g);
+}
+
+void lintyp(int n) {
+    Globals* g = chkini("lintyp");
+    if (jqqval(n, 0, 7) != 0) return;
+    setLineType(*g, n);
+}
+
+void solid() { namedLineType("solid", 0); }
+void dot() { namedLineType("dot", 1); }
+void dash() { namedLineType("dash", 2); }
+void chndsh() { namedLineType("chndsh", 3); }
+void chndot() { namedLineType("chndot", 4); }
+void dashm() { namedLineType("dashm", 5); }
+void dotl() { namedLineType("dotl", 6); }
+void dashl() { namedLineType("dashl", 7); }
+
+void linwid(int n) {
+    Globals* g = chkini("linwid");
+    if (jqqval(n, 1, 32000) != 0) return;
+    if (!outputOpen(*g)) {
+        g->line.lineWidth = n;
+        return;
+    }
+    qqstrk(*g);
+    const int device = g->ctl.device;
+    const float uf = g->out.unitFactor;
+    if (isPostScriptClass(device)) {
+        endPostScriptPath(*g);
+        g->line.lineWidth = -n;
+        int w = std::max(5, int(std::lround(2.0f * float(n) * uf)));
+        if (device == 511) {
+            xjdraw(*g, float(w) * kPointsPerUnit / g->out.deviceScale, 0.0f, kOpWidth);
+        } else {
+            sendAttribute(*g, LineAttribute::Width, float(w));
+            if (g->line.lineJoin == 0) repeatMiterLimit(*g);
+        }
+    } else if (device == 801) {
+        xjdraw(*g, float(n), 0.0f, kOpWidth);
+        g->line.lineWidth = -n;
+    } else {
+        g->line.lineWidth = n;
+    }
+}
+
+void penwid(float x) {
+    Globals* g = chkini("penwid");
+    if (!(x > 0.0f && x <= 32000.0f)) {
+        warnin(2);
+        return;
+    }
+    g->line.penWidth = x;
+    int stored = std::max(1, int(std::lround(x)));
+    if (!outputOpen(*g)) {
+        g->line.lineWidth = stored;
+        return;
+    }
+    qqstrk(*g);
+    const int device = g->ctl.device;
+    const float uf = g->out.unitFactor;
+    float w;
+    if (x >= 0.99f) w = std::max(2.0f * x * uf, 5.0f);
+    else w = (uf > 2.0f ? 2.0f : 5.0f) * x * uf;
+    if (isPostScriptClass(device)) {
+        endPostScriptPath(*g);
+        g->line.lineWidth = -stored;
+        if (device == 511) xjdraw(*g, w * kPointsPerUnit, 0.0f, kOpWidth);
+        else sendAttribute(*g, LineAttribute::PenWidth, w);
+    } else if (device == 801) {
+        xjdraw(*g, x, 0.0f, kOpWidth);
+        g->line.lineWidth = -stored;
+    } else {
+        g->line.lineWidth = stored;
+    }
+}
+
+void lncap(const char* keyword) {
+    Globals* g = chkini("lncap");
+    int i = jqqind("CUT +ROUN+LONG", 3, keyword);
+    if (i == 0) return;
+    g->line.lineCap = i - 1;
+    if (!outputOpen(*g)) return;
+    qqstrk(*g);
+    if (!isPostScriptClass(g->ctl.device)) return;
+    endPostScriptPath(*g);
+    if (g->ctl.device == 511) xjdraw(*g, float(i - 1), 0.0f, kOpCap);
+    else sendAttribute(*g, LineAttribute::Cap, float(i - 1));
+}
+
+void lnjoin(const char* keyword) {
+    Globals* g = chkini("lnjoin");
+    int i = jqqind("SHAR+ROUN+TRUN", 3, keyword);
+    if (i == 0) return;
+    g->line.lineJoin = i - 1;
+    if (!outputOpen(*g)) return;
+    qqstrk(*g);
+    if (!isPostScriptClass(g->ctl.device)) return;
+    endPostScriptPath(*g);
+    if (g->ctl.device == 511) xjdraw(*g, float(i - 1), 0.0f, kOpJoin);
+    else sendAttribute(*g, LineAttribute::Join, float(i - 1));
+    if (i == 1) repeatMiterLimit(*g);
+}
+
+void lnmlt(float x) {
+    Globals* g = chkini("lnmlt");
+    if (!(x >= 1.0f) || !std::isfinite(x)) {
+        warnin(2);
+        return;
+    }
+    g->line.miterLimit = x;
+    if (!outputOpen(*g)) return;
+    qqstrk(*g);
+    if (!isPostScriptClass(g->ctl.device)) return;
+    endPostScriptPath(*g);
+    repeatMiterLimit(*g);
+}
+
+void thkcrv(int n) {
+    Globals* g = chkini("thkcrv");
+    if (jqqval(n, 1, 10000) != 0) return;
+    g->line.curveThickness = n;
+}
+
+int gettyp() {
+    Globals* g = jqqlev(1, 3, "gettyp");
+    return g ? g->line.lineType : 0;
+}
+
+int getlin() {
+    Globals* g = jqqlev(1, 3, "getlin");
+    return g ? std::abs(g->line.lineWidth) : 0;
 }
 
 }  // namespace vtx

@@ -1,8 +1,27 @@
-// Line styles: user dash patterns.
+// Line styles: dash patterns, widths, caps, joins and curve thickness.
 #pragma once
 
 namespace vtx {
 
 void myline(const int* pattern, int n);
+void lintyp(int n);
+void solid();
+void dot();
+void dash();
+void chndsh();
+void chndot();
+void dashm();
+void dotl();
+void dashl();
+
+void linwid(int n);
+void penwid(float x);
+void lncap(const char* keyword);
+void lnjoin(const char* keyword);
+void lnmlt(float x);
+void thkcrv(int n);
+
+int gettyp();
+int getlin();
 
 }  // namespace vtx

@@ -1,4 +1,8 @@
-// The plotter language: select pen 1 at the start, lift the pen home at the end.
+// The plotter language: pen 1 at the start, PU/PD vectors in plotter units
+// (0.025 mm), the pen lifted home at the end.
+#include <algorithm>
+#include <cstdio>
+
 #include "device/driver.h"
 #include "device/output.h"
 
@@ -6,12 +10,36 @@ namespace vtx {
 
 namespace {
 
-void begin(Globals& g) { outPrintf(g, " SP1;\n"); }
+constexpr float kUnitsPerPlotUnit = 4.0f;  // 0.1 mm in plotter units
+
+// Sheets of 402..405 (A4 to A1), long and short side in plotter units.
+const float kSheets[4][2] = {{11880, 8400}, {16800, 11880}, {23760, 16800}, {33600, 23760}};
+
+void begin(Globals& g) {
+    outPrintf(g, " SP1;\n");
+    const int device = g.ctl.device;
+    if (device >= 402 && device <= 405) {
+        // The page is laid along the sheet's long side and fitted to the sheet.
+        float longer = float(std::max(std::max(g.out.nxPage, g.out.nyPage), 1));
+        float shorter = float(std::max(std::min(g.out.nxPage, g.out.nyPage), 1));
+        const float* sheet = kSheets[device - 402];
+        g.out.deviceScale = std::min(sheet[0] / longer, sheet[1] / shorter);
+    } else {
+        g.out.deviceScale = kUnitsPerPlotUnit * g.out.unitFactor;
+    }
+}
 
 void end(Globals& g) { qqbuff(g, "PU0,0;"); }
 
+void vector(Globals& g, float x, float y, int op) {
+    if (op != kOpDraw && op != kOpMove) return;
+    char record[40];
+    std::snprintf(record, sizeof record, "%s%d,%d;", op == kOpDraw ? "PD" : "PU", int(x), int(y));
+    qqbuff(g, record);
+}
+
 }  // namespace
 
-extern const DeviceDriver kHpglDriver = {begin, end, nullptr, nullptr};
+extern const DeviceDriver kHpglDriver = {begin, end, nullptr, nullptr, vector, nullptr, nullptr, nullptr};
 
 }  // namespace vtx

@@ -1,4 +1,8 @@
-// The page-printer language: unit and margin set-up, pages and exit.
+// The page-printer language: unit and margin set-up, vectors in dots of
+// 1/300 inch, pages and exit.
+#include <algorithm>
+#include <cstdio>
+
 #include "device/driver.h"
 #include "device/output.h"
 
@@ -6,8 +10,12 @@ namespace vtx {
 
 namespace {
 
+// An A4 sheet in dots at 300 per inch, long and short side.
+constexpr float kSheetLong = 3507.0f, kSheetShort = 2480.0f;
+
 void begin(Globals& g) {
-    if (g.out.nxPage >= g.out.nyPage) {
+    bool landscape = g.out.nxPage >= g.out.nyPage;
+    if (landscape) {
         qqbuff(g, "!R! UNIT C;SPO L;SLM 0;");
         qqbuff(g, "SRM 28.7;STM 0;SBM 20;");
     } else {
@@ -15,14 +23,23 @@ void begin(Globals& g) {
         qqbuff(g, "SRM 20;STM 0;SBM 28.7;");
     }
     qqbuff(g, "UNIT D;");
+    float w = float(std::max(g.out.nxPage, 1)), h = float(std::max(g.out.nyPage, 1));
+    g.out.deviceScale = landscape ? std::min(kSheetLong / w, kSheetShort / h) : std::min(kSheetShort / w, kSheetLong / h);
 }
 
 void end(Globals& g) { qqbuff(g, "RES;EXIT;"); }
 
 void newPage(Globals& g) { qqbuff(g, "PAGE;"); }
 
+void vector(Globals& g, float x, float y, int op) {
+    if (op != kOpDraw && op != kOpMove) return;
+    char record[40];
+    std::snprintf(record, sizeof record, "%s%4d,%4d;", op == kOpDraw ? "DAP " : "MAP ", int(x), int(y));
+    qqbuff(g, record);
+}
+
 }  // namespace
 
-extern const DeviceDriver kKyoceraDriver = {begin, end, newPage, nullptr};
+extern const DeviceDriver kKyoceraDriver = {begin, end, newPage, nullptr, vector, nullptr, nullptr, nullptr};
 
 }  // namespace vtx

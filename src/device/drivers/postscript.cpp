@@ -1,0 +1,281 @@
+// PostScript and EPS output (devices 501 to 504): header and prolog, the
+// scaled page set-up, buffered paths, pages and the end of the file.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "core/messages.h"
+#include "device/driver.h"
+#include "device/drivers/postscript.h"
+#include "device/output.h"
+
+namespace vtx {
+
+namespace {
+
+constexpr float kPointsPerDeviceUnit = 0.1417322835f;  // the prolog's `cm`
+constexpr int kPathCapacity = 50;
+
+const char* const kProlog[] = {
+    "2 setlinecap 2 setlinejoin",
+    "/cm {0.1417322835 mul} def /rgb {255 div} def /lc 1 string def",
+    "/u  { /y exch cm def /x exch cm def newpath  x y moveto } def",
+    "/d  { /y exch cm def /x exch cm def x y lineto } def",
+    "/p  { stroke } def",
+    "/e { /b exch rgb def /g exch rgb def",
+    " /r exch rgb def /v exch cm def /w exch cm def /y exch cm def",
+    " /x exch cm def gsave r g b setrgbcolor newpath x y moveto",
+    " w y lineto w v lineto x v lineto closepath fill grestore } def",
+    "/f { /b exch rgb def /g exch rgb def",
+    " /r exch rgb def r g b setrgbcolor } def",
+    "/text { /c1 exch def /a exch def /y exch cm def /x exch cm def",
+    " /Name exch def gsave x y moveto x y translate a rotate c1 0 gt",
+    " { Name stringwidth 2 div neg exch 2 div neg exch rmoveto }",
+    " {} ifelse Name show grestore } def /font { /h exch def",
+    " /s exch def s findfont h scalefont setfont } def",
+    "/c { /a exch def /y exch cm def /x exch cm def /i exch def",
+    " gsave x y moveto x y translate a rotate lc 0 i put lc",
+    " stringwidth 2 div neg exch 2 div neg exch rmoveto lc show",
+    " grestore } def",
+    "/sec { /b exch rgb def /g exch rgb def /r exch rgb def",
+    " /a2 exch def /a exch def /r2 exch cm def /r1 exch cm def",
+    " /y exch cm def /x exch cm def gsave r g b setrgbcolor newpath",
+    " x y r1 a a2 arc x y r2 a2 a arcn closepath fill grestore } def",
+    "/tri { /y3 exch cm def /x3 exch cm def /y2 exch cm def",
+    " /x2 exch cm def /y1 exch cm def /x1 exch cm def",
+    " gsave newpath x1 y1 moveto",
+    " x2 y2 lineto x3 y3 lineto closepath fill grestore } def",
+    "/Reencsmalldict 12 dict def",
+    "/ReEncodeSmall",
+    "{ Reencsmalldict begin",
+    "  /NewCodesAndNames exch def",
+    "  /NewFontName exch def",
+    "  /BaseFontName exch def",
+    "  /BaseFontDict",
+    "  BaseFontName findfont def",
+    "  /NewFont BaseFontDict",
+    "  maxlength dict def",
+    "  BaseFontDict",
+    "  { exch dup /FID ne",
+    "    { dup /Encoding eq",
+    "      { exch dup length array copy",
+    "        NewFont 3 1 roll put",
+    "      }",
+    "      { exch NewFont 3 1 roll put",
+    "      } ifelse",
+    "      }",
+    "      {pop pop} ifelse",
+    "    } forall",
+    "    NewFont",
+    "    /FontName NewFontName put",
+    "    NewCodesAndNames aload pop",
+    "    NewCodesAndNames",
+    "    length 2 idiv",
+    "    { NewFont /Encoding get",
+    "    3 1 roll put  } repeat",
+    "    NewFontName NewFont",
+    "    definefont pop end } def",
+    " /GermanVec [ 8#177 /Adieresis",
+    " 8#200 /Odieresis 8#201 /Udieresis 8#202 /adieresis",
+    " 8#203 /odieresis 8#204 /udieresis 8#205 /germandbls",
+    " 8#206 /Aring     8#207 /Oslash    8#210 /AE",
+    " 8#211 /aring     8#212 /oslash    8#213 /ae",
+    " 8#214 /Ntilde    8#215 /ntilde    8#216 /Ccedilla",
+    " 8#217 /ccedilla  8#220 /Edieresis 8#221 /Idieresis",
+    " 8#222 /edieresis 8#223 /idieresis 8#224 /Aacute",
+    " 8#225 /Eacute    8#226 /Iacute    8#227 /Oacute",
+    " 8#230 /Uacute    8#231 /aacute    8#232 /eacute",
+    " 8#233 /iacute    8#234 /oacute    8#235 /uacute",
+    " 8#236 /Agrave    8#237 /Egrave    8#240 /Igrave",
+    " 8#241 /Ograve    8#242 /Ugrave    8#243 /agrave",
+    " 8#244 /egrave    8#245 /igrave    8#246 /ograve",
+    " 8#247 /ugrave      8#250 /Acircumflex 8#251 /Ecircumflex",
+    " 8#252 /Icircumflex 8#253 /Ocircumflex 8#254 /Ucircumflex",
+    " 8#255 /acircumflex 8#256 /ecircumflex 8#257 /icircumflex",
+    " 8#260 /ocircumflex 8#261 /ucircumflex 8#262 /Atilde",
+    " 8#263 /atilde 8#264 /Otilde 8#265 /otilde 8#266 /Yacute",
+    " 8#267 /yacute 8#270 /ydieresis",
+    " 8#271 /exclamdown 8#272 /questiondown ] def",
+};
+static_assert(sizeof kProlog / sizeof kProlog[0] == 79, "the prolog has 79 lines");
+
+// The driver's process-wide state: one open PostScript output at a time.
+struct PathBuffer {
+    bool active = false;
+    int x[kPathCapacity], y[kPathCapacity];
+    int count = 0;
+    int lastX = 0, lastY = 0;  // end of the previous path, for a following draw
+};
+PathBuffer path;
+
+struct ColourMemory {
+    bool sent = false;
+    int red = 0, green = 0, blue = 0;
+};
+ColourMemory lastColour;
+
+inline int roundDevice(float v) {
+    if (!(v > -1e9f)) return v != v ? 0 : -1000000000;
+    if (v > 1e9f) return 1000000000;
+    return int(std::floor(v + 0.5f));
+}
+
+// A landscape page is turned onto the paper unless the page mode is NONE.
+bool turnedPage(const Globals& g) { return g.out.nxPage > g.out.nyPage && g.out.pageMode != 2; }
+
+bool reverseScreen(const Globals& g) { return g.out.screenMode == 2; }
+
+void flushPath(Globals& g) {
+    if (path.count == 0) return;
+    qpsprintf(g, "%5d %5d u ", path.x[0], path.y[0]);
+    for (int i = 1; i < path.count; ++i) qpsprintf(g, "%5d %5d d ", path.x[i], path.y[i]);
+    qpsbuf(g, "p ", 2);
+}
+
+// drwpsc: paths of at most 50 points; a full path is written and the next
+// one starts at its last point, so long polylines continue without a gap.
+void drwpsc(Globals& g, float fx, float fy, int op) {
+    if (op == kOpInit) {
+        path.active = true;
+        path.count = 0;
+        path.lastX = path.lastY = 0;
+        return;
+    }
+    if (!path.active) return;
+    int x = roundDevice(fx), y = roundDevice(fy);
+    if (op == kOpDraw) {
+        if (path.count == 0) {
+            path.x[0] = path.lastX, path.y[0] = path.lastY;
+            path.count = 1;
+        }
+        path.x[path.count] = x, path.y[path.count] = y;
+        if (++path.count < kPathCapacity) return;
+    }
+    flushPath(g);
+    if (op == kOpFinish) {
+        path.active = false;
+        path.count = 0;
+    } else if (op == kOpStroke) {
+        if (path.count != 0) {
+            path.lastX = path.x[path.count - 1], path.lastY = path.y[path.count - 1];
+            path.count = 0;
+        }
+    } else {
+        path.count = 1;
+        path.x[0] = x, path.y[0] = y;
+    }
+}
+
+struct Scales {
+    float s;  // plot units to device units
+    float k;  // global scale written into the file
+};
+
+Scales computeScales(const Globals& g) {
+    const float uf = g.out.unitFactor;
+    const float W = float(g.out.nxPage), H = float(g.out.nyPage);
+    float p1 = 3900.0f, p2 = 5600.0f;
+    if (g.out.hwPageSet) p1 = 2.0f * float(g.out.hwPageW), p2 = 2.0f * float(g.out.hwPageH);
+    float fit = turnedPage(g) ? std::min(p1 / H, p2 / W) : std::min(p1 / W, p2 / H);
+    float t = g.out.scaleMode == 0 ? std::min(2.0f * g.out.scaleFactor * uf, fit) : fit;
+    float s = g.out.hwPageSet ? t : 3900.0f * uf / 2100.0f;
+    return {s, s > 0.0f ? t / s : 1.0f};
+}
+
+// Page filled black in device units.
+void blackBackground(Globals& g) {
+    const float s = g.out.deviceScale;
+    int h = roundDevice(float(g.out.nyPage) * s), w = roundDevice(float(g.out.nxPage) * s);
+    if (turnedPage(g)) qpsprintf(g, "0 0 %d %d 0 0 0 e ", h, w);
+    else qpsprintf(g, "0 %d %d 0 0 0 0 e ", h, w);
+}
+
+void begin(Globals& g) {
+    Scales sc = computeScales(g);
+    g.out.deviceScale = sc.s;
+    path = PathBuffer();
+    lastColour = ColourMemory();
+    const bool turned = turnedPage(g);
+    const float W = float(g.out.nxPage), H = float(g.out.nyPage);
+    float ox = 150.0f, oy = 200.0f;
+    if (g.out.hwOrigSet) ox = 2.0f * float(g.out.hwOrigX), oy = 2.0f * float(g.out.hwOrigY);
+    float a = turned ? H : W, b = turned ? W : H;
+    const float c = kPointsPerDeviceUnit;
+
+    outPrintf(g, "%s\n", g.ctl.device == 503 ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-2.0");
+    outPrintf(g, "%s %d %d %d %d\n", "%%BoundingBox:", int(ox * c), int(oy * c), int((ox + a * sc.s * sc.k) * c + 1.0f),
+              int((oy + b * sc.s * sc.k) * c + 1.0f));
+    outPrintf(g, "%%%%Creator: VANTIX %4.1f %s\n", kVersion, turned ? "L" : "P");
+    char date[11], time[9];
+    currentDateTime(date, time);
+    outPrintf(g, "%s %s , %s\n", "%%CreationDate:", date, time);
+    outPrintf(g, "%%%%EndComments\n%%%%Page: 1 1\n");
+    for (const char* line : kProlog) outPrintf(g, "%s\n", line);
+    if (g.out.hwOrigSet)
+        outPrintf(g, "%5d cm %5d %s %10.6f%10.6f scale\n", g.out.hwOrigX, g.out.hwOrigY,
+                  "cm translate 5 cm setlinewidth", sc.k, sc.k);
+    else
+        outPrintf(g, "%s %10.6f%10.6f scale\n", "  150 cm   200 cm translate 5 cm setlinewidth", sc.k, sc.k);
+    if ((g.ctl.device == 502 || g.ctl.device == 503) && !reverseScreen(g)) blackBackground(g);
+    drwpsc(g, 0.0f, 0.0f, kOpInit);
+}
+
+void end(Globals& g) {
+    drwpsc(g, 0.0f, 0.0f, kOpFinish);
+    qpsbuf(g, "showpage ", 9);
+}
+
+void sendColour(Globals& g) {
+    qpsprintf(g, "%3d %3d %3d f ", lastColour.red, lastColour.green, lastColour.blue);
+}
+
+void newPage(Globals& g) {
+    if (g.ctl.device == 503) return;
+    drwpsc(g, 0.0f, 0.0f, kOpStroke);
+    qpsbuf(g, "copypage ", 9);
+    qpsbuf(g, nullptr, -1);
+    qpsprintf(g, "%s %8d ", "%%Page: 1", g.ctl.pages);
+    qpsbuf(g, nullptr, -1);
+    // The background is the table's colour 0; the default tables make it black.
+    if (g.ctl.device == 502 && !reverseScreen(g)) {
+        const float s = g.out.deviceScale;
+        int w = roundDevice(float(g.out.nxPage + 1) * s), h = roundDevice(float(g.out.nyPage + 1) * s);
+        if (turnedPage(g)) qpsprintf(g, "0 0 %d %d 0 0 0 e ", h, w);
+        else qpsprintf(g, "0 %d %d 0 0 0 0 e ", h, w);
+    } else {
+        qpsbuf(g, "erasepage ", 10);
+    }
+    if (lastColour.sent) sendColour(g);
+}
+
+void colour(Globals& g, int /*index*/, int red, int green, int blue) {
+    drwpsc(g, 0.0f, 0.0f, kOpStroke);
+    lastColour = {true, std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)};
+    sendColour(g);
+}
+
+void lineAttribute(Globals& g, LineAttribute what, float value) {
+    switch (what) {
+        case LineAttribute::Width:
+            qpsprintf(g, "%5d cm ", roundDevice(value));
+            qpsbuf(g, "setlinewidth ", 13);
+            break;
+        case LineAttribute::PenWidth:
+            qpsprintf(g, "%8.2f cm ", double(value));
+            qpsbuf(g, "setlinewidth ", 13);
+            break;
+        case LineAttribute::Cap: qpsprintf(g, "%1d setlinecap ", roundDevice(value)); break;
+        case LineAttribute::Join: qpsprintf(g, "%1d setlinejoin ", roundDevice(value)); break;
+        case LineAttribute::MiterLimit:
+            // PostScript rejects a miter limit below 1: 8 cm is the least integer above it.
+            qpsprintf(g, "%12d cm ", std::max(8, roundDevice(value)));
+            qpsbuf(g, "setmiterlimit ", 14);
+            break;
+    }
+}
+
+}  // namespace
+
+extern const DeviceDriver kPostScriptDriver = {begin, end, newPage, nullptr, drwpsc, colour, lineAttribute, nullptr};
+
+}  // namespace vtx
