@@ -148,7 +148,7 @@ void drawInternalCode(Globals& g, int code) {
     const float cell = r.fixedFactor * 1.4f * r.width * (h - 1.0f);
 
     // Device fonts draw the STANDARD alphabet themselves.
-    if (t.hwFont != 0 && alphabet == 1 && deviceFontUsable(g)) {
+    if (t.hwFont == 1 && alphabet == 1 && code <= 186 && deviceFontUsable(g)) {
         const float gap = (0.1f + r.spacing) * h;
         const float width = r.fixedOn ? cell : psCharAdvance(g, code);
         if (!r.measuring) deviceChar(g, code, r.penX, r.penY, width);
