@@ -46,7 +46,7 @@ bool deviceFontUsable(const Globals& g) {
     // Only the PostScript driver draws device characters so far; everywhere
     // else the vector glyphs stand in.
     const bool driver = d >= 501 && d <= 600 && d != 511;
-    return driver && g.line.project3d == 0 && g.colour.trfActive == 0 && g.ctl.level >= 1;
+    return driver && g.line.project3d == 0 && g.trf.active == 0 && g.ctl.level >= 1;
 }
 
 }  // namespace vtx
