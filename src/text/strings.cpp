@@ -128,7 +128,14 @@ void frameAndShield(Globals& g, float width) {
         textFlush(g);
         if (t.frameColour >= 0) textSetColour(g, colour);
     }
-    if (shield) registerShieldPolygon(g, 1, xs, ys, 4);
+    if (shield) {
+        // corner 3 is the upper left one: start of the string, top of the box
+        const TextRun& r = g.text.run;
+        const float h = static_cast<float>(r.startHeight);
+        const float m = (t.lineSpacing - 1.0f) * h;
+        registerShieldBox(g, 1, xs[3], ys[3], width + 2.0f * m, h + 2.0f * m + r.raised + r.lowered,
+                          static_cast<float>(t.angle));
+    }
 }
 
 // Measures a prepared text from the current pen: the widest distance

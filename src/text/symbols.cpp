@@ -105,9 +105,7 @@ void circlePoints(bool half, float* u, float* v, int& n) {
 void registerSymbolShield(Globals& g, float x, float y, float size) {
     if (!autoShieldOn(g, 2)) return;
     const float d = 0.6f * size;
-    const float xs[4] = {x - d, x + d, x + d, x - d};
-    const float ys[4] = {y - d, y - d, y + d, y + d};
-    registerShieldPolygon(g, 2, xs, ys, 4);
+    registerShieldBox(g, 2, x - d, y - d, 2.0f * d, 2.0f * d, 0.0f);
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ void textDraw(Globals& g, float x, float y);
 // Draws the pending polyline with the current attributes.
 void textFlush(Globals& g);
 
-// Filled polygon in plot coordinates; `spacing` > 0 asks for a solid
-// software fill with that line spacing.
+// Solid filled polygon in plot coordinates (origin shift applied), for
+// filled symbols and shaded outline glyphs.
 void textFillPolygon(Globals& g, const float* x, const float* y, int n);
 
 // Current colour, as color/setclr would set it.
@@ -27,9 +27,11 @@ int textColour(const Globals& g);
 void textColourByName(Globals& g, const char* name);
 
 // Automatic shielding of a group ("MESS" 1, "SYMB" 2): whether it is on,
-// and registering a polygon (plot coordinates) under that group.
+// and registering a rectangle under that group: upper left corner (x, y)
+// in plot coordinates with the origin shift applied, size along and across
+// the direction `angle` (degrees, counter-clockwise).
 bool autoShieldOn(const Globals& g, int group);
-void registerShieldPolygon(Globals& g, int group, const float* x, const float* y, int n);
+void registerShieldBox(Globals& g, int group, float x, float y, float width, float height, float angle);
 
 // A device font may draw the character: no 3-D plotting plane and no base
 // transformation active.

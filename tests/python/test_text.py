@@ -111,6 +111,27 @@ class TestSymbols:
     def test_half_circles_outline_and_filled(self, run, tmp_path):
         outline = strokes(run, tmp_path, "v.symbol(22, 500, 500)")
         assert len(outline) == 1 and outline[0][0] == outline[0][-1]
+        assert "eofill" not in (tmp_path / "t.ps").read_text()
+        filled = strokes(run, tmp_path, "v.symbol(23, 500, 500)")
+        assert filled == outline and "eofill" in (tmp_path / "t.ps").read_text()
+        render(tmp_path / "t.ps")
+
+    def test_filled_symbols_keep_the_users_pattern(self, run):
+        out = values(scenario(run, "v.shdpat(3); v.symbol(16, 500, 500); print(v.getpat())"))
+        assert out == ["3"]
+
+    def test_symbols_and_texts_register_shielding_regions(self, run):
+        out = values(scenario(run, """
+            v.symbol(3, 500, 500); v.messag('abc', 100, 100); print(v.shlind())
+            v.shield('SYMB', 'ON'); v.symbol(3, 500, 500); print(v.shlind())
+            v.shield('MESS', 'ON'); v.angle(30); v.messag('abc', 100, 100); print(v.shlind())"""))
+        assert out == ["0", "1", "2"]
+
+    def test_shaded_outline_font(self, run, tmp_path):
+        strokes(run, tmp_path, "v.helve(); v.messag('O', 100, 100)")
+        assert "eofill" not in (tmp_path / "t.ps").read_text()
+        strokes(run, tmp_path, "v.helve(); v.shdcha(); v.messag('O', 100, 100)")
+        assert "eofill" in (tmp_path / "t.ps").read_text()
         render(tmp_path / "t.ps")
 
     def test_symbol_number_above_highest_is_refused(self, run, tmp_path):
@@ -188,6 +209,11 @@ class TestStrings:
         right = strokes(run, tmp_path, "v.txtjus('RIGH'); v.messag('II', 1000, 100)")[0][0][1]
         assert left - centred == pytest.approx(35 * s, abs=1)
         assert left - right == pytest.approx(70 * s, abs=1)
+
+    def test_frame_around_the_text(self, run, tmp_path):
+        plain = strokes(run, tmp_path, "v.messag('-', 500, 500)")
+        framed = strokes(run, tmp_path, "v.frmess(3); v.messag('-', 500, 500)")
+        assert len(framed) == len(plain) + 3 and all(len(p) == 5 for p in framed[-3:])
 
     def test_mixalf_raises_and_returns(self, run, tmp_path):
         drawn = strokes(run, tmp_path, "v.simplx(); v.mixalf(); v.messag('x[2$+1', 100, 1000)")
