@@ -6,6 +6,7 @@
 #include "core/api.h"
 #include "core/checks.h"
 #include "core/messages.h"
+#include "text/fonts.h"
 #include "device/colour.h"
 #include "device/colour_tables.h"
 #include "device/shading.h"
@@ -78,7 +79,7 @@ const ResetEntry kResets[] = {
     {"EXPZ", [](Globals& g) { g.axis.expZero = 0; }, true},
     {"FILB", [](Globals& g) { g.out.fileBoxSet = 0; }, true},
     {"FILC", [](Globals& g) { g.out.fileColourMode = 0; }, true},
-    {"FIXS", [](Globals& g) { g.text.fixedPitch = 0.0f; }, true},
+    {"FIXS", [](Globals& g) { g.text.fixedPitch = 0.0f, g.text.fixedOn = 0; }, true},
     {"FLAB", [](Globals& g) { g.g3d.flab3 = 1; }, true},
     {"FRAM", [](Globals& g) { g.axis.frame = 1; }, true},
     {"FRME", [](Globals& g) { g.text.frameThickness = 0; }, true},
@@ -125,7 +126,7 @@ const ResetEntry kResets[] = {
     {"NOHI", [](Globals& g) { g.g3d.noHide = 0; }, true},
     {"NOLI", [](Globals& g) { g.axis.noLine = 0; }, true},
     {"NUMF", [](Globals& g) { g.text.numberFormat = 0; }, true},
-    {"NUMO", [](Globals& g) { std::memcpy(g.text.numberMode, ".  ", 4); }, true},
+    {"NUMO", [](Globals& g) { std::memcpy(g.text.numberMode, ".\0\0\0", 4); }, true},
     {"ORIG", [](Globals& g) { g.line.originX = g.line.originY = 0; }, true},
     {"PATC", [](Globals& g) { g.axis.patternCycle = 0; }, true},
     {"PIEE", [](Globals& g) { g.biz.pieExplode = 0; }, true},
@@ -199,9 +200,7 @@ void restoreUnnamed(Globals& g) {
     g.g3d.meshColour = -1;
     g.biz.pieBorder = -1;
     g.text.frameColour = -1;
-    g.text.justify = 0, g.text.codeTable = 0, g.text.texMode = 0, g.text.texOptions = 1;
-    g.text.hwFont = 0, g.text.psFont[0] = '\0';
-    g.text.font = 0;
+    resetTextDefaults(g);
     g.axis.titleJust = 0, g.axis.titlePos = 0;
     g.axis.posSet = g.axis.orgSet = 0;
     g.axis.symbolHeight = length(g, 36);

@@ -1,0 +1,220 @@
+#include "text/symbols.h"
+
+#include <cmath>
+#include <new>
+
+#include "core/checks.h"
+#include "core/messages.h"
+#include "text/api.h"
+#include "text/text_device.h"
+
+namespace vtx {
+
+namespace {
+
+// Shapes in 1/100 of the symbol size, y downwards. A part is a polyline;
+// kEnd closes a symbol's list of parts.
+struct Part {
+    int n;
+    const short* xy;
+};
+
+const short kSquare[] = {-50, -50, 50, -50, 50, 50, -50, 50, -50, -50};
+const short kOctagon[] = {-20, -50, 20, -50, 50, -20, 50, 20, 20, 50, -20, 50, -50, 20, -50, -20, -20, -50};
+const short kTriangleUp[] = {-50, 50, 50, 50, 0, -50, -50, 50};
+const short kTriangleDown[] = {-50, -50, 50, -50, 0, 50, -50, -50};
+const short kDiamond[] = {0, -50, 50, 0, 0, 50, -50, 0, 0, -50};
+const short kHorizontal[] = {-50, 0, 50, 0};
+const short kVertical[] = {0, -50, 0, 50};
+const short kDiagonal1[] = {-50, -50, 50, 50};
+const short kDiagonal2[] = {-50, 50, 50, -50};
+const short kInnerDiagonal1[] = {-35, -35, 35, 35};
+const short kInnerDiagonal2[] = {-35, 35, 35, -35};
+
+constexpr int kCircleSides = 18;
+
+struct Shape {
+    Part parts[4];
+    int count;
+    bool circle;      // an 18-sided circle (full) before the parts
+    bool halfCircle;  // the upper half circle closed by its diameter
+    bool filled;
+};
+
+#define P(a) Part{static_cast<int>(sizeof(a) / sizeof(short) / 2), a}
+const Shape kShapes[kHighestSymbol + 1] = {
+    {{P(kSquare)}, 1, false, false, false},
+    {{P(kOctagon)}, 1, false, false, false},
+    {{P(kTriangleUp)}, 1, false, false, false},
+    {{P(kHorizontal), P(kVertical)}, 2, false, false, false},
+    {{P(kDiagonal1), P(kDiagonal2)}, 2, false, false, false},
+    {{P(kDiamond)}, 1, false, false, false},
+    {{P(kTriangleDown)}, 1, false, false, false},
+    {{P(kSquare), P(kDiagonal1), P(kDiagonal2)}, 3, false, false, false},
+    {{P(kHorizontal), P(kVertical), P(kDiagonal1), P(kDiagonal2)}, 4, false, false, false},
+    {{P(kDiamond), P(kHorizontal), P(kVertical)}, 3, false, false, false},
+    {{P(kOctagon), P(kHorizontal), P(kVertical)}, 3, false, false, false},
+    {{P(kTriangleUp), P(kTriangleDown)}, 2, false, false, false},
+    {{P(kSquare), P(kHorizontal), P(kVertical)}, 3, false, false, false},
+    {{P(kOctagon), P(kInnerDiagonal1), P(kInnerDiagonal2)}, 3, false, false, false},
+    {{P(kSquare), P(kTriangleUp)}, 2, false, false, false},
+    {{}, 0, true, false, false},
+    {{P(kSquare)}, 1, false, false, true},
+    {{P(kOctagon)}, 1, false, false, true},
+    {{P(kTriangleUp)}, 1, false, false, true},
+    {{P(kDiamond)}, 1, false, false, true},
+    {{P(kTriangleDown)}, 1, false, false, true},
+    {{}, 0, true, false, true},
+    {{}, 0, false, true, false},
+    {{}, 0, false, true, true},
+};
+#undef P
+
+// Maps symbol units to plot coordinates around the centre.
+struct SymbolFrame {
+    float cx, cy, scale, c, s;
+    void apply(float u, float v, float& x, float& y) const {
+        // rotation by -a in plot coordinates (y downwards): counter-clockwise on the page
+        x = cx + scale * (u * c + v * s);
+        y = cy + scale * (-u * s + v * c);
+    }
+};
+
+// Draws a polyline of n symbol-unit points and fills it when asked.
+void drawOutline(Globals& g, const SymbolFrame& f, const float* u, const float* v, int n, bool filled) {
+    float x[kCircleSides + 2 + 10], y[kCircleSides + 2 + 10];
+    for (int i = 0; i < n; ++i) {
+        f.apply(u[i], v[i], x[i], y[i]);
+        if (i == 0) textMove(g, x[i], y[i]);
+        else textDraw(g, x[i], y[i]);
+    }
+    if (filled && n >= 3) textFillPolygon(g, x, y, n);
+}
+
+void circlePoints(bool half, float* u, float* v, int& n) {
+    const int steps = half ? kCircleSides / 2 : kCircleSides;
+    n = 0;
+    for (int i = 0; i <= steps; ++i) {
+        const double a = 2.0 * 3.14159265358979323846 * i / kCircleSides;
+        u[n] = static_cast<float>(50.0 * std::cos(a));
+        v[n++] = static_cast<float>(-50.0 * std::sin(a));
+    }
+    if (half) u[n] = u[0], v[n++] = v[0];
+}
+
+void registerSymbolShield(Globals& g, float x, float y, float size) {
+    if (!autoShieldOn(g, 2)) return;
+    const float d = 0.6f * size;
+    registerShieldBox(g, 2, x - d, y - d, 2.0f * d, 2.0f * d, 0.0f);
+}
+
+}  // namespace
+
+void drawSymbolSized(Globals& g, int number, float x, float y, float size) {
+    const double a = g.text.symbolAngle * 3.14159265358979323846 / 180.0;
+    SymbolFrame f{x, y, size / 100.0f, static_cast<float>(std::cos(a)), static_cast<float>(std::sin(a))};
+    const TextState& t = g.text;
+    if (t.userSymbol >= 0 && number == t.userSymbol && !t.userSymbolX.empty()) {
+        // user points run -1..1: half the size, y negated
+        const int n = static_cast<int>(t.userSymbolX.size());
+        for (int i = 0; i < n; ++i) {
+            float px, py;
+            f.apply(50.0f * t.userSymbolX[i], -50.0f * t.userSymbolY[i], px, py);
+            if (i == 0) textMove(g, px, py);
+            else textDraw(g, px, py);
+        }
+        if (t.userSymbolFill == 1 && n >= 3) {
+            float xs[64], ys[64];
+            if (n <= 64) {
+                for (int i = 0; i < n; ++i) f.apply(50.0f * t.userSymbolX[i], -50.0f * t.userSymbolY[i], xs[i], ys[i]);
+                textFillPolygon(g, xs, ys, n);
+            } else {
+                float* buf = new (std::nothrow) float[2 * n];
+                if (!buf) {
+                    warnin(53);
+                } else {
+                    for (int i = 0; i < n; ++i)
+                        f.apply(50.0f * t.userSymbolX[i], -50.0f * t.userSymbolY[i], buf[i], buf[n + i]);
+                    textFillPolygon(g, buf, buf + n, n);
+                    delete[] buf;
+                }
+            }
+        }
+        registerSymbolShield(g, x, y, size);
+        return;
+    }
+    if (number < 0 || number > kHighestSymbol) return;
+    const Shape& s = kShapes[number];
+    float u[kCircleSides + 2], v[kCircleSides + 2];
+    int n = 0;
+    if (s.circle || s.halfCircle) {
+        circlePoints(s.halfCircle, u, v, n);
+        drawOutline(g, f, u, v, n, s.filled);
+    }
+    for (int p = 0; p < s.count; ++p) {
+        const Part& part = s.parts[p];
+        for (int i = 0; i < part.n; ++i) u[i] = part.xy[2 * i], v[i] = part.xy[2 * i + 1];
+        drawOutline(g, f, u, v, part.n, s.filled && p == 0);
+    }
+    textFlush(g);
+    registerSymbolShield(g, x, y, size);
+}
+
+void dsymbl(Globals& g, int number, float x, float y) {
+    drawSymbolSized(g, number, x + g.line.originX, y + g.line.originY, static_cast<float>(g.axis.symbolHeight));
+}
+
+void symbol(int number, int x, int y) {
+    Globals* g = jqqlev(1, 3, "symbol");
+    if (!g) return;
+    const int highest = g->text.userSymbol > kHighestSymbol ? g->text.userSymbol : kHighestSymbol;
+    if (jqqval(number, 0, highest) != 0) return;
+    if (g->line.pageOrigin == 1) y = g->out.nyPage - y;
+    if (x < 0 || x > g->out.nxPage || y < 0 || y > g->out.nyPage)
+        protocolPrintf(*g, " >>>> (%d/%d) out of page in symbol!\n", x, y);
+    dsymbl(*g, number, static_cast<float>(x), static_cast<float>(y));
+}
+
+void hsymbl(int size) {
+    Globals* g = chkini("hsymbl");
+    if (jqqval(size, 1, 10000) == 0) g->axis.symbolHeight = size;
+}
+
+void symrot(float degrees) { chkini("symrot")->text.symbolAngle = degrees; }
+
+void mysymb(const float* x, const float* y, int n, int number, int fill) {
+    Globals* g = chkini("mysymb");
+    if (n < 1 || fill < 0 || fill > 1 || number < 0) {
+        warnin(2);
+        return;
+    }
+    constexpr float kLimit = 1.000001f;
+    for (int i = 0; i < n; ++i) {
+        if (!(std::fabs(x[i]) <= kLimit && std::fabs(y[i]) <= kLimit)) {
+            qqserr("values out of range");
+            warnin(101);
+            return;
+        }
+    }
+    TextState& t = g->text;
+    try {
+        t.userSymbolX.assign(x, x + n);
+        t.userSymbolY.assign(y, y + n);
+    } catch (const std::bad_alloc&) {
+        t.userSymbolX.clear(), t.userSymbolY.clear();
+        t.userSymbol = -1;
+        warnin(53);
+        return;
+    }
+    t.userSymbol = number;
+    t.userSymbolFill = fill;
+}
+
+void getsym(int& number, int& size) {
+    Globals* g = jqqlev(1, 3, "getsym");
+    if (!g) return;
+    number = g->axis.marker;
+    size = g->axis.symbolHeight;
+}
+
+}  // namespace vtx

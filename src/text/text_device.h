@@ -1,0 +1,50 @@
+// Where the text subsystem meets the device layer: glyph strokes go into the
+// line pipeline, filled glyphs and symbols to the area filler, device fonts
+// to their drivers, and text boxes to the shielding regions.
+#pragma once
+
+#include "core/globals.h"
+
+namespace vtx {
+
+// Stroke points in plot coordinates (origin shift already applied): a move
+// starts a new polyline, a draw extends it.
+void textMove(Globals& g, float x, float y);
+void textDraw(Globals& g, float x, float y);
+
+// Draws the pending polyline with the current attributes.
+void textFlush(Globals& g);
+
+// Solid filled polygon in plot coordinates (origin shift applied), for
+// filled symbols and shaded outline glyphs.
+void textFillPolygon(Globals& g, const float* x, const float* y, int n);
+
+// Current colour, as color/setclr would set it.
+void textSetColour(Globals& g, int index);
+int textColour(const Globals& g);
+
+// Colour by one of the names of `color`.
+void textColourByName(Globals& g, const char* name);
+
+// Automatic shielding of a group ("MESS" 1, "SYMB" 2): whether it is on,
+// and registering a rectangle under that group: upper left corner (x, y)
+// in plot coordinates with the origin shift applied, size along and across
+// the direction `angle` (degrees, counter-clockwise).
+bool autoShieldOn(const Globals& g, int group);
+void registerShieldBox(Globals& g, int group, float x, float y, float width, float height, float angle);
+
+// A device font may draw the character: no 3-D plotting plane and no base
+// transformation active.
+bool deviceFontUsable(const Globals& g);
+
+// Hands one character of a device font to its driver, pen (x, y) on the
+// base line, advance along the text direction.
+void deviceChar(Globals& g, int code, float x, float y, float advance);
+
+// Width of a character in the selected PostScript font, plot units.
+float psCharAdvance(const Globals& g, int code);
+
+// Emits the font selection and size of the PostScript font to the device.
+void psEmitFont(Globals& g);
+
+}  // namespace vtx
