@@ -240,9 +240,12 @@ int fltmatrix3(PyObject* obj, std::vector<float>& out, int nx, int ny, int nz) {
     return 1;
 }
 
-int copyfloatarray(const float* values, PyObject* seq, int k) {
+namespace {
+
+template <typename T, typename MakeItem>
+int copyArray(const T* values, PyObject* seq, int k, MakeItem make) {
     for (int i = 0; i < k; ++i) {
-        PyObject* v = PyFloat_FromDouble(values[i]);
+        PyObject* v = make(values[i]);
         if (!v || PySequence_SetItem(seq, i, v) < 0) {
             Py_XDECREF(v);
             return 0;
@@ -252,16 +255,14 @@ int copyfloatarray(const float* values, PyObject* seq, int k) {
     return 1;
 }
 
+}  // namespace
+
+int copyfloatarray(const float* values, PyObject* seq, int k) {
+    return copyArray(values, seq, k, [](float v) { return PyFloat_FromDouble(v); });
+}
+
 int copyintarray(const int* values, PyObject* seq, int k) {
-    for (int i = 0; i < k; ++i) {
-        PyObject* v = PyLong_FromLong(values[i]);
-        if (!v || PySequence_SetItem(seq, i, v) < 0) {
-            Py_XDECREF(v);
-            return 0;
-        }
-        Py_DECREF(v);
-    }
-    return 1;
+    return copyArray(values, seq, k, [](int v) { return PyLong_FromLong(v); });
 }
 
 int stringArgument(PyObject* obj, const char* routine, int position, std::vector<char>& out) {

@@ -1,5 +1,6 @@
 #include "binding/custom_wrappers.h"
 
+#include <new>
 #include <vector>
 
 #include "binding/library.h"
@@ -16,16 +17,16 @@ ModuleState& moduleState() {
 // After the routine: every quick-plot variable that has been set is applied
 // (none exist before the quick plots arrive), and spline returns 200 points again.
 PyObject* vantix_vtxini(PyObject*, PyObject* args) {
-    static const RoutineSpec spec{"vtxini", Family::NoArg, "", ""};
-    PyObject* result = invoke<&vtx::vtxini>(spec, args);
+    static const RoutineRow row{"vtxini", Family::NoArg, "", ""};
+    PyObject* result = invoke<&vtx::vtxini>(row, args);
     if (result) moduleState().nspline = 200;
     return result;
 }
 
 // After the routine: remembers that the caller chose a device (read by the quick plots).
 PyObject* vantix_metafl(PyObject*, PyObject* args) {
-    static const RoutineSpec spec{"metafl", Family::Scalar, "s", ""};
-    PyObject* result = invoke<&vtx::metafl>(spec, args);
+    static const RoutineRow row{"metafl", Family::Scalar, "s", ""};
+    PyObject* result = invoke<&vtx::metafl>(row, args);
     if (result) moduleState().imetfl = 1;
     return result;
 }
@@ -47,6 +48,39 @@ PyObject* vantix_upstr(PyObject*, PyObject* args) {
     if (!stringArgument(obj, "upstr", 1, text)) return nullptr;
     vtx::upstr(text.data());
     return PyUnicode_DecodeLatin1(text.data(), Py_ssize_t(text.size() - 1), nullptr);
+}
+
+namespace {
+
+// getmat needs two work matrices of nx by ny values that Python callers do not pass.
+bool g_getmatNoMemory = false;
+
+void getmatWithWorkArrays(const float* x, const float* y, const float* z, int n, float* zmat, int nx, int ny,
+                          float zval) {
+    std::vector<int> counts;
+    std::vector<float> weights;
+    try {
+        counts.resize(size_t(nx) * size_t(ny));
+        weights.resize(size_t(nx) * size_t(ny));
+    } catch (const std::bad_alloc&) {
+        g_getmatNoMemory = true;
+        return;
+    }
+    vtx::getmat(x, y, z, n, zmat, nx, ny, zval, counts.data(), weights.data());
+}
+
+}  // namespace
+
+PyObject* vantix_getmat(PyObject*, PyObject* args) {
+    static const RoutineRow row{"getmat", Family::ArrayOut, "OOOiOiif", "FFFm"};
+    g_getmatNoMemory = false;
+    PyObject* result = invoke<&getmatWithWorkArrays>(row, args);
+    if (result && g_getmatNoMemory) {
+        Py_DECREF(result);
+        PyErr_SetString(PyExc_MemoryError, "out of memory");
+        return nullptr;
+    }
+    return result;
 }
 
 }  // namespace vtx::py

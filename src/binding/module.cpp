@@ -15,8 +15,8 @@ namespace {
     static_assert(sameLetters(Signature<decltype(&vtx::NAME)>::letters.data(), LETTERS),             \
                   "argument letters of " #NAME " do not match its signature");                       \
     PyObject* vantix_##NAME(PyObject*, PyObject* args) {                                             \
-        static const RoutineSpec spec{#NAME, Family::FAMILY, LETTERS, KINDS};                        \
-        return invoke<&vtx::NAME>(spec, args);                                                       \
+        static const RoutineRow row{#NAME, Family::FAMILY, LETTERS, KINDS};                        \
+        return invoke<&vtx::NAME>(row, args);                                                       \
     }
 #include "binding/routines.def"
 

@@ -12,14 +12,18 @@ struct SequencePlan {
     int nx = 0, ny = 0;  // dimensions of a matrix
 };
 
-// Reads the element kind of the k-th sequence (and an optional fixed count).
-bool elementKind(const char* elements, int k, char& kind, int& fixed) {
+// Reads the element kind of the k-th sequence, with an optional fixed count
+// ("F3") or a number of elements beyond the count ("F+3").
+bool elementKind(const char* elements, int k, char& kind, int& fixed, int& extra) {
     for (const char* c = elements; *c; ++c) {
         if (!std::isalpha(static_cast<unsigned char>(*c))) continue;
         if (k-- > 0) continue;
         kind = *c;
-        fixed = 0;
-        for (const char* d = c + 1; std::isdigit(static_cast<unsigned char>(*d)); ++d) fixed = fixed * 10 + (*d - '0');
+        fixed = extra = 0;
+        const char* d = c + 1;
+        int* target = &fixed;
+        if (*d == '+') target = &extra, ++d;
+        for (; std::isdigit(static_cast<unsigned char>(*d)); ++d) *target = *target * 10 + (*d - '0');
         return true;
     }
     return false;
@@ -53,20 +57,21 @@ bool writesBack(char kind) { return kind == 'f' || kind == 'i' || kind == 'm'; }
 
 }  // namespace
 
-int convertSequences(const RoutineSpec& spec, const long* ints, PyObject* const* objects, SequenceBuffer* buffers) {
-    const char* letters = spec.letters;
+int convertSequences(const RoutineRow& row, const long* ints, PyObject* const* objects, SequenceBuffer* buffers) {
+    const char* letters = row.letters;
     SequencePlan plan[64];
     int k = 0;
     for (int p = 0; letters[p] && p < 64; ++p) {
         if (letters[p] != 'O') continue;
-        int fixed = 0;
-        if (!elementKind(spec.elements, k++, plan[p].kind, fixed)) continue;
+        int fixed = 0, extra = 0;
+        if (!elementKind(row.elements, k++, plan[p].kind, fixed, extra)) continue;
         if (isMatrix(plan[p].kind)) {
             matrixDims(letters, ints, p, plan[p].nx, plan[p].ny);
             if (plan[p].nx <= 0 || plan[p].ny <= 0) return -1;
         } else {
             plan[p].count = fixed ? fixed : countFor(letters, ints, p);
             if (plan[p].count <= 0) return -1;
+            plan[p].count += extra;
         }
     }
 
@@ -99,8 +104,8 @@ int convertSequences(const RoutineSpec& spec, const long* ints, PyObject* const*
     return 1;
 }
 
-int writeBackSequences(const RoutineSpec& spec, SequenceBuffer* buffers) {
-    for (int p = 0; spec.letters[p] && p < 64; ++p) {
+int writeBackSequences(const RoutineRow& row, SequenceBuffer* buffers) {
+    for (int p = 0; row.letters[p] && p < 64; ++p) {
         SequenceBuffer& b = buffers[p];
         if (!b.writeBack) continue;
         int ok = b.kind == 'i' ? copyintarray(b.i.data(), b.source, b.writeBack)

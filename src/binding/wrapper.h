@@ -25,7 +25,7 @@ namespace vtx::py {
 
 enum class Family { NoArg, Scalar, Query, Function, ArrayIn, MatrixIn, ArrayOut, Bytes, Callback, Quick };
 
-struct RoutineSpec {
+struct RoutineRow {
     const char* name;
     Family family;
     const char* letters;   // Python arguments: i f s O
@@ -83,11 +83,11 @@ struct SequenceBuffer {
 // are attempted, and the last failure's exception is the one reported.
 // Returns 1 to call the routine, 0 on a conversion failure (exception set),
 // -1 when a count is not positive (nothing converted, routine not called).
-int convertSequences(const RoutineSpec& spec, const long* ints, PyObject* const* objects,
+int convertSequences(const RoutineRow& row, const long* ints, PyObject* const* objects,
                      SequenceBuffer* buffers);
 
 // Copies the written-back sequences into their lists; 0 with an exception on failure.
-int writeBackSequences(const RoutineSpec& spec, SequenceBuffer* buffers);
+int writeBackSequences(const RoutineRow& row, SequenceBuffer* buffers);
 
 PyObject* toPython(int v);
 PyObject* toPython(float v);
@@ -182,11 +182,11 @@ struct Invoker<R (*)(A...)> {
     }
 
     template <R (*Fn)(A...)>
-    static PyObject* call(const RoutineSpec& spec, PyObject* args) {
+    static PyObject* call(const RoutineRow& row, PyObject* args) {
         static const std::string format = [&] {
             std::string f;
-            for (const char* c = spec.letters; *c; ++c) f += (*c == 's') ? 'O' : *c;
-            return f + ":" + spec.name;
+            for (const char* c = row.letters; *c; ++c) f += (*c == 's') ? 'O' : *c;
+            return f + ":" + row.name;
         }();
         Storage st{};
         if (!parse(args, format.c_str(), st, std::make_index_sequence<inputCount()>{})) return nullptr;
@@ -196,9 +196,9 @@ struct Invoker<R (*)(A...)> {
         SequenceBuffer buffers[P + 1];
         long ints[P + 1] = {};
         PyObject* objects[P + 1] = {};
-        if (!gather(spec, st, strings, ints, objects, std::make_index_sequence<N>{})) return nullptr;
+        if (!gather(row, st, strings, ints, objects, std::make_index_sequence<N>{})) return nullptr;
         if (P > 0) {
-            int status = convertSequences(spec, ints, objects, buffers);
+            int status = convertSequences(row, ints, objects, buffers);
             if (status == 0) return nullptr;
             if (status < 0) return skipped();
         }
@@ -210,7 +210,7 @@ struct Invoker<R (*)(A...)> {
             result = toPython(expand(invoke, std::make_index_sequence<N>{}));
             if (!result) return nullptr;
         }
-        if (P > 0 && !writeBackSequences(spec, buffers)) {
+        if (P > 0 && !writeBackSequences(row, buffers)) {
             Py_XDECREF(result);
             return nullptr;
         }
@@ -225,7 +225,7 @@ struct Invoker<R (*)(A...)> {
     // Converts the string arguments and records the integer and object
     // arguments by Python position.
     template <size_t... J>
-    static bool gather(const RoutineSpec& spec, Storage& st, std::vector<char>* strings, long* ints,
+    static bool gather(const RoutineRow& row, Storage& st, std::vector<char>* strings, long* ints,
                        PyObject** objects, std::index_sequence<J...>) {
         bool ok = true;
         auto one = [&](auto j) {
@@ -234,7 +234,7 @@ struct Invoker<R (*)(A...)> {
             constexpr int p = pythonIndex()[J0];
             if (!ok) return;
             if constexpr (std::is_same_v<T, const char*>) {
-                ok = stringArgument(std::get<J0>(st), spec.name, p + 1, strings[p]) != 0;
+                ok = stringArgument(std::get<J0>(st), row.name, p + 1, strings[p]) != 0;
             } else if constexpr (std::is_same_v<T, int>) {
                 ints[p] = std::get<J0>(st);
             } else if constexpr (!Param<T>::output && std::is_pointer_v<T>) {
@@ -249,8 +249,8 @@ struct Invoker<R (*)(A...)> {
 
 // The wrapper of one routine; the row's letters must match the signature.
 template <auto Fn>
-PyObject* invoke(const RoutineSpec& spec, PyObject* args) {
-    return Invoker<decltype(Fn)>::template call<Fn>(spec, args);
+PyObject* invoke(const RoutineRow& row, PyObject* args) {
+    return Invoker<decltype(Fn)>::template call<Fn>(row, args);
 }
 
 }  // namespace vtx::py

@@ -6,6 +6,8 @@
 #include "core/api.h"
 #include "core/checks.h"
 #include "core/messages.h"
+#include "device/colour.h"
+#include "device/colour_tables.h"
 
 namespace vtx {
 
@@ -17,7 +19,8 @@ int length(const Globals& g, int value) { return int(std::lround(value / g.out.u
 
 void restoreLabelDigits(Globals& g) { for (int& d : g.axis.labelDigits) d = 1; }
 void restoreMixChars(Globals& g) { std::memcpy(g.text.mixChars, "[]$/\\", 6); }
-void restoreCurrentColour(Globals& g) { g.colour.current = g.colour.foreground; }
+void restoreCurrentColour(Globals& g) { qqsclr(g, g.colour.foreground); }
+void restoreColourRange(Globals& g) { g.colour.rangeLow = 1, g.colour.rangeHigh = scaleRangeEnd(g.colour.kind); }
 void restoreAngle(Globals& g) { g.text.angle = 0; }
 void restoreWindowPlacement(Globals& g) { g.out.winPlace = 0; }
 void restoreClipMode(Globals& g) { g.line.clipMode = 0; }
@@ -25,7 +28,9 @@ void restoreClipMode(Globals& g) { g.line.clipMode = 0; }
 struct ResetEntry {
     char key[5];
     void (*restore)(Globals&);
-    bool inResall;  // level-0 settings are left alone by resall
+    // false: resall leaves the setting alone (level-0 settings) or sets it
+    // otherwise (the colour table load restores the colour settings)
+    bool inResall;
 };
 
 const ResetEntry kResets[] = {
@@ -58,10 +63,10 @@ const ResetEntry kResets[] = {
          g.line.clipX2 = g.out.nxPage, g.line.clipY2 = g.out.nyPage;
          g.line.clipOwner = 0;
      }, true},
-    {"CLRC", [](Globals& g) { g.colour.cycleColours = 0; }, true},
+    {"CLRC", fillColourCycle, false},
     {"COLM", [](Globals& g) { g.colour.colourMode = 0; }, false},
-    {"COLO", restoreCurrentColour, true},
-    {"COLR", [](Globals& g) { g.colour.rangeLow = 1, g.colour.rangeHigh = 254; }, true},
+    {"COLO", restoreCurrentColour, false},
+    {"COLR", restoreColourRange, false},
     {"CONC", [](Globals& g) { g.contour.colour = 0; }, true},
     {"CONG", [](Globals& g) { g.contour.gap = 0.5f; }, true},
     {"CONM", [](Globals& g) { g.contour.labelFactor = 0.5f, g.contour.labelSpacing = 1.5f; }, true},
@@ -129,7 +134,7 @@ const ResetEntry kResets[] = {
     {"RVYN", [](Globals& g) { g.axis.reverseYName = 0; }, true},
     {"SCAL", [](Globals& g) { std::memset(g.axis.scale, 0, sizeof g.axis.scale); }, true},
     {"SETB", [](Globals& g) { g.text.expShift = 0.6f; }, true},
-    {"SETC", restoreCurrentColour, true},
+    {"SETC", restoreCurrentColour, false},
     {"SETE", [](Globals& g) { g.text.expSize = 0.8f; }, true},
     {"SETG", [](Globals& g) {
          g.axis.axisParts[0] = g.axis.axisParts[1] = 3;
@@ -184,7 +189,7 @@ void restoreUnnamed(Globals& g) {
     g.line.lineWidth = 1, g.line.penWidth = 1.0f;
     g.line.lineCap = 2, g.line.lineJoin = 2, g.line.miterLimit = 2.0f;
     g.line.parallelOffset = 0.0f;
-    g.colour.table = g.ctl.device == 501 ? kVltRGrey : kVltRain;
+    loadDefaultColourTable(g);
     g.colour.trfActive = 0;
     g.colour.shieldCount = 0;
     g.axis.background = -1;

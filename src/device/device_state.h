@@ -2,6 +2,8 @@
 // styles, colours, filling, shielding and the base transformation.
 #pragma once
 
+#include <cstdint>
+
 namespace vtx {
 
 // Area of the current axis system, registered by the axis-system routines so
@@ -56,15 +58,23 @@ enum ColourTable { kVltSmall = 0, kVltRain, kVltSpec, kVltGrey, kVltRRain, kVltR
 
 struct ColourState {
     int colourMode = 0;                    // clrmod
-    int table = 0;                         // setvlt: index of the colour table kind
-    int current = 255;                     // current colour index
-    int foreground = 255;                  // index of the foreground colour FORE
+    std::uint32_t table[256] = {};         // entry: red * 65536 + green * 256 + blue
+    int kind = 0;                          // setvlt: the table kind last loaded
+    int userTable = 0;                     // myvlt before vtxini: the next table load keeps the entries
+    int names[9] = {};                     // table index of WHIT RED GREE YELL BLUE ORAN CYAN MAGE BLAC
+    int foreground = 255;                  // index named by FORE, selected by every table load
+    int background = 0;                    // index named by BACK
+    int rangeLow = 1, rangeHigh = 254;     // colran: indices used by colour scales
+    int current = 255;                     // last index sent to the device
+    int colourCycle[30] = {};              // indices used in turn for series of filled items (clrcyc)
+    float tolerance = 0.001f;              // components may stray this far outside 0..1
+    int reverse = 0;                       // entry 0 and the last colour are exchanged (reverse screen)
+    int sentIndex = -1;                    // last colour handed to the device, and its bytes
+    int sentRgb[3] = {};
+    int tableSends = 0;                    // colour tables handed to the device
+
     int pattern = 0;                       // shdpat
-    int rangeLow = 1, rangeHigh = 254;     // colran
-    int reverse = 0;                       // revscr
     int outline = 1;                       // areaf also draws the outline; noarln clears it
-    int cycleColours = 0;                  // clrcyc entries in use
-    int colourCycle[30] = {};
     int trfActive = 0;                     // base transformation (trfshf/trfscl/trfrot)
     float trf[6] = {1, 0, 0, 0, 1, 0};
     int shieldCount = 0;                   // shielding regions defined

@@ -175,10 +175,10 @@ TEST(Defaults, GreyTableForBlackAndWhitePostScript) {
     Globals& g = recordAt(1);
     g.ctl.device = 501;
     resall(g);
-    EXPECT_EQ(g.colour.table, kVltRGrey);
+    EXPECT_EQ(g.colour.kind, kVltRGrey);
     g.ctl.device = 502;
     resall(g);
-    EXPECT_EQ(g.colour.table, kVltRain);
+    EXPECT_EQ(g.colour.kind, kVltRain);
 }
 
 TEST(Pages, PageStoresSizeLessOneTimesTheUnitFactor) {

@@ -9,7 +9,7 @@ from conftest import ROOT
 
 def table_rows():
     text = open(os.path.join(ROOT, "src", "binding", "routines.def")).read()
-    return re.findall(r'^(?:ROUTINE|CUSTOM)\((\w+), (\w+), "(\w*)", "(\w*)"\)', text, re.M)
+    return re.findall(r'^(?:ROUTINE|CUSTOM)\((\w+), (\w+), "(\w*)", "([^"]*)"\)', text, re.M)
 
 
 def test_every_row_is_a_module_function_and_nothing_else(vantix):

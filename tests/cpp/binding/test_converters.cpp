@@ -1,0 +1,80 @@
+// Converters that no module function reaches yet: three-level matrices and
+// long arrays; checked inside the embedded interpreter.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "binding/convert.h"
+
+namespace vtx::py {
+namespace {
+
+PyObject* value(const char* expression) {
+    PyObject* globals = PyDict_New();
+    PyDict_SetItemString(globals, "__builtins__", PyEval_GetBuiltins());
+    PyObject* v = PyRun_String(expression, Py_eval_input, globals, globals);
+    Py_DECREF(globals);
+    return v;
+}
+
+std::string takeError() {
+    PyObject *type, *val, *trace;
+    PyErr_Fetch(&type, &val, &trace);
+    PyObject* text = PyObject_Str(val);
+    std::string s = std::string(reinterpret_cast<PyTypeObject*>(type)->tp_name) + ": " + PyUnicode_AsUTF8(text);
+    Py_DECREF(text), Py_XDECREF(type), Py_XDECREF(val), Py_XDECREF(trace);
+    return s;
+}
+
+TEST(Matrix3, NestedValuesInStorageOrder) {
+    if (!Py_IsInitialized()) Py_Initialize();
+    PyObject* m = value("[[[1, 2], [3, 4]], [[5, 6], [7, 8.5]]]");
+    std::vector<float> out;
+    ASSERT_EQ(fltmatrix3(m, out, 2, 2, 2), 1);
+    EXPECT_EQ(out, (std::vector<float>{1, 2, 3, 4, 5, 6, 7, 8.5f}));
+    Py_DECREF(m);
+}
+
+TEST(Matrix3, FlatAndRaggedAndShort) {
+    if (!Py_IsInitialized()) Py_Initialize();
+    std::vector<float> out;
+    PyObject* flat = value("list(range(8))");
+    EXPECT_EQ(fltmatrix3(flat, out, 2, 2, 2), 1);
+    EXPECT_EQ(out.size(), 8u);
+    PyObject* ragged = value("[[[1, 2], [3, 4]], [[5, 6], [7]]]");
+    EXPECT_EQ(fltmatrix3(ragged, out, 2, 2, 2), 0);
+    EXPECT_EQ(takeError(), "ValueError: matrix rows have different lengths");
+    PyObject* shortRows = value("[[[1, 2], [3, 4]]]");
+    EXPECT_EQ(fltmatrix3(shortRows, out, 2, 2, 2), 0);
+    EXPECT_EQ(takeError(), "MemoryError: out of range");
+    Py_DECREF(flat), Py_DECREF(ragged), Py_DECREF(shortRows);
+}
+
+TEST(LongArray, IntegersOnly) {
+    if (!Py_IsInitialized()) Py_Initialize();
+    std::vector<long> out;
+    PyObject* ok = value("[1, 2**40, -3]");
+    ASSERT_EQ(longarray(ok, out, 3), 1);
+    EXPECT_EQ(out[1], 1L << 40);
+    PyObject* bad = value("(1, 2.0)");
+    EXPECT_EQ(longarray(bad, out, 2), 0);
+    EXPECT_EQ(takeError(), "ValueError: no integer element in sequence");
+    Py_DECREF(ok), Py_DECREF(bad);
+}
+
+TEST(CopyBack, IntoMutableAndImmutableSequences) {
+    if (!Py_IsInitialized()) Py_Initialize();
+    PyObject* list = value("[0, 0, 0]");
+    const int ints[] = {4, 5};
+    ASSERT_EQ(copyintarray(ints, list, 2), 1);
+    PyObject* expected = value("[4, 5, 0]");
+    EXPECT_EQ(PyObject_RichCompareBool(list, expected, Py_EQ), 1);
+    PyObject* tuple = value("(0.0,)");
+    const float floats[] = {1.5f};
+    EXPECT_EQ(copyfloatarray(floats, tuple, 1), 0);
+    EXPECT_EQ(takeError().rfind("TypeError", 0), 0u);
+    Py_DECREF(list), Py_DECREF(expected), Py_DECREF(tuple);
+}
+
+}  // namespace
+}  // namespace vtx::py
