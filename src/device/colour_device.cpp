@@ -1,15 +1,20 @@
-// Where a colour change reaches the output device. The drivers' colour
-// commands are not connected yet: the last colour and the number of table
-// changes are recorded, so that new pages and the drivers can pick them up.
+// Where a colour change reaches the output device: the driver's colour
+// entry, and a record of the last colour and the number of table changes,
+// so that new pages can pick them up.
 #include "device/colour.h"
+#include "device/driver.h"
+#include "device/pipeline.h"
 
 namespace vtx {
 
 void sendColourToDevice(Globals& g, int index, int red, int green, int blue) {
+    // The buffered polyline keeps the colour it was drawn in.
+    if (!g.line.strokeActive) qqstrk(g);
     g.colour.sentIndex = index;
     g.colour.sentRgb[0] = red;
     g.colour.sentRgb[1] = green;
     g.colour.sentRgb[2] = blue;
+    if (const DeviceDriver* d = deviceDriver(g.ctl.device); d && d->colour) d->colour(g, index, red, green, blue);
 }
 
 void sendColourTableToDevice(Globals& g) { ++g.colour.tableSends; }
