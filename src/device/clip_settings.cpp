@@ -50,15 +50,17 @@ void clpwin(int nx, int ny, int nw, int nh) {
         warni1(2, worst);
         return;
     }
-    int y = int(jqqyvl(*g, float(ny)));
-    long right = long(nx) + nw - 1, bottom = long(y) + nh - 1;
+    // jqqyvl in integers: any int argument stays representable
+    long y = (g->line.pageOrigin == 1 && !g->line.rawPageY) ? long(g->out.nyPage) - ny : long(ny);
+    long right = long(nx) + nw - 1, bottom = y + nh - 1;
     if (right > g->out.nxPage || bottom > g->out.nyPage || y < 0) {
-        warni1(2, right > g->out.nxPage ? int(right) : int(std::min<long>(bottom, INT_MAX)));
+        long worst = right > g->out.nxPage ? right : bottom > g->out.nyPage ? bottom : y;
+        warni1(2, int(std::clamp<long>(worst, INT_MIN, INT_MAX)));
         return;
     }
     qqstrk(*g);
     g->line.clipOwner = 1;
-    setWindow(g->line, nx, y, int(right), int(bottom));
+    setWindow(g->line, nx, int(y), int(right), int(bottom));
     sendDeviceClip(*g);
 }
 

@@ -147,3 +147,20 @@ class TestVectorRecords:
         assert data.startswith(b"\x1b\x0c\x1d\x36\x73\x20\x40")
         assert data.endswith(b"\x1d\x20\x60\x20\x40\x36\x73\x3f\x5f"
                              b"\x1d\x20\x60\x20\x40\x1f\x1b2")
+
+
+class TestBadInput:
+    def test_extreme_coordinates_and_values_neither_crash_nor_hang(self, run, tmp_path):
+        out = run("""
+            v.metafl('post'); v.vtxini()
+            big = 2**31 - 1
+            v.dash(); v.line(-big - 1, 0, big, 2099)
+            v.solid(); v.line(-big - 1, -big - 1, big, big)
+            v.origin(big, big); v.line(big, big, 0, 0)
+            v.pagorg('bott'); v.clpwin(0, big, 10, 10)
+            v.penwid(float('nan')); v.lnmlt(float('nan')); v.lnmlt(float('inf'))
+            v.vtxfin()
+        """)
+        assert len(out.warnings()) == 4
+        from postscript_reader import render
+        render(tmp_path / "vantix.psc")

@@ -125,10 +125,37 @@ bool turnedPage(const Globals& g) { return g.out.nxPage > g.out.nyPage && g.out.
 
 bool reverseScreen(const Globals& g) { return g.out.screenMode == 2; }
 
+// "%5d" into out; returns the characters written. Paths are the bulk of a
+// file, so their numbers are formatted here rather than by printf.
+int putInt5(char* out, int v) {
+    char digits[12];
+    int n = 0;
+    unsigned u = v < 0 ? 0u - unsigned(v) : unsigned(v);
+    do digits[n++] = char('0' + u % 10), u /= 10;
+    while (u);
+    if (v < 0) digits[n++] = '-';
+    int len = 0;
+    for (int pad = 5 - n; pad > 0; --pad) out[len++] = ' ';
+    while (n) out[len++] = digits[--n];
+    return len;
+}
+
+// One path point: "%5d %5d u " or "%5d %5d d ".
+void writePoint(Globals& g, int x, int y, char op) {
+    char text[32];
+    int n = putInt5(text, x);
+    text[n++] = ' ';
+    n += putInt5(text + n, y);
+    text[n++] = ' ';
+    text[n++] = op;
+    text[n++] = ' ';
+    qpsbuf(g, text, n);
+}
+
 void flushPath(Globals& g) {
     if (path.count == 0) return;
-    qpsprintf(g, "%5d %5d u ", path.x[0], path.y[0]);
-    for (int i = 1; i < path.count; ++i) qpsprintf(g, "%5d %5d d ", path.x[i], path.y[i]);
+    writePoint(g, path.x[0], path.y[0], 'u');
+    for (int i = 1; i < path.count; ++i) writePoint(g, path.x[i], path.y[i], 'd');
     qpsbuf(g, "p ", 2);
 }
 
