@@ -8,6 +8,8 @@
 #include "core/messages.h"
 #include "device/colour.h"
 #include "device/colour_tables.h"
+#include "device/shading.h"
+#include "device/shield_regions.h"
 
 namespace vtx {
 
@@ -24,6 +26,7 @@ void restoreColourRange(Globals& g) { g.colour.rangeLow = 1, g.colour.rangeHigh 
 void restoreAngle(Globals& g) { g.text.angle = 0; }
 void restoreWindowPlacement(Globals& g) { g.out.winPlace = 0; }
 void restoreClipMode(Globals& g) { g.line.clipMode = 0; }
+void restoreShadingPattern(Globals& g) { setShadingPattern(g, 0); }
 
 struct ResetEntry {
     char key[5];
@@ -112,7 +115,7 @@ const ResetEntry kResets[] = {
     {"NAME", [](Globals& g) { std::memset(g.axis.names, 0, sizeof g.axis.names); }, true},
     {"NEGL", [](Globals& g) { g.axis.negLog = 0.0f; }, true},
     {"NEWM", restoreMixChars, true},
-    {"NOAR", [](Globals& g) { g.colour.outline = 1; }, true},
+    {"NOAR", [](Globals& g) { g.fill.outline = 1; }, true},
     {"NOBA", [](Globals& g) { g.g3d.noBar = 0; }, true},
     {"NOBG", [](Globals& g) { g.g3d.noBackground = 0; }, true},
     {"NOCH", [](Globals& g) { g.axis.noCheck = 0; }, true},
@@ -144,9 +147,9 @@ const ResetEntry kResets[] = {
     {"SETR", [](Globals& g) { g.axis.resX = g.axis.resY = 0; }, true},
     {"SETS", [](Globals& g) { std::memset(g.axis.autoScale, 0, sizeof g.axis.autoScale); }, true},
     {"SHDC", [](Globals& g) { g.text.shadeChars = 0; }, true},
-    {"SHDP", [](Globals& g) { g.colour.pattern = 0; }, true},
-    {"SHIE", [](Globals& g) { g.colour.shieldOn = 0; }, true},
-    {"SHLS", [](Globals& g) { g.colour.shieldSurface = 0; }, true},
+    {"SHDP", restoreShadingPattern, true},
+    {"SHIE", [](Globals& g) { for (int& f : g.shield.autoFlags) f = 0; }, true},
+    {"SHLS", [](Globals& g) { g.shield.surface = 0; }, true},
     {"SMXA", [](Globals& g) {
          std::memset(g.text.mixSlots, 0, sizeof g.text.mixSlots);
          std::memset(g.text.mixShiftIn, 0, sizeof g.text.mixShiftIn);
@@ -190,8 +193,8 @@ void restoreUnnamed(Globals& g) {
     g.line.lineCap = 2, g.line.lineJoin = 2, g.line.miterLimit = 2.0f;
     g.line.parallelOffset = 0.0f;
     loadDefaultColourTable(g);
-    g.colour.trfActive = 0;
-    g.colour.shieldCount = 0;
+    g.trf.active = 0;
+    clearShieldRegions(g);
     g.axis.background = -1;
     g.g3d.meshColour = -1;
     g.biz.pieBorder = -1;

@@ -5,6 +5,9 @@
 
 #include "core/control_state.h"
 #include "device/device_state.h"
+#include "device/fill_state.h"
+#include "device/shield_state.h"
+#include "device/transform_state.h"
 #include "text/text_state.h"
 #include "graph2d/axis_state.h"
 #include "graph3d/graph3d_state.h"
@@ -20,7 +23,10 @@ struct Globals {
     ProtocolState prot;    // warning switches and the protocol stream
     OutputState out;       // file, page, window and file-format settings
     LineState line;        // origin, clipping, line styles
-    ColourState colour;    // colour table, current colour, patterns
+    ColourState colour;    // colour table, current colour
+    FillState fill;        // shading pattern and outline flag of filled areas
+    ShieldState shield;    // shielding regions and automatic groups
+    TransformState trf;    // base transformation
     TextState text;        // fonts, character parameters, text modes
     AxisState axis;        // 2-D axis systems, labels, curves, legends, titles
     Graph3DState g3d;      // 3-D axis systems and surfaces

@@ -6,6 +6,8 @@
 namespace vtx {
 
 void line(int nx1, int ny1, int nx2, int ny2);
+void strtpt(float x, float y);
+void connpt(float x, float y);
 void origin(int nx, int ny);
 void pagorg(const char* keyword);
 

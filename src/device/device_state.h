@@ -72,14 +72,6 @@ struct ColourState {
     int sentIndex = -1;                    // last colour handed to the device, and its bytes
     int sentRgb[3] = {};
     int tableSends = 0;                    // colour tables handed to the device
-
-    int pattern = 0;                       // shdpat
-    int outline = 1;                       // areaf also draws the outline; noarln clears it
-    int trfActive = 0;                     // base transformation (trfshf/trfscl/trfrot)
-    float trf[6] = {1, 0, 0, 0, 1, 0};
-    int shieldCount = 0;                   // shielding regions defined
-    int shieldOn = 0;                      // shield / shlsur automatic shielding
-    int shieldSurface = 0;                 // shlsur
 };
 
 }  // namespace vtx

@@ -82,6 +82,11 @@ void xjdraw(Globals& g, float x, float y, int op) {
     driver->vector(g, x, y, op);
 }
 
+void plotToDevice(const Globals& g, float& x, float& y) {
+    DevicePoint p = toDevice(g, g.ctl.device, x, y);
+    x = p.x, y = p.y;
+}
+
 void xjpoly(Globals& g, const float* x, const float* y, int n) {
     const int device = g.ctl.device;
     if (!(device <= 100 || device == 221) || n < 1) return;

@@ -37,6 +37,8 @@ struct DeviceDriver {
     void (*lineAttribute)(Globals& g, LineAttribute what, float value);
     // The device's own clip rectangle, device coordinates (window, raster).
     void (*clipRect)(Globals& g, int x1, int y1, int x2, int y2);
+    // A polygon filled solid by the device, in device coordinates (n >= 3).
+    void (*polygon)(Globals& g, const float* x, const float* y, int n);
 };
 
 // The driver of a device number, or null if the device has none yet.

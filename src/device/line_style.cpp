@@ -23,6 +23,8 @@ const Pattern kLineTypes[8] = {
     {4, {1, 15, 15, 15}}, {2, {20, 15}}, {2, {1, 20}}, {2, {30, 20}},
 };
 
+}  // namespace
+
 void setLineType(Globals& g, int n) {
     const Pattern& p = kLineTypes[n];
     LineState& line = g.line;
@@ -32,6 +34,8 @@ void setLineType(Globals& g, int n) {
     line.lineType = n;
     inityp(g);
 }
+
+namespace {
 
 void namedLineType(const char* name, int n) {
     Globals* g = chkini(name);

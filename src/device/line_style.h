@@ -3,6 +3,11 @@
 
 namespace vtx {
 
+struct Globals;
+
+// Selects the dash pattern of line type n (0..7) without a level check.
+void setLineType(Globals& g, int n);
+
 void myline(const int* pattern, int n);
 void lintyp(int n);
 void solid();

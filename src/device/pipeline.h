@@ -70,6 +70,10 @@ void sclpax(Globals& g, int mode);
 void xjdraw(Globals& g, float x, float y, int op);
 void xjpoly(Globals& g, const float* x, const float* y, int n);
 
+// A point in plot coordinates converted as xjdraw converts it for the
+// selected device (no origin shift).
+void plotToDevice(const Globals& g, float& x, float& y);
+
 // True while an output is open (between vtxini and vtxfin).
 inline bool outputOpen(const Globals& g) { return g.ctl.level >= 1; }
 

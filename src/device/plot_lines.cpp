@@ -11,6 +11,20 @@ void line(int nx1, int ny1, int nx2, int ny2) {
     lineqq(*g, float(nx1), jqqyvl(*g, float(ny1)), float(nx2), jqqyvl(*g, float(ny2)));
 }
 
+// A polyline in plot coordinates: strtpt starts it, connpt extends it; the
+// points pass through the whole pipeline (origin, dashes, widths, clipping).
+void strtpt(float x, float y) {
+    Globals* g = jqqlev(1, 3, "strtpt");
+    if (!g) return;
+    strtqq(*g, x, jqqyvl(*g, y));
+}
+
+void connpt(float x, float y) {
+    Globals* g = jqqlev(1, 3, "connpt");
+    if (!g) return;
+    connqq(*g, x, jqqyvl(*g, y));
+}
+
 void origin(int nx, int ny) {
     Globals* g = jqqlev(1, 1, "origin");
     if (!g) return;

@@ -1,16 +1,16 @@
 // The polyline stage: origin shift, the 100-point buffer and its batches.
+#include "device/base_transform.h"
 #include "device/pipeline.h"
 
 namespace vtx {
 
 namespace {
 
-// Every stored point passes here. Hook points, in this order: the 3-D
-// projection of plot coordinates (proj3d, while g.line.project3d is set) and
-// the base transformation (btrf01, while g.colour.trfActive is set); both
-// arrive with their subsystems and leave the point unchanged until then.
+// Every stored point passes here: the 3-D projection of plot coordinates
+// (proj3d, while g.line.project3d is set; it arrives with its subsystem),
+// then the base transformation.
 inline void transformStoredPoint(Globals& g, float& x, float& y) {
-    (void)g, (void)x, (void)y;
+    btrf01(g.trf, x, y);
 }
 
 inline void storePoint(LineState& line, int slot, float x, float y) {

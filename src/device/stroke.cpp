@@ -2,13 +2,17 @@
 // the device, in this order.
 #include "device/driver.h"
 #include "device/pipeline.h"
+#include "device/shielding.h"
 
 namespace vtx {
 
 void drawVisibleSegment(Globals& g, float x1, float y1, float x2, float y2, bool moveFirst) {
-    // Hook points: the hidden-line test of surfaces (hatchThroughLines) and
-    // the shielding test (shieldTest) take the segment here when their
-    // subsystems set the flags; until then every segment goes to the device.
+    // Hook point: the hidden-line test of surfaces (hatchThroughLines) takes
+    // the segment here when its subsystem sets the flag.
+    if (g.line.shieldTest) {
+        shieldSegment(g, x1, y1, x2, y2, moveFirst);
+        return;
+    }
     if (moveFirst) xjdraw(g, x1, y1, kOpMove);
     xjdraw(g, x2, y2, kOpDraw);
 }

@@ -148,19 +148,13 @@ TEST(Svg, PolygonsAndRectanglesAreFilledInTheCurrentColour) {
     const std::string path = scratchFile("fill.svg");
     Globals& g = openPlot("SVG", path);
     qqsvg3(g, 0, 128, 255);
-    xjdraw(g, 3, 0, kOpPolyOpen);
-    xjdraw(g, 0, 0, kOpDraw);
-    xjdraw(g, 1000, 0, kOpDraw);
-    xjdraw(g, 0, 1000, kOpDraw);
-    xjdraw(g, 0, 0, kOpStroke);
+    const float x[3] = {0, 287, 0}, y[3] = {0, 0, 287.5f};
+    deviceDriver(801)->polygon(g, x, y, 3);
     qqsvg4(g, 1.5f, 2, 30, 40.25f, 1, 2, 3);
     const std::string text = finish(path);
-    char polygon[256];
-    const float s = g.out.deviceScale;
-    std::snprintf(polygon, sizeof polygon,
-                  "<g fill=\"none\" stroke=\"#0080ff\" stroke-width=\"1.000\">\n<polygon fill=\"#0080ff\" points=\"\n"
-                  " 0.00, 0.00 %.2f, 0.00 0.00, %.2f\"/>\n",
-                  1000 * s, 1000 * s);
+    const char* polygon =
+        "<g fill=\"none\" stroke=\"#0080ff\" stroke-width=\"1.000\">\n<polygon fill=\"#0080ff\" points=\"\n"
+        " 0.00, 0.00 287.00, 0.00 0.00, 287.50\"/>\n";
     EXPECT_NE(text.find(polygon), std::string::npos) << text;
     EXPECT_NE(text.find("<rect x=\"1.50\" y=\"2.00\" width=\"30.00\" height=\"40.25\"\n"
                         " fill=\"#010203\" stroke=\"none\"/>\n"),

@@ -114,6 +114,12 @@ class TestOperators:
         assert content.endswith(b"l\nS\n0.133 0 0.933 rg\n0.133 0 0.933 RG\n0.133 0 0.933 rg\n")
 
 
+    def test_a_solid_area_is_a_filled_path(self, run, tmp_path):
+        run(pdf(drawing="v.shdpat(16); v.areaf([0, 1000, 0], [0, 0, 1000], 3)"))
+        content = streams(check(tmp_path / "out.pdf"))[0]
+        assert content.endswith(b"0.00 0.00 m\n0.00 263.34 l\n263.34 0.00 l\nh\nf*\n")
+
+
 class TestMemoryCopy:
     def test_pdfbuf_returns_the_file_and_its_size(self, run, tmp_path):
         out = run(pdf("v.pdfmod('on', 'buff')", "v.line(0, 0, 100, 100)") + """

@@ -213,3 +213,17 @@ class TestDrawingStream:
         stream = drawing(plot("pscl", "v.newpag()"))
         assert stream == "0 0 3898 5514 0 0 0 e copypage \n%%Page: 1        2 \n0 0 3900 5516 0 0 0 e showpage \n"
         assert drawing(plot("eps", "v.newpag()")) == "showpage \n"
+
+
+class TestPolylineFromPython:
+    def test_120_points_follow_the_batches_of_the_polyline_buffer(self, plot):
+        text = plot("POST", "v.strtpt(100, 100)\nfor i in range(1, 120):\n    v.connpt(100 + 10 * i, 100 + i % 7)")
+        found = paths(text)
+        # the buffer strokes 100 points, then the remaining 21 from the shared
+        # 100th point; the driver cuts a path after 50 points
+        assert [len(p) for p in found] == [50, 50, 2, 21]
+        assert all(found[i][0] == found[i - 1][-1] for i in range(1, len(found)))
+
+    def test_connpt_without_a_line_started_needs_the_output_open(self, run):
+        out = run("v.connpt(1, 2)")
+        assert out.warnings() == [" <<<< Warning   3: Incorrect level in CONNPT!   (   0)"]

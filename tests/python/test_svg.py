@@ -74,3 +74,9 @@ class TestGroups:
         assert [(c, w, lines.count("<line")) for c, w, lines in groups] == [
             ("#000000", "1.000", 2), ("#ff0000", "1.000", 1), ("#ff0000", "3.000", 1), ("#ff0000", "0.500", 1)]
         assert text.endswith("</g>\n</svg>\n")
+
+
+def test_a_solid_area_is_one_polygon_in_the_current_colour(run, tmp_path):
+    run(svg(drawing="v.shdpat(16); v.setrgb(1, 0, 0); v.areaf([0, 1000, 0], [0, 0, 1000], 3)"))
+    text = check(tmp_path / "out.svg")
+    assert re.search(r'<polygon fill="#ff0000" points="\n 0.00, 0.00 (\d+\.\d\d), 0.00 0.00, \1"/>\n', text)

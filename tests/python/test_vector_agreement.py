@@ -15,6 +15,7 @@ v.linwid(1); v.dot(); v.line(1450, 100, 1450, 2000); v.solid()
 v.setrgb(0, 0, 0)
 for k in range(40):
     v.line(2300, 1300 + k * 5, 2800, 1300 + k * 5)
+v.shdpat(16); v.areaf([300, 900, 600], [1200, 1300, 1800], 3)
 """
 
 SIZE = (300, 212)

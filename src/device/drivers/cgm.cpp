@@ -235,6 +235,6 @@ void colour(Globals& g, int /*index*/, int red, int green, int blue) {
 
 }  // namespace
 
-extern const DeviceDriver kCgmDriver = {begin, end, newPage, nullptr, drwcgm, colour, nullptr, nullptr};
+extern const DeviceDriver kCgmDriver = {begin, end, newPage, nullptr, drwcgm, colour, nullptr, nullptr, nullptr};
 
 }  // namespace vtx

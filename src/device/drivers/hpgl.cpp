@@ -40,6 +40,6 @@ void vector(Globals& g, float x, float y, int op) {
 
 }  // namespace
 
-extern const DeviceDriver kHpglDriver = {begin, end, nullptr, nullptr, vector, nullptr, nullptr, nullptr};
+extern const DeviceDriver kHpglDriver = {begin, end, nullptr, nullptr, vector, nullptr, nullptr, nullptr, nullptr};
 
 }  // namespace vtx

@@ -57,6 +57,6 @@ void colour(Globals& g, int /*index*/, int red, int green, int blue) {
 
 }  // namespace
 
-extern const DeviceDriver kJavaDriver = {begin, end, nullptr, erase, vector, colour, nullptr, nullptr};
+extern const DeviceDriver kJavaDriver = {begin, end, nullptr, erase, vector, colour, nullptr, nullptr, nullptr};
 
 }  // namespace vtx

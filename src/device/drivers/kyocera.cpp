@@ -40,6 +40,6 @@ void vector(Globals& g, float x, float y, int op) {
 
 }  // namespace
 
-extern const DeviceDriver kKyoceraDriver = {begin, end, newPage, nullptr, vector, nullptr, nullptr, nullptr};
+extern const DeviceDriver kKyoceraDriver = {begin, end, newPage, nullptr, vector, nullptr, nullptr, nullptr, nullptr};
 
 }  // namespace vtx

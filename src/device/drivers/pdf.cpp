@@ -534,6 +534,6 @@ bool pdfMemoryDocument(const char*& data, size_t& size) {
     return true;
 }
 
-extern const DeviceDriver kPdfDriver = {begin, end, newPage, nullptr, qqpdf2, colour, nullptr, nullptr};
+extern const DeviceDriver kPdfDriver = {begin, end, newPage, nullptr, qqpdf2, colour, nullptr, nullptr, nullptr};
 
 }  // namespace vtx

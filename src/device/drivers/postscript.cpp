@@ -301,8 +301,20 @@ void lineAttribute(Globals& g, LineAttribute what, float value) {
     }
 }
 
+// Solid polygon: one closed path filled by the even-odd rule, so that
+// self-overlapping polygons look as the software fill draws them.
+void polygon(Globals& g, const float* x, const float* y, int n) {
+    drwpsc(g, 0.0f, 0.0f, kOpStroke);
+    const int x0 = roundDevice(x[0]), y0 = roundDevice(y[0]);
+    qpsprintf(g, "%5d %5d u ", x0, y0);
+    for (int i = 1; i < n; ++i) qpsprintf(g, "%5d %5d d ", roundDevice(x[i]), roundDevice(y[i]));
+    qpsprintf(g, "%5d %5d d ", x0, y0);
+    qpsbuf(g, "eofill ", 7);
+}
+
 }  // namespace
 
-extern const DeviceDriver kPostScriptDriver = {begin, end, newPage, nullptr, drwpsc, colour, lineAttribute, nullptr};
+extern const DeviceDriver kPostScriptDriver = {begin,  end,           newPage, nullptr, drwpsc,
+                                               colour, lineAttribute, nullptr, polygon};
 
 }  // namespace vtx

@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <new>
-#include <vector>
 
 #include "core/messages.h"
 #include "device/driver.h"
@@ -38,9 +36,6 @@ struct SvgState {
     TextFont nextFont;   // font the next text group is opened with
     int red = 0, green = 0, blue = 0;
     float strokeWidth = 1.0f;
-    // A device-filled polygon between kOpPolyOpen and kOpStroke.
-    bool collecting = false;
-    std::vector<float> polyX, polyY;
 };
 SvgState svg;
 
@@ -113,55 +108,10 @@ void writePath(Globals& g) {
     }
 }
 
-void writePolygon(Globals& g) {
-    const int n = int(svg.polyX.size());
-    if (n < 1) return;
-    if (svg.group != kLineGroup) openLineGroup(g);
-    outPrintf(g, "<polygon fill=\"#%02x%02x%02x\" points=\"\n", svg.red, svg.green, svg.blue);
-    writePoints(g, svg.polyX.data(), svg.polyY.data(), n);
-    outWrite(g, "\"/>\n", 4);
-}
-
-// Polygon vertices are kept per polygon: one allocation at its opening.
-void startPolygon(int n) {
-    svg.collecting = true;
-    svg.polyX.clear();
-    svg.polyY.clear();
-    try {
-        svg.polyX.reserve(size_t(std::clamp(n, 0, 1 << 20)));
-        svg.polyY.reserve(size_t(std::clamp(n, 0, 1 << 20)));
-    } catch (const std::bad_alloc&) {
-    }
-}
-
-void addPolygonPoint(float x, float y) {
-    try {
-        svg.polyX.push_back(x);
-        svg.polyY.push_back(y);
-    } catch (const std::bad_alloc&) {
-        svg.polyX.resize(svg.polyY.size());  // keep the two lists the same length
-    }
-}
-
 // qqsvg2: the path buffer. A full buffer is written and the next path starts
 // at its last point, so that long polylines continue without a gap.
 void qqsvg2(Globals& g, float x, float y, int op) {
     if (!svg.open) return;
-    if (svg.collecting) {
-        if (op == kOpDraw) {
-            addPolygonPoint(x, y);
-            return;
-        }
-        svg.collecting = false;
-        writePolygon(g);
-        svg.polyX.clear(), svg.polyY.clear();
-        if (op == kOpStroke) return;
-    }
-    if (op == kOpPolyOpen) {
-        qqsvg2(g, 0.0f, 0.0f, kOpStroke);
-        startPolygon(int(x));
-        return;
-    }
     if (op == kOpDraw) {
         if (svg.count == 0) {
             svg.x[0] = svg.lastX, svg.y[0] = svg.lastY;
@@ -183,7 +133,6 @@ void qqsvg2(Globals& g, float x, float y, int op) {
         outWrite(g, "</svg>\n", 7);
         svg.count = 0;
         svg.open = false;
-        svg.polyX = std::vector<float>(), svg.polyY = std::vector<float>();
     } else {
         svg.count = 1;
         svg.x[0] = x, svg.y[0] = y;
@@ -229,6 +178,16 @@ void begin(Globals& g) {
 }
 
 void end(Globals& g) { qqsvg2(g, 0.0f, 0.0f, kOpFinish); }
+
+// A solid polygon in the current colour, inside a line group.
+void polygon(Globals& g, const float* x, const float* y, int n) {
+    if (!svg.open || n < 1) return;
+    qqsvg2(g, 0.0f, 0.0f, kOpStroke);
+    if (svg.group != kLineGroup) openLineGroup(g);
+    outPrintf(g, "<polygon fill=\"#%02x%02x%02x\" points=\"\n", svg.red, svg.green, svg.blue);
+    writePoints(g, x, y, n);
+    outWrite(g, "\"/>\n", 4);
+}
 
 void colour(Globals& g, int /*index*/, int red, int green, int blue) {
     qqsvg3(g, red & 255, green & 255, blue & 255);
@@ -283,6 +242,6 @@ void qqsvg5(Globals& g, int code, float x, float y, int fontIndex, float height,
     outWrite(g, "</text>\n", 8);
 }
 
-extern const DeviceDriver kSvgDriver = {begin, end, nullptr, nullptr, qqsvg2, colour, nullptr, nullptr};
+extern const DeviceDriver kSvgDriver = {begin, end, nullptr, nullptr, qqsvg2, colour, nullptr, nullptr, polygon};
 
 }  // namespace vtx

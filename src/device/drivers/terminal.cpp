@@ -81,6 +81,6 @@ void newPage(Globals& g) {
 
 }  // namespace
 
-extern const DeviceDriver kTerminalDriver = {begin, end, newPage, erase, vector, nullptr, nullptr, nullptr};
+extern const DeviceDriver kTerminalDriver = {begin, end, newPage, erase, vector, nullptr, nullptr, nullptr, nullptr};
 
 }  // namespace vtx

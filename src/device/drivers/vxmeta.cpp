@@ -51,6 +51,6 @@ void colour(Globals& g, int /*index*/, int red, int green, int blue) {
 
 }  // namespace
 
-extern const DeviceDriver kVxmetaDriver = {begin, end, nullptr, nullptr, vector, colour, nullptr, nullptr};
+extern const DeviceDriver kVxmetaDriver = {begin, end, nullptr, nullptr, vector, colour, nullptr, nullptr, nullptr};
 
 }  // namespace vtx

@@ -1,0 +1,164 @@
+#include "device/area_fill.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <new>
+
+#include "core/checks.h"
+#include "core/messages.h"
+#include "device/driver.h"
+#include "device/line_style.h"
+#include "device/pipeline.h"
+#include "device/scanline_fill.h"
+#include "device/shading.h"
+
+namespace vtx {
+
+namespace {
+
+constexpr int kSolidPattern = 16;
+constexpr int kDevicePdf = 511, kDeviceWmf = 221, kDeviceSvg = 801;
+
+bool deviceFills(int device) {
+    return device <= 100 || device == kDeviceWmf || device == kDeviceSvg || (device >= 501 && device <= 600);
+}
+
+bool insideWindow(const LineState& line, const float* x, const float* y, int n) {
+    for (int i = 0; i < n; ++i) {
+        float px = x[i] + float(line.originX), py = y[i] + float(line.originY);
+        if (!(px >= float(line.clipX1) && px <= float(line.clipX2) && py >= float(line.clipY1) &&
+              py <= float(line.clipY2)))
+            return false;
+    }
+    return true;
+}
+
+// Solid fill by the device: only for the solid pattern on unshielded,
+// rectangular clipping with every vertex visible.
+bool useDeviceFill(const Globals& g, const float* x, const float* y, int n) {
+    return g.fill.pattern == kSolidPattern && !g.line.shieldTest && g.line.clipShape == 0 &&
+           deviceFills(g.ctl.device) && insideWindow(g.line, x, y, n);
+}
+
+void deviceFill(Globals& g, const float* x, const float* y, int n, float* work) {
+    qqstrk(g);
+    const int device = g.ctl.device;
+    const float ox = float(g.line.originX), oy = float(g.line.originY);
+    if (device <= 100 || device == kDeviceWmf) {
+        xjpoly(g, x, y, n);  // adds the origin shift itself
+    } else if (device == kDevicePdf) {
+        xjdraw(g, x[0] + ox, y[0] + oy, kOpMove);
+        for (int i = 1; i < n; ++i) xjdraw(g, x[i] + ox, y[i] + oy, kOpDraw);
+        xjdraw(g, 0.0f, 0.0f, kOpFill);
+    } else {
+        const DeviceDriver* driver = deviceDriver(device);
+        if (!driver || !driver->polygon) return;
+        float* dx = work;
+        float* dy = work + n;
+        for (int i = 0; i < n; ++i) {
+            dx[i] = x[i] + ox, dy[i] = y[i] + oy;
+            plotToDevice(g, dx[i], dy[i]);
+        }
+        driver->polygon(g, dx, dy, n);
+    }
+}
+
+// Each span is a polyline of its own through the whole pipeline, so hatch
+// lines are dashed, clipped and shielded like any other line.
+void drawSpan(void* context, float x1, float y1, float x2, float y2) {
+    Globals& g = *static_cast<Globals*>(context);
+    strtqq(g, x1, y1);
+    connqq(g, x2, y2);
+}
+
+// The band of scan-line heights, in the frame turned by -angle, that can
+// reach the clipping region; polygons far larger than the page then cost
+// only the visible lines.
+void visibleBand(const Globals& g, float angle, HatchLines& lines) {
+    const LineState& line = g.line;
+    float x1 = float(line.clipX1), y1 = float(line.clipY1), x2 = float(line.clipX2), y2 = float(line.clipY2);
+    if (line.clipShape == 1) {
+        x1 = std::min(x1, line.clipCX - line.clipR), x2 = std::max(x2, line.clipCX + line.clipR);
+        y1 = std::min(y1, line.clipCY - line.clipR), y2 = std::max(y2, line.clipCY + line.clipR);
+    }
+    // Spans are given before the origin shift.
+    x1 -= float(line.originX), x2 -= float(line.originX), y1 -= float(line.originY), y2 -= float(line.originY);
+    const float phi = angle * 3.14159265f / 180.0f, s = std::sin(phi), c = std::cos(phi);
+    const float h[4] = {x1 * s + y1 * c, x2 * s + y1 * c, x1 * s + y2 * c, x2 * s + y2 * c};
+    lines.visibleLow = *std::min_element(h, h + 4) - lines.spacing;
+    lines.visibleHigh = *std::max_element(h, h + 4) + lines.spacing;
+}
+
+struct DashMemory {
+    int dash[10], count, phase, index, type;
+    float remaining;
+};
+
+DashMemory saveDash(const LineState& l) {
+    DashMemory m{{}, l.dashCount, l.dashPhase, l.dashIndex, l.lineType, l.dashRemaining};
+    std::copy(l.dash, l.dash + 10, m.dash);
+    return m;
+}
+
+void restoreDash(LineState& l, const DashMemory& m) {
+    std::copy(m.dash, m.dash + 10, l.dash);
+    l.dashCount = m.count, l.dashPhase = m.phase, l.dashIndex = m.index, l.lineType = m.type;
+    l.dashRemaining = m.remaining;
+}
+
+void softwareFill(Globals& g, const float* x, const float* y, int n, float* work) {
+    const FillState& f = g.fill;
+    const DashMemory dash = saveDash(g.line);
+    setLineType(g, patternLineType(f.type));
+    HatchLines lines;
+    lines.spacing = f.spacing;
+    if (patternUsesGroups(f.type)) lines.groupDrawn = f.groupDrawn, lines.groupSkipped = f.groupSkipped;
+    long groupCount = 0;
+    const int directions = f.cross ? 2 : 1;
+    for (int d = 0; d < directions; ++d) {
+        lines.angle = float(d == 0 ? f.angle : (f.angle < 90 ? f.angle + 90 : 180 - f.angle));
+        visibleBand(g, lines.angle, lines);
+        if (hatchPolygon(x, y, n, lines, work, groupCount, drawSpan, &g) != 0) {
+            warnin(26);
+            break;
+        }
+    }
+    qqstrk(g);
+    restoreDash(g.line, dash);
+}
+
+}  // namespace
+
+void dareaf(Globals& g, const float* x, const float* y, int n) {
+    if (n < 3) return;
+    std::unique_ptr<float[]> work(new (std::nothrow) float[size_t(fillWorkFloats(n))]);
+    if (!work) {
+        warnin(53);
+        return;
+    }
+    if (useDeviceFill(g, x, y, n)) deviceFill(g, x, y, n, work.get());
+    else softwareFill(g, x, y, n, work.get());
+}
+
+void areaf(const int* nx, const int* ny, int n) {
+    Globals* gp = jqqlev(1, 3, "areaf");
+    if (!gp || jqqval(n, 1, -1) != 0) return;
+    Globals& g = *gp;
+    std::unique_ptr<float[]> xy(new (std::nothrow) float[2 * size_t(n)]);
+    if (!xy) {
+        warnin(53);
+        return;
+    }
+    float* x = xy.get();
+    float* y = x + n;
+    for (int i = 0; i < n; ++i) x[i] = float(nx[i]), y[i] = jqqyvl(g, float(ny[i]));
+    if (g.fill.outline) {
+        strtqq(g, x[0], y[0]);
+        for (int i = 1; i < n; ++i) connqq(g, x[i], y[i]);
+        connqq(g, x[0], y[0]);
+    }
+    if (g.fill.type != 0) dareaf(g, x, y, n);
+}
+
+}  // namespace vtx

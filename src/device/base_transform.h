@@ -1,0 +1,30 @@
+// The base transformation: an affine map of plot coordinates, built up by
+// shifts, scalings and rotations, applied to every point the pipeline stores.
+#pragma once
+
+#include "core/globals.h"
+
+namespace vtx {
+
+// Public routines.
+void trfshf(int nx, int ny);
+void trfscl(float xscale, float yscale);
+void trfrot(float angle, int nx, int ny);
+void trfres();
+
+// Matrix steps; each first makes the transformation active (from the identity
+// if it was not).
+void shiftTransform(TransformState& t, float dx, float dy);
+void scaleTransform(TransformState& t, float sx, float sy);
+void rotateTransform(TransformState& t, float angle, float px, float py);
+
+// Applies the transformation to a stored point while it is active and not
+// suspended (frames of shielding regions).
+inline void btrf01(const TransformState& t, float& x, float& y) {
+    if (!t.active || t.suspended) return;
+    float nx = t.a * x + t.b * y + t.c;
+    y = t.d * x + t.e * y + t.f;
+    x = nx;
+}
+
+}  // namespace vtx

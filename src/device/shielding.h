@@ -1,0 +1,41 @@
+// Shielding: regions of the page that later lines do not cross.
+#pragma once
+
+#include "core/globals.h"
+
+namespace vtx {
+
+// Public routines.
+void shlrec(int nx, int ny, int nw, int nh);
+void shlrct(int nx, int ny, int nw, int nh, float angle);
+void shlcir(int nx, int ny, int nr);
+void shlell(int nx, int ny, int na, int nb, float angle);
+void shlpie(int nx, int ny, int nr, float alpha, float beta);
+void shlpol(const int* nx, const int* ny, int n);
+void shldel(int id);
+void shlres(int n);
+void shlvis(int id, const char* mode);
+int shlind();
+void shield(const char* group, const char* mode);
+void shlsur();
+
+// Registration by the routines of the automatic groups (ShieldGroup), after
+// they have drawn an object; plot coordinates before the origin shift.
+// Nothing is registered while the group's automatic flag is off.
+bool autoShielding(const Globals& g, int group);
+void registerShieldRectangle(Globals& g, int group, float x, float y, float width, float height, float angle);
+void registerShieldCircle(Globals& g, int group, float x, float y, float r);
+void registerShieldPie(Globals& g, int group, float x, float y, float r, float alpha, float beta);
+
+// The stroke step's test: draws the parts of a visible segment that lie
+// outside every active region; with moveFirst the pen is not at (x1, y1).
+void shieldSegment(Globals& g, float x1, float y1, float x2, float y2, bool moveFirst);
+
+// Routes drawn segments to the shielding test while regions exist.
+void updateShieldFlag(Globals& g);
+
+// Draws the frame of a user region just defined (the record at `record`),
+// |thickness| outlines outwards (positive) or inwards (negative).
+void drawRegionFrame(Globals& g, const int16_t* record, int thickness);
+
+}  // namespace vtx
