@@ -84,6 +84,26 @@ PyObject* vantix_getmat(PyObject*, PyObject* args) {
     return result;
 }
 
+// Byte data out: the PDF kept in memory as bytes with its length. A size of
+// 0 asks only for the length; a negative size gives nothing.
+PyObject* vantix_pdfbuf(PyObject*, PyObject* args) {
+    int size;
+    if (!PyArg_ParseTuple(args, "i:pdfbuf", &size)) return nullptr;
+    if (size <= 0) {
+        int length = size == 0 ? vtx::pdfbuf(nullptr, 0) : 0;
+        return Py_BuildValue("(y#i)", "", Py_ssize_t(0), length);
+    }
+    std::vector<char> buffer;
+    try {
+        buffer.resize(size_t(size));
+    } catch (const std::bad_alloc&) {
+        PyErr_SetString(PyExc_MemoryError, "out of memory in pdfbuf");
+        return nullptr;
+    }
+    int length = vtx::pdfbuf(buffer.data(), size);
+    return Py_BuildValue("(y#i)", buffer.data(), Py_ssize_t(length), length);
+}
+
 }  // namespace vtx::py
 
 // Byte data of the raster devices. Buffers the caller does not pass are

@@ -75,9 +75,9 @@ struct OutputState {
 
     // file format settings
     int cgmPicture = 0;          // cgmpic name flag
-    char cgmPictureName[81] = "";
-    int cgmVersion = 1;
-    float cgmBgd[3] = {0, 0, 0};
+    char cgmPictureName[kNameLen + 1] = "";
+    int cgmVersion = 1;          // 1 CALS, 4 WebCGM
+    int cgmBgd[3] = {255, 255, 255};  // cgmbgd as bytes
     int cgmBgdSet = 0;
     int tiffRes = 100;           // tifmod resolution
     int tiffUnit = 0;            // 0 per inch, 1 per centimetre

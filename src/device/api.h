@@ -1,5 +1,6 @@
 // Public routines of the drawing pipeline: lines in plot coordinates, the
-// origin shift and the clipping window. Line styles are in line_style.h.
+// origin shift and the clipping window, and the settings of the vector file
+// formats. Line styles are in line_style.h.
 #pragma once
 
 namespace vtx {
@@ -14,5 +15,15 @@ void clpwin(int nx, int ny, int nw, int nh);
 void clpbor(const char* keyword);
 void clpmod(const char* keyword);
 void noclip();
+
+// File formats: PDF options and the memory copy of the finished PDF, CGM
+// picture name, version and background.
+void pdfmod(const char* mode, const char* option);
+// Copies the PDF kept in memory into buffer (size bytes) and returns its
+// length; a size of 0 (or a null buffer) only returns the length.
+int pdfbuf(char* buffer, int size);
+void cgmpic(const char* name);
+void cgmver(int version);
+void cgmbgd(float red, float green, float blue);
 
 }  // namespace vtx

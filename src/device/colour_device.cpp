@@ -1,6 +1,7 @@
 // Where a colour change reaches the output device: the driver's colour entry
 // and, for devices that keep a palette, its colour-table entry. The last
-// colour and the number of table changes are also recorded for the requests.
+// colour and the number of table changes are also recorded, so that new
+// pages can pick them up.
 #include "device/colour.h"
 #include "device/driver.h"
 #include "device/pipeline.h"
@@ -15,11 +16,7 @@ void sendColourToDevice(Globals& g, int index, int red, int green, int blue) {
     if (!outputOpen(g)) return;
     // The open polyline is finished first, so that it keeps the old colour.
     if (!g.line.strokeActive) qqstrk(g);
-    // Only devices that keep a palette take the colour here for now: connecting
-    // the vector drivers adds a colour command to every file at vtxini, which
-    // the layouts of those files do not yet allow for.
-    const DeviceDriver* d = deviceDriver(g.ctl.device);
-    if (d && d->colourTable && d->colour) d->colour(g, index, red, green, blue);
+    if (const DeviceDriver* d = deviceDriver(g.ctl.device); d && d->colour) d->colour(g, index, red, green, blue);
 }
 
 void sendColourTableToDevice(Globals& g) {

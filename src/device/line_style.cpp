@@ -106,7 +106,7 @@ void linwid(int n) {
         g->line.lineWidth = -n;
         int w = std::max(5, int(std::lround(2.0f * float(n) * uf)));
         if (device == 511) {
-            xjdraw(*g, float(w) * kPointsPerUnit / g->out.deviceScale, 0.0f, kOpWidth);
+            xjdraw(*g, float(w) * kPointsPerUnit, 0.0f, kOpWidth);
         } else {
             sendAttribute(*g, LineAttribute::Width, float(w));
             if (g->line.lineJoin == 0) repeatMiterLimit(*g);

@@ -33,7 +33,9 @@ def test_default_file_name_of_every_file_device(run):
 
 def test_without_metafl_the_metafile_is_written(run, tmp_path):
     run("v.vtxini(); v.vtxfin()")
-    assert (tmp_path / "vantix.met").read_text() == "    2969.0    2099.0\n 9.0000000\n"
+    # header, the initial colour (white on the screen-like metafile), end record
+    assert (tmp_path / "vantix.met").read_text() == (
+        "    2969.0    2099.0\n 4.0000000 1.0000000 1.0000000 1.0000000 9.0000000\n")
 
 
 def test_met_keywords_and_window_devices_need_a_display(run):
@@ -168,7 +170,7 @@ class TestSimpleFormats:
         assert lines[2].startswith("// Date   : ")
         assert lines[3:] == ["// Size   : 853 603", "", "import java.applet.*;", "import java.awt.*;", "",
                              "public class Plot extends Applet {", "public void paint(Graphics g) {",
-                             "  g.clearRect (0,0,853,603);", "  }", "}", ""]
+                             "  g.setColor (new Color (0,0,0));", "  g.clearRect (0,0,853,603);", "  }", "}", ""]
 
 
 class TestReset:

@@ -129,8 +129,9 @@ class TestVectorRecords:
         run("v.vtxini(); v.unit(0); v.line(0, 0, 2969, 0); v.line(2969, 0, 2969, 2099); v.vtxfin()")
         assert (tmp_path / "vantix.met").read_text() == (
             "    2969.0    2099.0\n"
-            " 0.0000000 0.7069721 3.0000000 1.0000000 0.7069721 2.0000000 1.0000000 0.7069721\n"
-            " 3.0000000 1.0000000 0.0000000 2.0000000 9.0000000\n")
+            " 4.0000000 1.0000000 1.0000000 1.0000000 0.0000000 0.7069721 3.0000000 1.0000000\n"
+            " 0.7069721 2.0000000 1.0000000 0.7069721 3.0000000 1.0000000 0.0000000 2.0000000\n"
+            " 9.0000000\n")
 
     def test_page_printer_and_java_records(self, run, tmp_path):
         run("v.metafl('kyoc'); v.vtxini(); v.unit(0); v.line(100, 100, 200, 300); v.vtxfin()")
@@ -138,7 +139,8 @@ class TestVectorRecords:
         assert "UNIT D;MAP  118, 118;DAP  236, 354;RES;EXIT;" in text
         run("v.metafl('java'); v.vtxini(); v.unit(0); v.line(100, 100, 200, 300); v.vtxfin()")
         java = (tmp_path / "vantix.java").read_text()
-        assert java.endswith("public void paint(Graphics g) {\n  g.drawLine (29,29,57,86);\n  }\n}\n")
+        assert java.endswith("public void paint(Graphics g) {\n  g.setColor (new Color (0,0,0));\n"
+                             "  g.drawLine (29,29,57,86);\n  }\n}\n")
 
     def test_terminal_vectors_in_tektronix_encoding(self, run, tmp_path):
         run("v.metafl('tekt'); v.vtxini(); v.unit(0); v.line(0, 2099, 2969, 0); v.vtxfin()")

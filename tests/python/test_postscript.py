@@ -129,12 +129,13 @@ class TestFileLayout:
         assert text.endswith(PROLOG + DA4L_SETUP + "showpage \n")
 
     def test_colour_postscript_fills_the_turned_page_black(self, plot):
-        assert drawing(plot("pscl")) == "0 0 3898 5514 0 0 0 e showpage \n"
+        # on the black page the foreground is white, so it is set at once
+        assert drawing(plot("pscl")) == "0 0 3898 5514 0 0 0 e 255 255 255 f showpage \n"
 
     def test_reverse_screen_mode_keeps_the_page_white(self, plot):
         assert drawing(plot("pscl", before='v.scrmod("reve")')) == "showpage \n"
         assert drawing(plot("eps", before='v.scrmod("eras")')) == \
-            "0 0 3898 5514 0 0 0 e showpage \n"
+            "0 0 3898 5514 0 0 0 e 255 255 255 f showpage \n"
 
     def test_bounding_box_agrees_with_ghostscript(self, plot, tmp_path):
         text = plot("eps", "v.lintyp(0)\nfor a, b, c, d in [(0, 0, 2969, 0), (2969, 0, 2969, 2099), "
@@ -211,7 +212,8 @@ class TestDrawingStream:
         stream = drawing(plot("post", "v.line(100, 100, 200, 100)\nv.newpag()\nv.line(100, 100, 200, 100)"))
         assert stream.startswith("  186   186 u   186   371 d p copypage \n%%Page: 1        2 \nerasepage ")
         stream = drawing(plot("pscl", "v.newpag()"))
-        assert stream == "0 0 3898 5514 0 0 0 e copypage \n%%Page: 1        2 \n0 0 3900 5516 0 0 0 e showpage \n"
+        assert stream == ("0 0 3898 5514 0 0 0 e 255 255 255 f copypage \n%%Page: 1        2 \n"
+                          "0 0 3900 5516 0 0 0 e 255 255 255 f showpage \n")
         assert drawing(plot("eps", "v.newpag()")) == "showpage \n"
 
 

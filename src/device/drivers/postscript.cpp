@@ -276,6 +276,9 @@ void newPage(Globals& g) {
 }
 
 void colour(Globals& g, int /*index*/, int red, int green, int blue) {
+    // PostScript starts drawing in black: the initial black of a new plot
+    // needs no command, so an empty page stays header, prolog and showpage.
+    if (!lastColour.sent && red == 0 && green == 0 && blue == 0) return;
     drwpsc(g, 0.0f, 0.0f, kOpStroke);
     lastColour = {true, std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)};
     sendColour(g);

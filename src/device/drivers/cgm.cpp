@@ -1,0 +1,240 @@
+// Binary CGM output (device 211): the metafile and picture elements, POLYLINE
+// batches and LINE COLOUR, written big-endian through the 80-byte records of
+// the output line buffer.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "core/messages.h"
+#include "device/driver.h"
+#include "device/output.h"
+
+namespace vtx {
+
+namespace {
+
+constexpr int kPathCapacity = 50;
+// A string's count byte holds at most 254; longer names are cut there.
+constexpr int kLongestString = 254;
+
+// Element headers: class in the top 4 bits, identifier in the next 7 and
+// the parameter length in the low 5; a length of 31 announces the long form.
+enum ElementHeader : unsigned {
+    kBeginMetafile = 0x003F,
+    kEndMetafile = 0x0040,
+    kBeginPicture = 0x007F,
+    kBeginPictureBody = 0x0080,
+    kEndPicture = 0x00A0,
+    kMetafileVersion = 0x1022,
+    kMetafileDescription = 0x105F,
+    kMetafileElementList = 0x1166,
+    kScalingMode = 0x2026,
+    kColourSelectionMode = 0x2042,
+    kVdcExtent = 0x20C8,
+    kBackgroundColour = 0x20E4,
+    kPolyline = 0x403F,
+    kLineColour = 0x5083,
+};
+
+// One metafile at a time, from vtxini to vtxfin.
+struct CgmState {
+    bool open = false;
+    bool pathActive = false;
+    short x[kPathCapacity] = {}, y[kPathCapacity] = {};
+    int count = 0;
+    short lastX = 0, lastY = 0;  // end of the previous element, for a following draw
+    int picture = 0;              // number of the current picture
+    bool colourSent = false;      // the last LINE COLOUR, repeated in every new picture
+    unsigned char colour[4] = {};
+};
+CgmState cgm;
+
+// Every byte goes through the line buffer: a record that fills up is
+// written as 80 bytes and the rest of the data starts the next one.
+void putBytes(Globals& g, const unsigned char* data, int n) {
+    while (n > 0) {
+        const int take = std::min(n, kRecordLength - g.out.lineLen);
+        std::memcpy(g.out.lineBuf + g.out.lineLen, data, size_t(take));
+        g.out.lineLen += take;
+        data += take;
+        n -= take;
+        if (g.out.lineLen == kRecordLength) {
+            outWrite(g, g.out.lineBuf, kRecordLength);
+            g.out.lineLen = 0;
+        }
+    }
+}
+
+void put16(Globals& g, unsigned value) {
+    const unsigned char b[2] = {static_cast<unsigned char>(value >> 8), static_cast<unsigned char>(value)};
+    putBytes(g, b, 2);
+}
+
+// Long-form element with one string parameter: length word, count byte,
+// characters, and a pad byte that keeps the element on a 16-bit boundary.
+void putStringElement(Globals& g, unsigned header, const char* text) {
+    const int n = std::min(int(std::strlen(text)), kLongestString);
+    put16(g, header);
+    put16(g, unsigned(n + 1));
+    const unsigned char count = static_cast<unsigned char>(n);
+    putBytes(g, &count, 1);
+    putBytes(g, reinterpret_cast<const unsigned char*>(text), n);
+    if (n % 2 == 0) {
+        const unsigned char pad = 0;
+        putBytes(g, &pad, 1);
+    }
+}
+
+inline short toVdc(float v) {
+    if (!(v > -32768.0f)) return v != v ? 0 : -32768;
+    if (v > 32767.0f) return 32767;
+    return static_cast<short>(std::lround(v));
+}
+
+void flushPath(Globals& g) {
+    // A single point is no line: a move followed by nothing writes nothing.
+    if (cgm.count < 2) return;
+    put16(g, kPolyline);
+    put16(g, unsigned(4 * cgm.count));
+    for (int i = 0; i < cgm.count; ++i) {
+        put16(g, static_cast<unsigned short>(cgm.x[i]));
+        put16(g, static_cast<unsigned short>(cgm.y[i]));
+    }
+}
+
+// drwcgm: POLYLINE batches of at most 50 points; a full batch is written and
+// the next one starts at its last point, so long polylines have no gap.
+void drwcgm(Globals& g, float fx, float fy, int op) {
+    if (op == kOpInit) {
+        cgm.pathActive = true;
+        cgm.count = 0;
+        return;
+    }
+    if (!cgm.pathActive) return;
+    const short x = toVdc(fx), y = toVdc(fy);
+    switch (op) {
+        case kOpMove:
+            flushPath(g);
+            cgm.x[0] = x, cgm.y[0] = y;
+            cgm.count = 1;
+            break;
+        case kOpDraw:
+            if (cgm.count == 0) {
+                cgm.x[0] = cgm.lastX, cgm.y[0] = cgm.lastY;
+                cgm.count = 1;
+            }
+            cgm.x[cgm.count] = x, cgm.y[cgm.count] = y;
+            if (++cgm.count == kPathCapacity) {
+                flushPath(g);
+                cgm.x[0] = x, cgm.y[0] = y;
+                cgm.count = 1;
+            }
+            break;
+        case kOpStroke:
+            flushPath(g);
+            if (cgm.count > 0) cgm.lastX = cgm.x[cgm.count - 1], cgm.lastY = cgm.y[cgm.count - 1];
+            cgm.count = 0;
+            break;
+        case kOpFinish:
+            flushPath(g);
+            cgm.count = 0;
+            cgm.pathActive = false;
+            break;
+        default: break;
+    }
+}
+
+// VDC are integers of 0.05 mm (the metric scale of WebCGM): two per plot
+// unit of 0.1 mm, fewer when a large page would leave the 16-bit range.
+float vdcScale(const Globals& g) {
+    const float longer = float(std::max({g.out.nxPage, g.out.nyPage, 1}));
+    return std::min(2.0f * g.out.unitFactor, 32767.0f / longer);
+}
+
+void openPicture(Globals& g) {
+    ++cgm.picture;
+    char name[kNameLen + 1];
+    if (g.out.cgmPicture) std::snprintf(name, sizeof name, "%s", g.out.cgmPictureName);
+    else std::snprintf(name, sizeof name, "Picture %d", cgm.picture);
+    putStringElement(g, kBeginPicture, name);
+    if (g.out.cgmVersion == 4) {
+        static const unsigned char kMetric[6] = {0x00, 0x01, 0x3D, 0x4C, 0xCC, 0xC8};
+        put16(g, kScalingMode);
+        putBytes(g, kMetric, 6);
+    }
+    put16(g, kColourSelectionMode);
+    put16(g, 1);  // direct colour
+    float w = float(g.out.nxPage), h = float(g.out.nyPage);
+    if (g.out.pageMode == 1) std::swap(w, h);
+    const float s = g.out.deviceScale;
+    put16(g, kVdcExtent);
+    put16(g, 0), put16(g, 0);
+    put16(g, static_cast<unsigned short>(toVdc(w * s))), put16(g, static_cast<unsigned short>(toVdc(h * s)));
+    put16(g, kBackgroundColour);
+    unsigned char bgd[4] = {255, 255, 255, 0};
+    if (g.out.cgmBgdSet)
+        for (int i = 0; i < 3; ++i) bgd[i] = static_cast<unsigned char>(std::clamp(g.out.cgmBgd[i], 0, 255));
+    putBytes(g, bgd, 4);
+    put16(g, kBeginPictureBody);
+    drwcgm(g, 0.0f, 0.0f, kOpInit);
+}
+
+void begin(Globals& g) {
+    cgm = CgmState();
+    cgm.open = true;
+    g.out.deviceScale = vdcScale(g);
+    putStringElement(g, kBeginMetafile, g.out.fileName);
+    put16(g, kMetafileVersion);
+    put16(g, unsigned(g.out.cgmVersion));
+    char version[16], date[11], time[9], description[200];
+    std::snprintf(version, sizeof version, "%4.1f", double(kVersion));
+    currentDateTime(date, time);
+    const char q = '"';
+    std::snprintf(description, sizeof description, "%c%s%c,%c%s%c,%c%s %s%c,%c%s%s%c,%c%s%c", q,
+                  g.out.cgmVersion == 1 ? "ProfileId:CALS" : "ProfileId:WebCGM", q, q, "ProfileEd:1.0", q, q,
+                  "Source:VANTIX", version, q, q, "Date:", date, q, q, "ColourClass:colour", q);
+    putStringElement(g, kMetafileDescription, description);
+    static const unsigned char kElementList[6] = {0x00, 0x01, 0xFF, 0xFF, 0x00, 0x01};
+    put16(g, kMetafileElementList);
+    putBytes(g, kElementList, 6);
+    openPicture(g);
+}
+
+void end(Globals& g) {
+    if (!cgm.open) return;
+    drwcgm(g, 0.0f, 0.0f, kOpFinish);
+    put16(g, kEndPicture);
+    put16(g, kEndMetafile);
+    cgm.open = false;
+}
+
+void writeLineColour(Globals& g) {
+    put16(g, kLineColour);
+    putBytes(g, cgm.colour, 4);
+}
+
+// Attributes restart with every picture, so the current colour is repeated.
+void newPage(Globals& g) {
+    if (!cgm.open) return;
+    drwcgm(g, 0.0f, 0.0f, kOpFinish);
+    put16(g, kEndPicture);
+    openPicture(g);
+    if (cgm.colourSent) writeLineColour(g);
+}
+
+void colour(Globals& g, int /*index*/, int red, int green, int blue) {
+    if (!cgm.open) return;
+    drwcgm(g, 0.0f, 0.0f, kOpStroke);
+    cgm.colour[0] = static_cast<unsigned char>(std::clamp(red, 0, 255));
+    cgm.colour[1] = static_cast<unsigned char>(std::clamp(green, 0, 255));
+    cgm.colour[2] = static_cast<unsigned char>(std::clamp(blue, 0, 255));
+    cgm.colourSent = true;
+    writeLineColour(g);
+}
+
+}  // namespace
+
+extern const DeviceDriver kCgmDriver = {begin, end, newPage, nullptr, drwcgm, colour, nullptr, nullptr, nullptr};
+
+}  // namespace vtx
