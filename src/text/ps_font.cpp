@@ -6,7 +6,10 @@
 
 #include "core/checks.h"
 #include "core/messages.h"
+#include "device/driver.h"
+#include "device/drivers/pdf.h"
 #include "device/drivers/postscript.h"
+#include "device/drivers/svg.h"
 #include "device/pipeline.h"
 #include "text/api.h"
 #include "text/fonts.h"
@@ -56,14 +59,14 @@ float psCharAdvance(const Globals& g, int code) {
     return psCharWidth(t.psFontIndex, code) / 1000.0f * t.height * kFontSizeFactor;
 }
 
-void deviceChar(Globals& g, int code, float x, float y, float advance) {
+namespace {
+
+// PostScript: the prolog's c procedure centres the character at the given point.
+void postScriptChar(Globals& g, int code, float x, float y, float advance, float baseShift) {
     if (code > kLastReencodedCode) code = ' ';
-    // The prolog's c procedure centres the character at the given point.
     const float a = g.text.angle * 3.14159265358979323846f / 180.0f;
-    const TextRun& r = g.text.run;
-    const float b = r.baseShift + r.baseShift2;
-    const float cx = x + 0.5f * advance * std::cos(a) - b * std::sin(a);
-    const float cy = y - 0.5f * advance * std::sin(a) - b * std::cos(a);
+    const float cx = x + 0.5f * advance * std::cos(a) - baseShift * std::sin(a);
+    const float cy = y - 0.5f * advance * std::sin(a) - baseShift * std::cos(a);
     const float s = g.out.deviceScale;
     int dx, dy, angle = g.text.angle;
     if (turnedPage(g)) {
@@ -76,6 +79,32 @@ void deviceChar(Globals& g, int code, float x, float y, float advance) {
     }
     qqstrk(g);
     qpsprintf(g, "%5d %5d %5d %5d c ", code, dx, dy, angle);
+}
+
+}  // namespace
+
+// SVG and PDF place a character by its start on the base line; PostScript
+// by its centre.
+void deviceChar(Globals& g, int code, float x, float y, float advance) {
+    const float b = g.text.run.baseShift + g.text.run.baseShift2;
+    const float a = g.text.angle * 3.14159265358979323846f / 180.0f;
+    const float sx = x - b * std::sin(a), sy = y - b * std::cos(a);
+    switch (g.ctl.device) {
+        case 801:
+            qqstrk(g);
+            qqsvg5(g, code, sx, sy, g.text.psFontIndex, float(g.text.height), g.text.angle);
+            return;
+        case 511: {
+            qqstrk(g);
+            xjdraw(g, sx, sy, kOpMove);
+            // PDF device units are points.
+            const float size = g.text.height * g.out.deviceScale * kFontSizeFactor;
+            qqpdf5(g, code, float(g.text.angle), g.text.psFontIndex, size);
+            return;
+        }
+        default:
+            postScriptChar(g, code, x, y, advance, b);
+    }
 }
 
 void psfont(const char* name) {

@@ -72,9 +72,9 @@ void registerShieldBox(Globals& g, int group, float x, float y, float width, flo
 
 bool deviceFontUsable(const Globals& g) {
     const int d = g.ctl.device;
-    // Only the PostScript driver draws device characters so far; everywhere
-    // else the vector glyphs stand in.
-    const bool driver = d >= 501 && d <= 600 && d != 511;
+    // PostScript, PDF and SVG draw device characters; the window's and bitmap
+    // fonts arrive with the window output.
+    const bool driver = (d >= 501 && d <= 600) || d == 801;
     return driver && g.line.project3d == 0 && g.trf.active == 0 && g.ctl.level >= 1;
 }
 
