@@ -1,5 +1,6 @@
 #include "binding/custom_wrappers.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -198,6 +199,127 @@ PyObject* vantix_wpixls(PyObject*, PyObject* args) {
     PyBuffer_Release(&data);
     if (!ok) return nullptr;
     Py_RETURN_NONE;
+}
+
+}  // namespace vtx::py
+
+namespace vtx::py {
+
+namespace {
+
+// The legend routines take the module's buffer instead of a string of the
+// caller's; the string argument is still checked as the parser would.
+bool ignoredString(PyObject* obj, const char* name, int position) {
+    std::vector<char> unused;
+    return stringArgument(obj, name, position, unused) != 0;
+}
+
+char* legendBuffer() {
+    ModuleState& m = moduleState();
+    return m.legendAllocated ? m.legendBuffer.data() : nullptr;
+}
+
+// Writes values into a caller's list; a list shorter than the count grows.
+bool storeFloats(const float* values, int count, PyObject* list) {
+    Py_ssize_t length = getlength(list);
+    if (length < 0) return false;
+    const int assigned = int(length < count ? length : count);
+    if (!copyfloatarray(values, list, assigned)) return false;
+    for (int i = assigned; i < count; ++i) {
+        PyObject* item = PyFloat_FromDouble(values[i]);
+        if (!item) return false;
+        const int failed = PyList_Check(list) ? PyList_Append(list, item) : -1;
+        Py_DECREF(item);
+        if (failed) {
+            if (!PyErr_Occurred()) PyErr_SetString(PyExc_IndexError, "list too short for the spline points");
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+PyObject* vantix_legini(PyObject*, PyObject* args) {
+    PyObject* text;
+    int lines, chars;
+    if (!PyArg_ParseTuple(args, "Oii:legini", &text, &lines, &chars) || !ignoredString(text, "legini", 1))
+        return nullptr;
+    ModuleState& m = moduleState();
+    m.legendAllocated = 0;
+    std::vector<char>().swap(m.legendBuffer);
+    const long long size = (long long)lines * chars;
+    if (size > 0) {
+        try {
+            m.legendBuffer.assign(size_t(size) + 1, ' ');
+        } catch (const std::bad_alloc&) {
+            return outOfMemory("legini");
+        }
+        m.legendBuffer[size_t(size)] = '\0';
+        m.legendAllocated = 1;
+    }
+    // A refused size still reaches the routine, which gives its range warning.
+    static char empty[1] = {'\0'};
+    vtx::legini(m.legendAllocated ? m.legendBuffer.data() : empty, lines, chars);
+    Py_RETURN_NONE;
+}
+
+PyObject* vantix_leglin(PyObject*, PyObject* args) {
+    PyObject *ignored, *textObj;
+    int line;
+    if (!PyArg_ParseTuple(args, "OOi:leglin", &ignored, &textObj, &line) || !ignoredString(ignored, "leglin", 1))
+        return nullptr;
+    std::vector<char> text;
+    if (!stringArgument(textObj, "leglin", 2, text)) return nullptr;
+    vtx::leglin(legendBuffer(), text.data(), line);
+    Py_RETURN_NONE;
+}
+
+PyObject* vantix_legend(PyObject*, PyObject* args) {
+    PyObject* ignored;
+    int corner;
+    if (!PyArg_ParseTuple(args, "Oi:legend", &ignored, &corner) || !ignoredString(ignored, "legend", 1))
+        return nullptr;
+    vtx::legend(legendBuffer(), corner);
+    Py_RETURN_NONE;
+}
+
+PyObject* vantix_nxlegn(PyObject*, PyObject* args) {
+    PyObject* ignored;
+    if (!PyArg_ParseTuple(args, "O:nxlegn", &ignored) || !ignoredString(ignored, "nxlegn", 1)) return nullptr;
+    return PyLong_FromLong(vtx::nxlegn(legendBuffer()));
+}
+
+PyObject* vantix_nylegn(PyObject*, PyObject* args) {
+    PyObject* ignored;
+    if (!PyArg_ParseTuple(args, "O:nylegn", &ignored) || !ignoredString(ignored, "nylegn", 1)) return nullptr;
+    return PyLong_FromLong(vtx::nylegn(legendBuffer()));
+}
+
+// spline(x, y, n, xray, yray) -> count. The lists must hold nspline values;
+// the temporary arrays also hold every point that splmod asks for beyond
+// that, and the lists grow when the library returns more.
+PyObject* vantix_spline(PyObject*, PyObject* args) {
+    PyObject *xObj, *yObj, *xOut, *yOut;
+    int n;
+    if (!PyArg_ParseTuple(args, "OOiOO:spline", &xObj, &yObj, &n, &xOut, &yOut)) return nullptr;
+    if (n <= 0) return PyLong_FromLong(0);
+    const int nspline = moduleState().nspline;
+    std::vector<float> x, y, xs, ys;
+    if (!fltarray(xObj, x, n) || !fltarray(yObj, y, n) || !fltarray(xOut, xs, nspline) ||
+        !fltarray(yOut, ys, nspline))
+        return nullptr;
+    const int room = std::max(nspline, vtx::splineOutputCount());
+    try {
+        xs.resize(size_t(room));
+        ys.resize(size_t(room));
+    } catch (const std::bad_alloc&) {
+        return outOfMemory("spline");
+    }
+    int count = 0;
+    vtx::spline(x.data(), y.data(), n, xs.data(), ys.data(), count);
+    if (!storeFloats(xs.data(), count, xOut) || !storeFloats(ys.data(), count, yOut)) return nullptr;
+    return PyLong_FromLong(count);
 }
 
 }  // namespace vtx::py

@@ -11,6 +11,8 @@
 #include "device/line_style.h"
 #include "device/shading.h"
 #include "device/shielding.h"
+#include "graph2d/curve_api.h"
+#include "graph2d/spline.h"
 #include "text/api.h"
 #include "utilities/api.h"
 #include "utilities/matrix_resample.h"

@@ -11,6 +11,7 @@
 #include "device/colour_tables.h"
 #include "device/shading.h"
 #include "device/shield_regions.h"
+#include "graph2d/curve_cycle.h"
 
 namespace vtx {
 
@@ -50,7 +51,7 @@ const ResetEntry kResets[] = {
     {"BARG", [](Globals& g) { g.biz.barGroups = 1, g.biz.barGroupGap = 0.0f; }, true},
     {"BARP", [](Globals& g) { g.biz.barPos = 0; }, true},
     {"BART", [](Globals& g) { g.biz.barType = 0; }, true},
-    {"BARW", [](Globals& g) { g.biz.barWidth = 0.0f; }, true},
+    {"BARW", [](Globals& g) { g.biz.barWidth = 0.75f; }, true},
     {"BASA", [](Globals& g) { g.text.baseAlphabet = 1; }, true},
     {"CENT", [](Globals& g) { g.axis.centered = 0; }, true},
     {"CHAA", [](Globals& g) { g.text.slant = 0.0f; }, true},
@@ -98,7 +99,7 @@ const ResetEntry kResets[] = {
     {"LABT", [](Globals& g) { g.axis.labelOrient = 0; }, true},
     {"LEGC", [](Globals& g) { g.axis.legendColour = 0; }, true},
     {"LFTT", [](Globals& g) { g.axis.leftTitle = 0; }, true},
-    {"LINC", [](Globals& g) { g.axis.lineCycle = 0; }, true},
+    {"LINC", fillLineCycle, true},
     {"LINS", [](Globals& g) { g.text.lineSpacing = 1.5f; }, true},
     {"LOGT", [](Globals& g) { g.axis.logTicks = 0; }, true},
     {"MAPM", [](Globals& g) { g.map.mode = 1; }, true},
@@ -128,7 +129,7 @@ const ResetEntry kResets[] = {
     {"NUMF", [](Globals& g) { g.text.numberFormat = 0; }, true},
     {"NUMO", [](Globals& g) { std::memcpy(g.text.numberMode, ".\0\0\0", 4); }, true},
     {"ORIG", [](Globals& g) { g.line.originX = g.line.originY = 0; }, true},
-    {"PATC", [](Globals& g) { g.axis.patternCycle = 0; }, true},
+    {"PATC", fillPatternCycle, true},
     {"PIEE", [](Globals& g) { g.biz.pieExplode = 0; }, true},
     {"PIEL", [](Globals& g) { g.biz.pieLabels = 0; }, true},
     {"PIEV", [](Globals& g) { g.biz.pieVector = 2301, g.biz.pieVectorMode = 0; }, true},
@@ -166,7 +167,10 @@ const ResetEntry kResets[] = {
     {"TICL", [](Globals& g) { g.axis.tickLong = length(g, 24), g.axis.tickShort = length(g, 16); }, true},
     {"TICP", [](Globals& g) { g.axis.tickPos = 0; }, true},
     {"TIMO", [](Globals& g) { g.axis.timeOpt = 0; }, true},
-    {"TITL", [](Globals& g) { std::memset(g.axis.titles, 0, sizeof g.axis.titles); }, true},
+    {"TITL", [](Globals& g) {
+         std::memset(g.axis.titles, 0, sizeof g.axis.titles);
+         for (int& u : g.title.underline) u = 0;
+     }, true},
     {"UNIT", [](Globals& g) {
          g.prot.stream = g.prot.fileStream ? g.prot.fileStream : stdout;
          g.prot.unit = g.prot.stream == stdout ? 6 : 17;
@@ -206,6 +210,8 @@ void restoreUnnamed(Globals& g) {
     g.axis.symbolHeight = length(g, 36);
     g.axis.marker = 0, g.axis.markInc = 0, g.axis.curveInc = 1;
     g.axis.ownSymbols = 0, g.axis.curveCount = 0;
+    g.curve.cycleIndex = 1, g.curve.sinceChange = 0, g.curve.patternIndex = 1, g.curve.errorHorizontal = 0;
+    g.legend = LegendState{};
     g.biz.pieType = 0, g.biz.pieOpt[0] = 0.2f, g.biz.pieOpt[1] = 45.0f;
     g.g3d.clipNear = 1.0f, g.g3d.clipFar = -1.0f;
     g.g3d.upSet = g.g3d.focusSet = g.g3d.labels3 = g.g3d.clip3 = g.g3d.surfOptions = g.g3d.light = 0;

@@ -10,6 +10,7 @@
 #include "device/transform_state.h"
 #include "text/text_state.h"
 #include "graph2d/axis_state.h"
+#include "graph2d/curve_state.h"
 #include "graph3d/graph3d_state.h"
 #include "contour/contour_state.h"
 #include "maps/map_state.h"
@@ -29,6 +30,9 @@ struct Globals {
     TransformState trf;    // base transformation
     TextState text;        // fonts, character parameters, text modes
     AxisState axis;        // 2-D axis systems, labels, curves, legends, titles
+    CurveState curve;      // attribute cycles, bar width, error-bar direction
+    LegendState legend;    // legend buffer, entries and options
+    TitleState title;      // title underlines
     Graph3DState g3d;      // 3-D axis systems and surfaces
     ContourState contour;  // contour lines and shaded contours
     MapState map;          // map projections and coastlines

@@ -249,10 +249,7 @@ int nlmess(const char* text) {
     return measureString(*g, text);
 }
 
-namespace {
-
-// Draws or measures a number: the format may need mixalf and fixed pitch
-// for the length of one string.
+// The format may need mixalf and fixed pitch for the length of one string.
 int numberText(Globals& g, float value, int ndig, int x, int y, bool measure) {
     TextState& t = g.text;
     NumberText nt;
@@ -269,8 +266,6 @@ int numberText(Globals& g, float value, int ndig, int x, int y, bool measure) {
     t.mixAlphabet = mix, t.texMode = tex, t.fixedOn = fixedOn, t.fixedPitch = fixed, t.euShift = shift;
     return width;
 }
-
-}  // namespace
 
 void number(float value, int ndig, int x, int y) {
     Globals* g = jqqlev(1, 3, "number");

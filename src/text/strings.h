@@ -11,6 +11,9 @@ constexpr int kTextBufferSize = 256;
 // x = y = 999 continues at the end of the previous string.
 void qqmess(Globals& g, const char* text, int x, int y);
 
+// Draws a formatted number like qqmess, or with `measure` only returns its width.
+int numberText(Globals& g, float value, int ndig, int x, int y, bool measure);
+
 // Width of a string in plot units, as nlmess returns it.
 int measureString(Globals& g, const char* text);
 

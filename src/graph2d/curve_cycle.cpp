@@ -1,0 +1,69 @@
+#include "graph2d/curve_cycle.h"
+
+#include "core/checks.h"
+#include "device/colour.h"
+#include "device/line_style.h"
+#include "graph2d/curve_api.h"
+#include "text/symbols.h"
+
+namespace vtx {
+
+void fillLineCycle(Globals& g) {
+    for (int i = 0; i < kCycleLength; ++i) g.curve.lineCycle[i] = i % 8;
+}
+
+void fillPatternCycle(Globals& g) {
+    for (int i = 0; i < kCycleLength; ++i) g.curve.patternCycle[i] = i % 18;
+}
+
+CurveAttributes applyCurveCycle(Globals& g) {
+    CurveAttributes saved{g.colour.current, g.line.lineType};
+    const int mode = g.axis.curveChange;  // 0 NONE, 1 COLO, 2 LINE, 3 BOTH
+    const int i = g.curve.cycleIndex - 1;
+    if (mode == 1 || mode == 3) qqsclr(g, g.colour.colourCycle[i]);
+    if (mode == 2 || mode == 3) setLineType(g, g.curve.lineCycle[i]);
+    return saved;
+}
+
+void finishCurveCycle(Globals& g, const CurveAttributes& saved) {
+    if (g.colour.current != saved.colour) qqsclr(g, saved.colour);
+    if (g.line.lineType != saved.lineType) setLineType(g, saved.lineType);
+    ++g.axis.curveCount;
+    CurveState& c = g.curve;
+    if (++c.sinceChange < g.axis.curveInc) return;
+    c.sinceChange = 0;
+    c.cycleIndex = c.cycleIndex % kCycleLength + 1;
+    if (g.axis.markInc != 0) {
+        const int highest = g.text.userSymbol > kHighestSymbol ? g.text.userSymbol : kHighestSymbol;
+        g.axis.marker = g.axis.marker % highest + 1;
+    }
+}
+
+void chncrv(const char* mode) {
+    Globals* g = chkini("chncrv");
+    const int i = jqqind("NONE+COLO+LINE+BOTH", 4, mode);
+    if (i > 0) g->axis.curveChange = i - 1;
+}
+
+void inccrv(int count) {
+    Globals* g = chkini("inccrv");
+    if (jqqval(count, 1, 32000) == 0) g->axis.curveInc = count;
+}
+
+void clrcyc(int index, int colour) {
+    Globals* g = chkini("clrcyc");
+    if (jqqval(index, 1, kCycleLength) == 0 && jqqval(colour, 0, 255) == 0) g->colour.colourCycle[index - 1] = colour;
+}
+
+void lincyc(int index, int style) {
+    Globals* g = chkini("lincyc");
+    if (jqqval(index, 1, kCycleLength) == 0 && jqqval(style, 0, 7) == 0) g->curve.lineCycle[index - 1] = style;
+}
+
+void patcyc(int index, int pattern) {
+    Globals* g = chkini("patcyc");
+    if (jqqval(index, 1, kCycleLength) == 0 && jqqval(pattern, 0, -1) == 0)
+        g->curve.patternCycle[index - 1] = pattern;
+}
+
+}  // namespace vtx

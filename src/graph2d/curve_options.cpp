@@ -1,0 +1,62 @@
+// Parameters of curves: interpolation mode, spline settings, bar width,
+// symbols, gaps, non-positive values on logarithmic axes, range reports.
+#include <cmath>
+
+#include "core/checks.h"
+#include "core/messages.h"
+#include "graph2d/curve_api.h"
+#include "text/symbols.h"
+
+namespace vtx {
+
+void polcrv(const char* mode) {
+    Globals* g = chkini("polcrv");
+    const int i = jqqind("LINE+STEP+BARS+SPLI+PSPL+STEM+STAI+FBAR", 8, mode);
+    if (i > 0) g->axis.polarCurve = i - 1;
+}
+
+void splmod(int degree, int points) {
+    Globals* g = chkini("splmod");
+    if (jqqval(degree, 2, 10) != 0 || jqqval(points, 5, 30000) != 0) return;
+    g->axis.splineOrder = degree;
+    g->axis.splinePoints = points;
+}
+
+void barwth(float width) {
+    Globals* g = chkini("barwth");
+    if (!std::isfinite(width)) {
+        warnin(2);
+        return;
+    }
+    g->biz.barWidth = width;
+}
+
+void marker(int symbol) {
+    Globals* g = chkini("marker");
+    const int highest = g->text.userSymbol > kHighestSymbol ? g->text.userSymbol : kHighestSymbol;
+    if (jqqval(symbol, 0, highest) == 0) g->axis.marker = symbol;
+}
+
+void incmrk(int interval) { chkini("incmrk")->axis.markInc = interval; }
+
+void gapcrv(float distance) {
+    Globals* g = chkini("gapcrv");
+    if (!(distance >= 0.0f) || !std::isfinite(distance)) {
+        warnin(2);
+        return;
+    }
+    g->axis.curveGap = distance;
+}
+
+void neglog(float eps) {
+    Globals* g = chkini("neglog");
+    if (!(eps > 0.0f) || !std::isfinite(eps)) {
+        warnin(2);
+        return;
+    }
+    g->axis.negLog = eps;
+}
+
+void nochek() { chkini("nochek")->axis.noCheck = 1; }
+
+}  // namespace vtx

@@ -1,0 +1,33 @@
+// Thick curves: a curve of thickness t is drawn as parallel copies, one pen
+// width apart, alternating to both sides of the centre line.
+#pragma once
+
+#include <cmath>
+
+#include "core/devices.h"
+#include "core/globals.h"
+
+namespace vtx {
+
+// Device pen widths per plot unit. Pixel devices have a pen of one pixel;
+// vector formats draw hairlines, so one plot unit serves as their pen.
+inline float penFactor(const Globals& g) {
+    const DeviceClass c = deviceClass(g.ctl.device);
+    if ((c == DeviceClass::Raster || c == DeviceClass::Screen) && g.out.deviceScale > 0.0f)
+        return g.out.deviceScale;
+    return 1.0f;
+}
+
+// Number of copies drawn for thickness t, at least one.
+inline int curvePasses(const Globals& g, int thickness) {
+    const long p = std::lround(static_cast<double>(thickness) * penFactor(g));
+    return p < 1 ? 1 : (p > 100000 ? 100000 : static_cast<int>(p));
+}
+
+// Perpendicular offset of copy k in plot units: 0, -1, +1, -2, +2, ... pens.
+inline float passOffset(const Globals& g, int k) {
+    const int pens = (k + 1) / 2;
+    return (k % 2 == 1 ? -pens : pens) / penFactor(g);
+}
+
+}  // namespace vtx

@@ -1,0 +1,92 @@
+// Titles: up to four lines above or below the axis system.
+#include <cmath>
+#include <cstring>
+
+#include "core/checks.h"
+#include "core/messages.h"
+#include "device/pipeline.h"
+#include "graph2d/curve_api.h"
+#include "text/fonts.h"
+#include "text/strings.h"
+#include "text/text_device.h"
+
+namespace vtx {
+
+namespace {
+
+bool blank(const char* s) { return s[std::strspn(s, " ")] == '\0'; }
+
+}  // namespace
+
+void titlin(const char* text, int line) {
+    Globals* g = chkini("titlin");
+    const int i = line < 0 ? -line : line;
+    if (jqqval(i, 1, 4) != 0) return;
+    qqcopy(g->axis.titles[i - 1], text, 132);
+    g->title.underline[i - 1] = line < 0;
+}
+
+void title() {
+    Globals* g = jqqlev(2, 3, "title");
+    if (!g) return;
+    AxisState& a = g->axis;
+    const int savedHeight = g->text.height;
+    const int h = a.titleHeight > 0 ? a.titleHeight : savedHeight;
+    if (h != savedHeight) {
+        g->text.height = h;
+        clearScaleCache(*g);
+    }
+    const float s = h * g->text.lineSpacing;
+    for (int i = 1; i <= 4; ++i) {
+        const char* text = a.titles[i - 1];
+        if (blank(text)) continue;
+        const int width = measureString(*g, text);
+        int x;
+        switch (a.titleJust) {
+            case 1: x = a.nxa; break;
+            case 2: x = a.nxa + a.nxl - width; break;
+            default: x = a.nxa + (a.nxl - width) / 2; break;
+        }
+        const float y = a.titlePos == 0 ? a.nya - a.nyl - a.titleShift - (4 - i) * s - 3.0f * h
+                                        : a.nya - a.titleShift + (i - 1) * s + 4.0f * h;
+        const int ny = int(std::lround(y));
+        qqmess(*g, text, x, ny);
+        if (g->title.underline[i - 1]) {
+            textFlush(*g);
+            const float uy = ny + 1.2f * h;
+            lineqq(*g, x - h / 2.0f, uy, x + width + h / 2.0f, uy);
+            qqstrk(*g);
+        }
+    }
+    textFlush(*g);
+    if (h != savedHeight) {
+        g->text.height = savedHeight;
+        clearScaleCache(*g);
+    }
+}
+
+void titjus(const char* mode) {
+    Globals* g = chkini("titjus");
+    const int i = jqqind("CENT+LEFT+RIGH", 3, mode);
+    if (i > 0) g->axis.titleJust = i - 1, g->axis.leftTitle = i == 2;
+}
+
+void lfttit() {
+    Globals* g = chkini("lfttit");
+    g->axis.titleJust = 1, g->axis.leftTitle = 1;
+}
+
+void titpos(const char* mode) {
+    Globals* g = chkini("titpos");
+    const int i = jqqind("ABOV+BELO", 2, mode);
+    if (i > 0) g->axis.titlePos = i - 1;
+}
+
+void htitle(int h) {
+    Globals* g = chkini("htitle");
+    if (jqqval(h, 1, 10000) == 0) g->axis.titleHeight = h;
+}
+
+void vkytit(int shift) { chkini("vkytit")->axis.titleShift = shift; }
+
+}  // namespace vtx
