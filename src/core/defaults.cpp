@@ -22,6 +22,23 @@ namespace {
 int length(const Globals& g, int value) { return int(std::lround(value / g.out.unitFactor)); }
 
 void restoreLabelDigits(Globals& g) { for (int& d : g.axis.labelDigits) d = 1; }
+// labdig and labdis share the reset key LABD.
+void restoreLabelDigitsAndDistance(Globals& g) {
+    restoreLabelDigits(g);
+    for (int& d : g.axis.labelDist) d = length(g, 24);
+}
+void restoreMyLabels(Globals& g) {
+    g.axis.myLabels = 0;
+    std::memset(g.axis.myLabelText, 0, sizeof g.axis.myLabelText);
+    std::memset(g.axis.myLabelCount, 0, sizeof g.axis.myLabelCount);
+}
+void restoreDateLabels(Globals& g) {
+    for (int i = 0; i < 3; ++i) {
+        g.axis.dateOrder[i] = g.axis.dateLanguage[i] = g.axis.dateUpper[i] = 0;
+        g.axis.dateDay[i] = 1, g.axis.dateMonth[i] = 0, g.axis.dateYear[i] = 0;
+        g.axis.dateSeparator[i] = ' ';
+    }
+}
 void restoreMixChars(Globals& g) { std::memcpy(g.text.mixChars, "[]$/\\", 6); }
 void restoreCurrentColour(Globals& g) { qqsclr(g, g.colour.foreground); }
 void restoreColourRange(Globals& g) { g.colour.rangeLow = 1, g.colour.rangeHigh = scaleRangeEnd(g.colour.kind); }
@@ -42,10 +59,11 @@ const ResetEntry kResets[] = {
     {"ANGL", restoreAngle, true},
     {"AUTR", [](Globals& g) { g.axis.autoRes = 0; }, true},
     {"AX3L", [](Globals& g) { g.axis.lenZ = 0; }, true},
-    {"AXCL", [](Globals& g) { g.axis.axisColours = 0; }, true},
+    {"AXCL", [](Globals& g) { for (auto& a : g.axis.axisColours) for (int& c : a) c = -1; }, true},
     {"AXEN", [](Globals& g) { std::memset(g.axis.ends, 0, sizeof g.axis.ends); }, true},
     {"AXIS", [](Globals& g) { g.g3d.axis3[0] = g.g3d.axis3[1] = g.g3d.axis3[2] = 2.0f; }, true},
     {"AXSL", [](Globals& g) { g.axis.lenX = g.axis.lenY = 0; }, true},
+    {"AXST", [](Globals& g) { g.axis.crossed = 0; }, true},
     {"AXSP", [](Globals& g) { g.axis.posSet = g.axis.orgSet = 0; }, true},
     {"BARD", [](Globals& g) { g.biz.barDepth = 0.0f, g.biz.barAngle = 45.0f; }, true},
     {"BARG", [](Globals& g) { g.biz.barGroups = 1, g.biz.barGroupGap = 0.0f; }, true},
@@ -92,11 +110,12 @@ const ResetEntry kResets[] = {
     {"IANG", restoreAngle, true},
     {"INTA", [](Globals& g) { g.axis.intAxis = 0; }, true},
     {"LABC", [](Globals& g) { g.axis.labelColour = -1; }, true},
-    {"LABD", restoreLabelDigits, true},
+    {"LABD", restoreLabelDigitsAndDistance, true},
+    {"LABM", restoreDateLabels, true},
     {"LABE", [](Globals& g) { for (int& t : g.axis.labelType) t = 1; }, true},
     {"LABJ", [](Globals& g) { std::memset(g.axis.labelJust, 0, sizeof g.axis.labelJust); }, true},
-    {"LABP", [](Globals& g) { g.axis.labelPos = 0; }, true},
-    {"LABT", [](Globals& g) { g.axis.labelOrient = 0; }, true},
+    {"LABP", [](Globals& g) { std::memset(g.axis.labelPosition, 0, sizeof g.axis.labelPosition); }, true},
+    {"LABT", [](Globals& g) { std::memset(g.axis.labelVertical, 0, sizeof g.axis.labelVertical); }, true},
     {"LEGC", [](Globals& g) { g.axis.legendColour = 0; }, true},
     {"LFTT", [](Globals& g) { g.axis.leftTitle = 0; }, true},
     {"LINC", fillLineCycle, true},
@@ -112,7 +131,8 @@ const ResetEntry kResets[] = {
     {"MPLA", [](Globals& g) { g.map.plotAngle = 0.0f; }, true},
     {"MPLC", [](Globals& g) { g.map.plotColour = 0; }, true},
     {"MPLS", [](Globals& g) { g.map.plotSize = 0; }, true},
-    {"MYLA", [](Globals& g) { g.axis.myLabels = 0; }, true},
+    {"MYLA", restoreMyLabels, true},
+    {"NAMJ", [](Globals& g) { std::memset(g.axis.nameJust, 0, sizeof g.axis.nameJust); }, true},
     {"NAMD", [](Globals& g) { for (int& d : g.axis.nameDist) d = length(g, 30); }, true},
     {"NAME", [](Globals& g) { std::memset(g.axis.names, 0, sizeof g.axis.names); }, true},
     {"NEGL", [](Globals& g) { g.axis.negLog = 0.0f; }, true},
@@ -133,6 +153,7 @@ const ResetEntry kResets[] = {
     {"PIEE", [](Globals& g) { g.biz.pieExplode = 0; }, true},
     {"PIEL", [](Globals& g) { g.biz.pieLabels = 0; }, true},
     {"PIEV", [](Globals& g) { g.biz.pieVector = 2301, g.biz.pieVectorMode = 0; }, true},
+    {"POLM", [](Globals& g) { g.axis.polarZero = g.axis.polarClockwise = 0; }, true},
     {"POLC", [](Globals& g) { g.axis.polarCurve = 0; }, true},
     {"PROJ", [](Globals& g) { g.map.projection = 0; }, true},
     {"RGTL", [](Globals& g) { g.axis.rightLabels = 0; }, true},
@@ -142,7 +163,7 @@ const ResetEntry kResets[] = {
     {"SETC", restoreCurrentColour, false},
     {"SETE", [](Globals& g) { g.text.expSize = 0.8f; }, true},
     {"SETG", [](Globals& g) {
-         g.axis.axisParts[0] = g.axis.axisParts[1] = 3;
+         g.axis.axisParts[0] = g.axis.axisParts[1] = 4;
          g.axis.axisParts[2] = g.axis.axisParts[3] = 2;
      }, true},
     {"SETM", restoreMixChars, true},
@@ -165,7 +186,8 @@ const ResetEntry kResets[] = {
     {"THKC", [](Globals& g) { g.line.curveThickness = 1; }, true},
     {"TICK", [](Globals& g) { for (int& t : g.axis.ticks) t = 2; }, true},
     {"TICL", [](Globals& g) { g.axis.tickLong = length(g, 24), g.axis.tickShort = length(g, 16); }, true},
-    {"TICP", [](Globals& g) { g.axis.tickPos = 0; }, true},
+    {"TICP", [](Globals& g) { std::memset(g.axis.tickPosition, 0, sizeof g.axis.tickPosition); }, true},
+    {"TICM", [](Globals& g) { std::memset(g.axis.dateTicks, 0, sizeof g.axis.dateTicks); }, true},
     {"TIMO", [](Globals& g) { g.axis.timeOpt = 0; }, true},
     {"TITL", [](Globals& g) {
          std::memset(g.axis.titles, 0, sizeof g.axis.titles);

@@ -1,0 +1,35 @@
+// The axis drawer: one axis with its line, ticks, labels and name.
+#pragma once
+
+#include "core/globals.h"
+
+namespace vtx {
+
+// What a side of an axis system shows (setgrf): each level includes the ones below.
+enum AxisPart { kPartNone = 0, kPartLine, kPartTicks, kPartLabels, kPartName };
+
+struct AxisDrawSpec {
+    float a = 0.0f, e = 1.0f, first = 0.0f, step = 1.0f;  // exponents on a log axis
+    int length = 2;             // plot units
+    const char* name = "";
+    int side = 0;               // x: 0 labels below, 1 above; y: 1 labels left, 0 right
+    float x = 0.0f, y = 0.0f;   // start: left end of an x axis, lower end of a y axis
+    int log = 0;
+    int axis = 0;               // 0 x, 1 y (index of the per-axis settings)
+    int part = kPartName;       // how much is drawn
+    float nameAnchor = -1.0f;   // CROS and polar: name position along the axis, < 0 at the axis
+    bool crossed = false;       // omit the label at the origin
+};
+
+void drawAxis(Globals& g, const AxisDrawSpec& s);
+
+// Tick positions of a linear or logarithmic axis as plot offsets along the
+// axis (0 .. length-1); `major` tells which are major ticks. Calls `fn`
+// for each tick: fn(offset, isMajor). Grid lines use the same positions.
+template <typename Fn>
+void forEachTick(const Globals& g, const AxisDrawSpec& s, int ticksPerLabel, Fn&& fn);
+
+
+}  // namespace vtx
+
+#include "graph2d/ticks_impl.h"
