@@ -7,7 +7,8 @@ JOBS        ?= 2
 
 # Debian packages needed to build and to test (independent readers of every output format).
 BUILD_PACKAGES = g++ cmake make zlib1g-dev libx11-dev libxt-dev libmotif-dev python3-dev libgtest-dev
-TEST_PACKAGES  = python3-pytest python3-numpy python3-pil ghostscript pngcheck libtiff-tools giflib-tools
+TEST_PACKAGES  = python3-pytest python3-numpy python3-pil ghostscript pngcheck libtiff-tools giflib-tools \
+                 qpdf poppler-utils librsvg2-bin libxml2-utils
 PACKAGES = $(BUILD_PACKAGES) $(TEST_PACKAGES)
 
 .PHONY: all deps build demo test test-cpp test-python test-asan clean
@@ -31,6 +32,7 @@ build: deps
 demo: build
 	mkdir -p $(OUT)
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/demo.py
+	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/text_showcase.py >/dev/null
 	@echo "demo output in $(OUT)/"
 
 test: build test-cpp test-python

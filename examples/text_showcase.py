@@ -1,7 +1,7 @@
 """Text showcase: every font and alphabet, the accented letters, the 24 plot
 symbols, instruction-alphabet strings and a page of formulas.
 
-Writes text_fonts and text_markup as PNG and EPS into the current directory:
+Writes text_fonts and text_markup as PNG, EPS, PDF and SVG into the current directory:
     PYTHONPATH=build/python python3 examples/text_showcase.py
 """
 import vantix as v
@@ -94,6 +94,6 @@ def showcase(device, name, draw):
 
 
 if __name__ == "__main__":
-    for device, extension in (("PNG", "png"), ("EPS", "eps")):
+    for device, extension in (("PNG", "png"), ("EPS", "eps"), ("PDF", "pdf"), ("SVG", "svg")):
         showcase(device, "text_fonts." + extension, fonts_page)
         showcase(device, "text_markup." + extension, markup_page)

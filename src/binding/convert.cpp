@@ -134,36 +134,44 @@ int longarray(PyObject* obj, std::vector<long>& out, int n) {
     return convertArray(obj, out, n, PyExc_MemoryError, integerElement<long>);
 }
 
-int fltmatrix(PyObject* obj, std::vector<float>& out, int nx, int ny) {
-    Py_ssize_t length = getlength(obj);
-    if (length < 0) return 0;
-    Py_ssize_t m = length > 0 ? firstItemLength(obj, nullptr) : 1;
-    if (m < 0) return 0;
-    Py_ssize_t count = length * m;
-    if (count < Py_ssize_t(nx) * Py_ssize_t(ny)) return fail(out, PyExc_MemoryError, "out of range");
+namespace {
+
+// Reads one item of a nested matrix into out[k...]: a number is one value; a
+// sequence must have lengths[0] items, each read one level further down. At
+// the last level every item must be a number.
+bool readNested(PyObject* item, const Py_ssize_t* lengths, int levels, float* out, size_t& k) {
+    if (levels == 0 || !isRow(item)) return floatElement(item, out[k++]);
+    if (PySequence_Size(item) != lengths[0]) {
+        PyErr_SetString(PyExc_ValueError, "matrix rows have different lengths");
+        return false;
+    }
+    for (Py_ssize_t j = 0; j < lengths[0]; ++j) {
+        PyObject* value = PySequence_GetItem(item, j);
+        if (!value) {
+            PyErr_SetString(PyExc_MemoryError, "sequence error");
+            return false;
+        }
+        bool ok = readNested(value, lengths + 1, levels - 1, out, k);
+        Py_DECREF(value);
+        if (!ok) return false;
+    }
+    return true;
+}
+
+// Shared body of the matrix converters: `lengths` holds the row length (and
+// the column length) taken from the first item; every outer item is read by
+// readNested. At most outer length x the product of `lengths` values result.
+int convertMatrix(PyObject* obj, Py_ssize_t length, const Py_ssize_t* lengths, int levels, Py_ssize_t needed,
+                  std::vector<float>& out) {
+    Py_ssize_t count = length;
+    for (int i = 0; i < levels; ++i) count *= lengths[i];
+    if (count < needed) return fail(out, PyExc_MemoryError, "out of range");
     if (!allocate(out, size_t(count))) return 0;
     size_t k = 0;
     for (Py_ssize_t i = 0; i < length; ++i) {
         PyObject* item = PySequence_GetItem(obj, i);
         if (!item) return fail(out, PyExc_ValueError, "sequence error");
-        bool ok = true;
-        if (isRow(item)) {
-            if (PySequence_Size(item) != m) {
-                Py_DECREF(item);
-                return fail(out, PyExc_ValueError, "matrix rows have different lengths");
-            }
-            for (Py_ssize_t j = 0; j < m && ok; ++j) {
-                PyObject* value = PySequence_GetItem(item, j);
-                if (!value) {
-                    Py_DECREF(item);
-                    return fail(out, PyExc_MemoryError, "sequence error");
-                }
-                ok = floatElement(value, out[k++]);
-                Py_DECREF(value);
-            }
-        } else {
-            ok = floatElement(item, out[k++]);
-        }
+        bool ok = readNested(item, lengths, levels, out.data(), k);
         Py_DECREF(item);
         if (!ok) {
             out.clear();
@@ -173,71 +181,29 @@ int fltmatrix(PyObject* obj, std::vector<float>& out, int nx, int ny) {
     return 1;
 }
 
+}  // namespace
+
+int fltmatrix(PyObject* obj, std::vector<float>& out, int nx, int ny) {
+    Py_ssize_t length = getlength(obj);
+    if (length < 0) return 0;
+    Py_ssize_t m = length > 0 ? firstItemLength(obj, nullptr) : 1;
+    if (m < 0) return 0;
+    return convertMatrix(obj, length, &m, 1, Py_ssize_t(nx) * Py_ssize_t(ny), out);
+}
+
 int fltmatrix3(PyObject* obj, std::vector<float>& out, int nx, int ny, int nz) {
     Py_ssize_t length = getlength(obj);
     if (length < 0) return 0;
-    Py_ssize_t rows = 1, cols = 1;
+    Py_ssize_t lengths[2] = {1, 1};
     if (length > 0) {
         PyObject* first = nullptr;
-        rows = firstItemLength(obj, &first);
-        if (rows < 0) return 0;
-        if (isRow(first) && rows > 0) {
-            cols = firstItemLength(first, nullptr);
-            if (cols < 0) {
-                Py_DECREF(first);
-                return 0;
-            }
-        }
+        lengths[0] = firstItemLength(obj, &first);
+        if (lengths[0] < 0) return 0;
+        if (isRow(first) && lengths[0] > 0) lengths[1] = firstItemLength(first, nullptr);
         Py_DECREF(first);
+        if (lengths[1] < 0) return 0;
     }
-    Py_ssize_t count = length * rows * cols;
-    if (count < Py_ssize_t(nx) * ny * nz) return fail(out, PyExc_MemoryError, "out of range");
-    if (!allocate(out, size_t(count))) return 0;
-    size_t k = 0;
-    for (Py_ssize_t i = 0; i < length; ++i) {
-        PyObject* item = PySequence_GetItem(obj, i);
-        if (!item) return fail(out, PyExc_ValueError, "sequence error");
-        bool ok = true;
-        if (!isRow(item)) {
-            ok = floatElement(item, out[k++]);
-        } else if (PySequence_Size(item) != rows) {
-            Py_DECREF(item);
-            return fail(out, PyExc_ValueError, "matrix rows have different lengths");
-        } else {
-            for (Py_ssize_t j = 0; j < rows && ok; ++j) {
-                PyObject* row = PySequence_GetItem(item, j);
-                if (!row) {
-                    Py_DECREF(item);
-                    return fail(out, PyExc_MemoryError, "sequence error");
-                }
-                if (!isRow(row)) {
-                    ok = floatElement(row, out[k++]);
-                } else if (PySequence_Size(row) != cols) {
-                    Py_DECREF(row);
-                    Py_DECREF(item);
-                    return fail(out, PyExc_ValueError, "matrix rows have different lengths");
-                } else {
-                    for (Py_ssize_t c = 0; c < cols && ok; ++c) {
-                        PyObject* value = PySequence_GetItem(row, c);
-                        if (!value) {
-                            Py_DECREF(row);
-                            Py_DECREF(item);
-                            return fail(out, PyExc_MemoryError, "sequence error");
-                        }
-                        ok = floatElement(value, out[k++]);
-                        Py_DECREF(value);
-                    }
-                }
-                Py_DECREF(row);
-            }
-        }
-        Py_DECREF(item);
-        if (!ok) {
-            out.clear();
-            return 0;
-        }
-    }
-    return 1;
+    return convertMatrix(obj, length, lengths, 2, Py_ssize_t(nx) * ny * nz, out);
 }
 
 namespace {

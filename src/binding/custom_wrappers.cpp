@@ -322,4 +322,15 @@ PyObject* vantix_spline(PyObject*, PyObject* args) {
     return PyLong_FromLong(count);
 }
 
+// The label modes land in the module's three static buffers and come back
+// as three strings.
+PyObject* vantix_getlab(PyObject*, PyObject* args) {
+    if (!PyArg_ParseTuple(args, ":getlab")) return nullptr;
+    char (&modes)[3][9] = moduleState().labelModes;
+    vtx::getlab(modes[0], modes[1], modes[2]);
+    return Py_BuildValue("(NNN)", PyUnicode_DecodeLatin1(modes[0], Py_ssize_t(std::strlen(modes[0])), nullptr),
+                         PyUnicode_DecodeLatin1(modes[1], Py_ssize_t(std::strlen(modes[1])), nullptr),
+                         PyUnicode_DecodeLatin1(modes[2], Py_ssize_t(std::strlen(modes[2])), nullptr));
+}
+
 }  // namespace vtx::py

@@ -21,7 +21,10 @@ namespace {
 // divided by the unit factor.
 int length(const Globals& g, int value) { return int(std::lround(value / g.out.unitFactor)); }
 
-void restoreLabelDigits(Globals& g) { for (int& d : g.axis.labelDigits) d = 1; }
+void restoreLabelDigits(Globals& g) {
+    for (int& d : g.axis.labelDigits) d = 1;
+    for (int& d : g.axis.otherDigits) d = 1;
+}
 // labdig and labdis share the reset key LABD.
 void restoreLabelDigitsAndDistance(Globals& g) {
     restoreLabelDigits(g);

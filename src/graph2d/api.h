@@ -78,7 +78,7 @@ void getsp2(int& x, int& y, int& z);
 void getor(int& x, int& y);
 void getpos(int& x, int& y);
 void getclp(int& x, int& y, int& w, int& h);
-void getlab(std::string& x, std::string& y, std::string& z);
+void getlab(char x[9], char y[9], char z[9]);
 void getgrf(const char* axis, float& a, float& e, float& first, float& step);
 void getres(int& width, int& height);
 void getvk(int& title, int& barX, int& barY);

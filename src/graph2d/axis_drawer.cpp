@@ -74,10 +74,48 @@ void axisPoint(const AxisDrawSpec& s, float along, float across, float& x, float
     else x = s.x + across * float(dir), y = s.y - along;
 }
 
+// Calendar ticks of a date axis: every day or every month start of the
+// ticmod unit (the label unit without ticmod); a tick on a labelled month
+// start is major. Returns false when the axis has no calendar steps.
+template <typename Fn>
+bool forEachDateTick(Globals& g, const AxisDrawSpec& s, Fn&& fn) {
+    const AxisState& a = g.axis;
+    const int mode = a.dateTicks[s.axis], labelUnit = a.timeUnit[s.axis];
+    if (a.labelType[s.axis] != kLabDate || !g.util.baseDefined || (mode == 0 && labelUnit <= 0)) return false;
+    const float lo = std::fmin(s.a, s.e), hi = std::fmax(s.a, s.e);
+    if (!(hi - lo < 200000.0f)) return false;
+    const float f = float(s.length - 1) / (s.e - s.a);
+    char saved[sizeof g.ctl.routine];
+    std::memcpy(saved, g.ctl.routine, sizeof saved);
+    auto isLabelMonth = [&](int month) { return labelUnit <= 0 || (month - 1) % labelUnit == 0; };
+    int day, month, year;
+    if (mode == 1 || mode == 6) {
+        for (float d = std::ceil(lo); d <= hi; d += 1.0f) {
+            trfdat(int(d), day, month, year);
+            fn(std::round((d - s.a) * f), labelUnit > 0 ? day == 1 && isLabelMonth(month) : false);
+        }
+    }
+    if (mode != 1) {
+        static const int kMonths[7] = {0, 0, 1, 3, 6, 12, 1};
+        const int unit = mode == 0 ? labelUnit : kMonths[mode];
+        trfdat(int(std::floor(lo)), day, month, year);
+        for (int k = 0; k < 100000; ++k) {
+            const int m = month - 1 + k;
+            const int mon = m % 12 + 1, yr = year + m / 12;
+            const float d = float(incdat(1, mon, yr));
+            if (d > hi) break;
+            if (d < lo || (mon - 1) % unit != 0) continue;
+            fn(std::round((d - s.a) * f), isLabelMonth(mon));
+        }
+    }
+    std::memcpy(g.ctl.routine, saved, sizeof saved);
+    return true;
+}
+
 void drawTicks(Globals& g, const AxisDrawSpec& s) {
     const AxisState& a = g.axis;
     const int pos = a.tickPosition[s.axis];
-    forEachTick(g, s, a.ticks[s.axis], [&](float off, bool major) {
+    auto tick = [&](float off, bool major) {
         const float len = float(major ? a.tickLong : a.tickShort);
         float from = 0.0f, to = len;
         if (pos == 1) to = -len;
@@ -86,7 +124,8 @@ void drawTicks(Globals& g, const AxisDrawSpec& s) {
         axisPoint(s, off, from, x1, y1);
         axisPoint(s, off, to, x2, y2);
         lineqq(g, x1, y1, x2, y2);
-    });
+    };
+    if (!forEachDateTick(g, s, tick)) forEachTick(g, s, a.ticks[s.axis], tick);
 }
 
 // Draws (or only measures) one label at `along` on the axis; returns the
@@ -252,7 +291,13 @@ void drawName(Globals& g, const AxisDrawSpec& s, int labelExtent) {
     const float len = float(s.length - 1);
     const int just = a.nameJust[s.axis];
     float x, y;
-    if (s.axis == 0) {
+    if (s.crossed) {
+        // Beside the far end of the axis, clear of the labels that run
+        // along both sides of the crossing point.
+        g.text.angle = 0;
+        if (s.axis == 0) x = s.x + len + float(a.nameDist[0]), y = s.y - float(hn) / 2.0f;
+        else x = s.x - float(w) / 2.0f, y = s.y - len - float(a.nameDist[1] + hn);
+    } else if (s.axis == 0) {
         g.text.angle = 0;
         x = just == 1 ? s.x : just == 2 ? s.x + len - float(w) : s.x + (len - float(w)) / 2.0f;
         y = dir > 0 ? s.y + float(distance) : s.y - float(distance + hn);

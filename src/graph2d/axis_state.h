@@ -46,6 +46,7 @@ struct AxisState {
     int labelType[3] = {1, 1, 1};          // labels: 0 NONE 1 FLOA 2 EXP 3 LOG 4 CLOG 5 ELOG 6 MAP 7 DMAP 8 LMAP
                                            //   9 TIME 10 HOUR 11 SECO 12 MYLA 13 FEXP 14 DATE
     int labelDigits[3] = {1, 1, 1};        // labdig / digits (graf's automatic scaling overwrites them)
+    int otherDigits[5] = {1, 1, 1, 1, 1};  // labdig for BAR, CON, PIE, DAT, PER labels
     int labelDist[3] = {24, 24, 24};       // labdis
     int labelJust[3] = {};                 // labjus: 0 AUTO 1 LEFT 2 RIGH 3 OUTW 4 INWA
     int labelPosition[3] = {};             // labpos: 0 TICK 1 CENT 2 SHIF
@@ -85,6 +86,7 @@ struct AxisState {
     int nxa = 0, nya = 0, nxl = 2, nyl = 2;  // lower left corner and lengths
     float xa = 0.0f, ya = 0.0f;              // float corner used by the transform
     AxisScaling sx, sy;                      // scaling of the x and y axis
+    AxisScaling sz;                          // z axis of a 3-D system (filled by the 3-D axis systems)
     int crossX = 0, crossY = 0;              // crossing point of a CROS system
     float polarCX = 0.0f, polarCY = 0.0f;    // centre of a polar system
     float polarRadius = 0.0f;                // d / 2 in plot units

@@ -28,9 +28,16 @@ void nodeRange(float position, int radius, int count, int& first, int& last) {
     last = std::min(count, int(std::trunc(high)));
 }
 
-// The limits of the current axis system in data units. The axis systems do
-// not keep their limits in the record yet, so there is no grid to place.
-bool gridWindowOfAxisSystem(const Globals&, GridWindow&) { return false; }
+// The limits of the current 2-D axis system in data units (powers of ten of
+// the exponents on logarithmic axes).
+bool gridWindowOfAxisSystem(const Globals& g, GridWindow& window) {
+    const AxisState& a = g.axis;
+    if (a.kind == AxisKind::None) return false;
+    auto limit = [](const AxisScaling& s, float v) { return s.log ? std::pow(10.0f, v) : v; };
+    window.xa = limit(a.sx, std::min(a.sx.a, a.sx.e)), window.xe = limit(a.sx, std::max(a.sx.a, a.sx.e));
+    window.ya = limit(a.sy, std::min(a.sy.a, a.sy.e)), window.ye = limit(a.sy, std::max(a.sy.a, a.sy.e));
+    return true;
+}
 
 }  // namespace
 

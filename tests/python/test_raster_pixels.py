@@ -115,7 +115,8 @@ class TestPixelAccess:
 
 class TestSavedPictures:
     # Lines in many colours and every colour table, a solid block written
-    # row by row, a triangle of rows and a hatched square of lines.
+    # row by row, a triangle of rows, a hatched square of lines, and solid
+    # and hatched polygons through the area filler.
     PICTURE = """
 v.imgini()
 for n, table in enumerate(['SMAL', 'RAIN', 'SPEC', 'GREY', 'RRAI', 'RSPE', 'RGRE', 'VGA', 'TEMP']):
@@ -130,6 +131,8 @@ v.setclr(90)
 for d in range(0, 600, 40):
     v.line(2200 + d, 1400, 2200, 1400 + d)
 v.imgfin()
+v.setclr(30); v.shdpat(16); v.areaf([300, 900, 600], [1500, 1600, 2000], 3)
+v.setclr(160); v.shdpat(5); v.areaf([1000, 1600, 1300], [1500, 1500, 2050], 3)
 for f in ['png', 'bmp', 'tiff', 'ppm', 'gif']:
     getattr(v, 'r' + f)('saved.' + f)
 """

@@ -1,0 +1,150 @@
+// Coordinate conversion of the current axis system and the requests that
+// read axis settings back.
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "core/checks.h"
+#include "core/messages.h"
+#include "device/pipeline.h"
+#include "graph2d/api.h"
+#include "graph2d/axis_system.h"
+#include "graph2d/axis_transform.h"
+
+namespace vtx {
+
+float xposn(float x) {
+    Globals* g = jqqlev(2, 3, "xposn");
+    if (!g) return 0.0f;
+    const AxisState& a = g->axis;
+    return clampPlot(plotXOf(a, axisValue(a.sx, x, a.negLog)));
+}
+
+float yposn(float y) {
+    Globals* g = jqqlev(2, 3, "yposn");
+    if (!g) return 0.0f;
+    const AxisState& a = g->axis;
+    if (a.kind == AxisKind::Polar) {
+        qqserr("YPOSN does not work for polar axis systems");
+        warnin(101);
+        return 0.0f;
+    }
+    const float Y = clampPlot(plotYOf(a, axisValue(a.sy, y, a.negLog)));
+    return g->line.pageOrigin == 1 ? float(g->out.nyPage) - Y : Y;
+}
+
+float xinvrs(int nx) {
+    Globals* g = jqqlev(2, 3, "xinvrs");
+    if (!g) return 0.0f;
+    return plotToUserX(g->axis, float(nx));
+}
+
+float yinvrs(int ny) {
+    Globals* g = jqqlev(2, 3, "yinvrs");
+    if (!g) return 0.0f;
+    return plotToUserY(g->axis, jqqyvl(*g, float(ny)));
+}
+
+void getlen(int& nx, int& ny, int& nz) {
+    Globals* g = jqqlev(1, 3, "getlen");
+    if (!g) return;
+    nx = axisLengthX(*g), ny = axisLengthY(*g);
+    nz = g->axis.lenZ > 0 ? g->axis.lenZ : ny;
+}
+
+void getdig(int& x, int& y, int& z) {
+    Globals* g = jqqlev(1, 3, "getdig");
+    if (!g) return;
+    x = g->axis.labelDigits[0], y = g->axis.labelDigits[1], z = g->axis.labelDigits[2];
+}
+
+void getscl(int& x, int& y, int& z) {
+    Globals* g = jqqlev(1, 3, "getscl");
+    if (!g) return;
+    x = g->axis.scale[0], y = g->axis.scale[1], z = g->axis.scale[2];
+}
+
+void gettic(int& x, int& y, int& z) {
+    Globals* g = jqqlev(1, 3, "gettic");
+    if (!g) return;
+    x = g->axis.ticks[0], y = g->axis.ticks[1], z = g->axis.ticks[2];
+}
+
+void gettcl(int& major, int& minor) {
+    Globals* g = jqqlev(1, 3, "gettcl");
+    if (!g) return;
+    major = g->axis.tickLong, minor = g->axis.tickShort;
+}
+
+void getsp1(int& x, int& y, int& z) {
+    Globals* g = jqqlev(1, 3, "getsp1");
+    if (!g) return;
+    x = g->axis.labelDist[0], y = g->axis.labelDist[1], z = g->axis.labelDist[2];
+}
+
+void getsp2(int& x, int& y, int& z) {
+    Globals* g = jqqlev(1, 3, "getsp2");
+    if (!g) return;
+    x = g->axis.nameDist[0], y = g->axis.nameDist[1], z = g->axis.nameDist[2];
+}
+
+void getor(int& x, int& y) {
+    Globals* g = jqqlev(1, 3, "getor");
+    if (!g) return;
+    x = g->line.originX, y = g->line.originY;
+}
+
+void getpos(int& x, int& y) {
+    Globals* g = jqqlev(1, 3, "getpos");
+    if (!g) return;
+    if (g->axis.kind != AxisKind::None) x = g->axis.nxa, y = g->axis.nya;
+    else axisCorner(*g, x, y);
+    if (g->line.pageOrigin == 1) y = g->out.nyPage - y;
+}
+
+void getclp(int& x, int& y, int& w, int& h) {
+    Globals* g = jqqlev(1, 3, "getclp");
+    if (!g) return;
+    const LineState& l = g->line;
+    x = l.clipX1, y = l.clipY2;
+    if (l.pageOrigin == 1) y = g->out.nyPage - y;
+    w = l.clipX2 - l.clipX1 + 1, h = l.clipY2 - l.clipY1 + 1;
+}
+
+void getlab(char x[9], char y[9], char z[9]) {
+    static const char* const kNames[15] = {"NONE", "FLOAT", "EXP",  "LOG",  "CLOG", "ELOG", "MAP", "DMAP",
+                                           "LMAP", "TIME",  "HOUR", "SECO", "MYLA", "FEXP", "DATE"};
+    Globals* g = jqqlev(1, 3, "getlab");
+    char* out[3] = {x, y, z};
+    for (int i = 0; i < 3; ++i) {
+        const int t = g ? g->axis.labelType[i] : 1;
+        std::snprintf(out[i], 9, "%s", kNames[t >= 0 && t < 15 ? t : 1]);
+    }
+}
+
+void getgrf(const char* axis, float& a, float& e, float& first, float& step) {
+    Globals* g = jqqlev(2, 3, "getgrf");
+    if (!g) return;
+    const char c = upperAscii(axis[0]);
+    if ((c != 'X' && c != 'Y' && c != 'Z') || axis[1] != '\0') {
+        warnc1(2, axis);
+        return;
+    }
+    if (c == 'Z' && !jqqlev(3, 3, "getgrf")) return;
+    const AxisScaling& s = c == 'X' ? g->axis.sx : c == 'Y' ? g->axis.sy : g->axis.sz;
+    a = s.a, e = s.e, first = s.first, step = s.step;
+}
+
+void getres(int& width, int& height) {
+    Globals* g = jqqlev(1, 3, "getres");
+    if (!g) return;
+    width = g->axis.resX, height = g->axis.resY;
+}
+
+void getvk(int& title, int& barX, int& barY) {
+    Globals* g = jqqlev(1, 3, "getvk");
+    if (!g) return;
+    title = g->axis.titleShift, barX = g->g3d.barShiftX, barY = g->g3d.barShiftY;
+}
+
+}  // namespace vtx
