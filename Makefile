@@ -32,6 +32,7 @@ build: deps
 demo: build
 	mkdir -p $(OUT)
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/demo.py
+	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/gallery_2d.py
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/text_showcase.py >/dev/null
 	@echo "demo output in $(OUT)/"
 

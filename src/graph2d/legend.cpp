@@ -8,6 +8,7 @@
 #include "device/line_style.h"
 #include "device/pipeline.h"
 #include "device/shading.h"
+#include "device/shielding.h"
 #include "graph2d/curve_api.h"
 #include "graph2d/curve_thickness.h"
 #include "graph2d/legend_layout.h"
@@ -97,6 +98,10 @@ void legend(char* buffer, int corner) {
     int x0, y0;
     legendCorner(*g, box, corner, x0, y0);
     const SavedAttributes saved(*g);
+    // The legend's own shielding region keeps curves out, not the legend.
+    const int suspended = g->shield.suspended;
+    g->shield.suspended = 1;
+    updateShieldFlag(*g);
     const float h = float(g->text.height);
     const float s = box.spacing;
     const int frame = g->axis.frame > 0 ? g->axis.frame : 0;
@@ -140,6 +145,8 @@ void legend(char* buffer, int corner) {
     }
     textFlush(*g);
     saved.restore(*g);
+    g->shield.suspended = suspended;
+    updateShieldFlag(*g);
 }
 
 int nxlegn(char* buffer) {

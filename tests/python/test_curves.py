@@ -192,3 +192,22 @@ print('done')
 """), )
         assert "done" in r.stdout
         assert (tmp_path / "out.svg").stat().st_size > 0
+
+
+class TestPolarAndUserText:
+    def test_polar_systems_refuse_steps_and_splines_with_warning_101(self, run):
+        r = run(scenario("v.polar(10., 0., 2., 0., 30.)\n"
+                         "for m in ('step', 'spli', 'pspl', 'stai', 'line', 'bars', 'stem', 'fbar'):\n"
+                         "    v.polcrv(m); v.curve([1., 2., 3., 4.], [0., 1., 2., 3.], 4)\n"))
+        assert [w for w in r.warnings()] == [
+            " <<<< Warning 101: Bad interpolation method for polar scaling in CURVE!"] * 4
+
+    def test_rlmess_and_rlnumb_draw_where_messag_and_number_draw_at_the_converted_point(self, run, tmp_path):
+        run(scenario(AXES + "v.rlmess('Ab', 2.5, 7.25); v.rlnumb(3.5, 2, 6., 1.)\n"
+                     "v.rlmess('c', 999., 999.)", name="user.svg"))
+        run(scenario(AXES + "v.messag('Ab', round(v.xposn(2.5)), round(v.yposn(7.25)))\n"
+                     "v.number(3.5, 2, round(v.xposn(6.)), round(v.yposn(1.)))\n"
+                     "v.messag('c', 999, 999)", name="plot.svg"))
+        user = (tmp_path / "user.svg").read_text().split("-->", 1)[1]
+        plot = (tmp_path / "plot.svg").read_text().split("-->", 1)[1]
+        assert user == plot

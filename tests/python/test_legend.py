@@ -106,3 +106,18 @@ class TestTitles:
         first, second = top("v.titlin('A', 1)"), top("v.titlin('A', 2)")
         assert abs((second - first) - 54 * SCALE) < 0.05
         assert top("v.titlin('A', 2); v.vkytit(100)") < second - 99 * SCALE
+
+
+class TestLegendShielding:
+    def test_curves_after_the_first_entry_keep_out_of_the_legend(self, run, tmp_path):
+        body = (AXES + "v.legini('', 1, 10); v.leglin('', 'entry', 1)\n%s"
+                "v.color('red'); v.curve([0.5, 9.5], [9.5, 9.5], 2); v.curve([0.5, 9.5], [9.5, 9.5], 2)\n"
+                "v.color('fore'); v.legend('', 7)")
+
+        def red_length(settings):
+            run(scenario(body % settings))
+            red = coloured((tmp_path / "out.svg").read_text(), "#ff0000")
+            return sum(abs(p[-1][0] - p[0][0]) for p in red)
+
+        whole, shielded = red_length(""), red_length("v.shield('lege', 'on')\n")
+        assert shielded < whole - 1
