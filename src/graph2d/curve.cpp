@@ -1,6 +1,7 @@
 // curve: a data series in the current axis system as a polyline, steps,
 // stairs, stems, bars, filled bars or an interpolating spline.
 #include <cmath>
+#include <cstdlib>
 
 #include "core/checks.h"
 #include "core/messages.h"
@@ -44,11 +45,11 @@ struct Pen {
     void draw(float X, float Y) const { connqq(g, X, Y); }
 };
 
-void drawSymbols(Globals& g, const float* x, const float* y, int n, int every) {
+void drawSymbols(Globals& g, const float* x, const float* y, int n, long long every) {
     const Transformed point{g, x, y};
     float X, Y;
-    for (int i = 0; i < n; i += every)
-        if (point(i, X, Y)) dsymbl(g, g.axis.marker, std::round(X), std::round(Y));
+    for (long long i = 0; i < n; i += every)
+        if (point(int(i), X, Y)) dsymbl(g, g.axis.marker, std::round(X), std::round(Y));
 }
 
 // Plot y of the base of stems and bars: y = 0 where the axis can show it,
@@ -201,7 +202,7 @@ void curve(const float* x, const float* y, int n) {
     reportOutsideScaling(g, x, y, n);
 
     sclpax(g, 1);
-    if (a.markInc != 0) drawSymbols(g, x, y, n, a.markInc < 0 ? -a.markInc : a.markInc);
+    if (a.markInc != 0) drawSymbols(g, x, y, n, std::llabs(a.markInc));
     if (lines) drawLines(g, x, y, n, mode, sr, sp);
     sclpax(g, 0);
     finishCurveCycle(g, saved);

@@ -20,8 +20,11 @@ bool blank(const char* s) { return s[std::strspn(s, " ")] == '\0'; }
 
 void titlin(const char* text, int line) {
     Globals* g = chkini("titlin");
+    if (line == 0 || line < -4 || line > 4) {
+        warni1(2, line);
+        return;
+    }
     const int i = line < 0 ? -line : line;
-    if (jqqval(i, 1, 4) != 0) return;
     qqcopy(g->axis.titles[i - 1], text, 132);
     g->title.underline[i - 1] = line < 0;
 }
