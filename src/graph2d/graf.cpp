@@ -142,7 +142,7 @@ void endgrf() {
     Globals* g = jqqlev(1, 3, "endgrf");
     if (!g) return;
     qqstrk(*g);
-    if (g->ctl.level == 2) g->ctl.level = 1;
+    g->ctl.level = 1;
     g->axis.kind = AxisKind::None;
     g->axis.mapProject = nullptr;
     setAxisClipArea(*g, AxisClipArea{});

@@ -83,3 +83,48 @@ def test_getmat_needs_an_axis_system(run):
     """)
     assert out.warnings() == [" <<<< Warning   3: Incorrect level in GETMAT!   (   1)"]
     assert out.stdout.splitlines()[1] == "[0.0, 0.0, 0.0, 0.0]"
+
+
+class TestStatisticsAndSorting:
+    SAMPLE = [2.0, 4.0, 4.0, 4.0, 5.0, 5.0, 7.0, 9.0]
+
+    def test_all_six_statistics_of_a_known_sample(self, vantix):
+        n, m = len(self.SAMPLE), 5.0
+        var = sum((x - m) ** 2 for x in self.SAMPLE) / (n - 1)
+        s = math.sqrt(var)
+        expected = {
+            "MEAN": m,
+            "AVER": sum(abs(x - m) for x in self.SAMPLE) / n,
+            "VARI": var,
+            "STAN": s,
+            "THIR": sum(((x - m) / s) ** 3 for x in self.SAMPLE) / n,
+            "FOUR": sum(((x - m) / s) ** 4 for x in self.SAMPLE) / n - 3,
+        }
+        for key, value in expected.items():
+            assert vantix.moment(self.SAMPLE, n, key.lower()) == pytest.approx(value, rel=1e-5, abs=1e-6), key
+
+    def test_one_value_and_zero_variance(self, run):
+        out = run("""
+            print(v.moment([3.0], 1, "MEAN"), v.moment([2.0, 2.0], 2, "VARI"))
+            print(v.moment([2.0, 2.0], 2, "THIR"), v.moment([2.0, 2.0], 2, "FOUR"))
+        """)
+        assert out.warnings() == [
+            " <<<< Warning 101: n must be greater than 1 in MOMENT!",
+            " <<<< Warning 101: Variance = 0. Value cannot be calculated in MOMENT!",
+            " <<<< Warning 101: Variance = 0. Value cannot be calculated in MOMENT!",
+        ]
+        assert [l for l in out.stdout.splitlines() if not l.startswith(" <<")] == ["0.0 0.0", "0.0 0.0"]
+
+    @pytest.mark.parametrize("order", ["A", "d"])
+    def test_sorting_agrees_with_python(self, vantix, order):
+        import random
+        rng = random.Random(7)
+        x = [rng.uniform(-100, 100) for _ in range(257)]
+        y = [float(i) for i in range(257)]
+        pairs = sorted(zip(x, y), key=lambda p: p[0], reverse=order == "d")
+        one = list(x)
+        vantix.sortr1(one, len(one), order)
+        assert one == pytest.approx(sorted(x, reverse=order == "d"))
+        vantix.sortr2(x, y, len(x), order)
+        assert x == pytest.approx([p[0] for p in pairs])
+        assert y == [p[1] for p in pairs]  # distinct keys: the partner moves with its key
