@@ -1,5 +1,5 @@
 """The 2-D gallery: axis systems, curves, legends and titles, each page
-written as PNG and as EPS into the current directory (run by `make demo`).
+written as PNG, EPS, PDF and SVG into the current directory (run by `make demo`).
 
 Pages: curves on linear, logarithmic, reversed and crossed axes; date and
 time axes; shaded areas and bars with a legend of patterns; a polar plot.
@@ -10,7 +10,7 @@ import vantix as v
 
 
 def page(name, draw):
-    for device, ext in (("png", "png"), ("eps", "eps")):
+    for device, ext in (("png", "png"), ("eps", "eps"), ("pdf", "pdf"), ("svg", "svg")):
         v.metafl(device)
         v.setfil("gallery_%s.%s" % (name, ext))
         v.filmod("delete")
@@ -181,4 +181,4 @@ if __name__ == "__main__":
     page("time", time_page)
     page("areas", area_page)
     page("polar", polar_page)
-    print("gallery written: gallery_{curves,time,areas,polar}.{png,eps}")
+    print("gallery written: gallery_{curves,time,areas,polar}.{png,eps,pdf,svg}")
