@@ -25,6 +25,10 @@ void strtqq(Globals& g, float x, float y);
 void connqq(Globals& g, float x, float y);
 void lineqq(Globals& g, float x1, float y1, float x2, float y2);
 
+// The closed outline of the rectangle with corners (x1, y1) and (x2, y2), as
+// one polyline (frames of axis systems, legends and texts).
+void rectqq(Globals& g, float x1, float y1, float x2, float y2);
+
 // The low end: no origin shift, no dashing.
 void qqmove(Globals& g, float x, float y);
 void qqdraw(Globals& g, float x, float y);

@@ -77,4 +77,12 @@ void lineqq(Globals& g, float x1, float y1, float x2, float y2) {
     connqq(g, x2, y2);
 }
 
+void rectqq(Globals& g, float x1, float y1, float x2, float y2) {
+    strtqq(g, x1, y1);
+    connqq(g, x2, y1);
+    connqq(g, x2, y2);
+    connqq(g, x1, y2);
+    connqq(g, x1, y1);
+}
+
 }  // namespace vtx

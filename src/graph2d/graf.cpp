@@ -23,11 +23,7 @@ void drawFrame(Globals& g, int thickness) {
         const float d = float(i * dir);
         const float x1 = float(a.nxa) - d, x2 = float(a.nxa + a.nxl - 1) + d;
         const float y1 = float(a.nya) + d, y2 = float(a.nya - a.nyl + 1) - d;
-        strtqq(g, x1, y1);
-        connqq(g, x2, y1);
-        connqq(g, x2, y2);
-        connqq(g, x1, y2);
-        connqq(g, x1, y1);
+        rectqq(g, x1, y1, x2, y2);
     }
     qqstrk(g);
 }

@@ -42,11 +42,7 @@ void drawFrame(Globals& g, int x, int y, int w, int h) {
         // Positive thickness grows inwards, negative outwards.
         const float d = frame > 0 ? float(k) : -float(k + 1);
         const float x1 = x + d, y1 = y + d, x2 = x + w - 1 - d, y2 = y + h - 1 - d;
-        strtqq(g, x1, y1);
-        connqq(g, x2, y1);
-        connqq(g, x2, y2);
-        connqq(g, x1, y2);
-        connqq(g, x1, y1);
+        rectqq(g, x1, y1, x2, y2);
     }
     qqstrk(g);
 }
