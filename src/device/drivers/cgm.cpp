@@ -8,13 +8,13 @@
 
 #include "core/messages.h"
 #include "device/driver.h"
+#include "device/drivers/path_buffer.h"
 #include "device/output.h"
 
 namespace vtx {
 
 namespace {
 
-constexpr int kPathCapacity = 50;
 // A string's count byte holds at most 254; longer names are cut there.
 constexpr int kLongestString = 254;
 
@@ -41,9 +41,7 @@ enum ElementHeader : unsigned {
 struct CgmState {
     bool open = false;
     bool pathActive = false;
-    short x[kPathCapacity] = {}, y[kPathCapacity] = {};
-    int count = 0;
-    short lastX = 0, lastY = 0;  // end of the previous element, for a following draw
+    PathBuffer<short> path;
     int picture = 0;              // number of the current picture
     bool colourSent = false;      // the last LINE COLOUR, repeated in every new picture
     unsigned char colour[4] = {};
@@ -94,12 +92,12 @@ inline short toVdc(float v) {
 
 void flushPath(Globals& g) {
     // A single point is no line: a move followed by nothing writes nothing.
-    if (cgm.count < 2) return;
+    if (cgm.path.count < 2) return;
     put16(g, kPolyline);
-    put16(g, unsigned(4 * cgm.count));
-    for (int i = 0; i < cgm.count; ++i) {
-        put16(g, static_cast<unsigned short>(cgm.x[i]));
-        put16(g, static_cast<unsigned short>(cgm.y[i]));
+    put16(g, unsigned(4 * cgm.path.count));
+    for (int i = 0; i < cgm.path.count; ++i) {
+        put16(g, static_cast<unsigned short>(cgm.path.x[i]));
+        put16(g, static_cast<unsigned short>(cgm.path.y[i]));
     }
 }
 
@@ -108,7 +106,7 @@ void flushPath(Globals& g) {
 void drwcgm(Globals& g, float fx, float fy, int op) {
     if (op == kOpInit) {
         cgm.pathActive = true;
-        cgm.count = 0;
+        cgm.path.count = 0;
         return;
     }
     if (!cgm.pathActive) return;
@@ -116,29 +114,21 @@ void drwcgm(Globals& g, float fx, float fy, int op) {
     switch (op) {
         case kOpMove:
             flushPath(g);
-            cgm.x[0] = x, cgm.y[0] = y;
-            cgm.count = 1;
+            cgm.path.restartAt(x, y);
             break;
         case kOpDraw:
-            if (cgm.count == 0) {
-                cgm.x[0] = cgm.lastX, cgm.y[0] = cgm.lastY;
-                cgm.count = 1;
-            }
-            cgm.x[cgm.count] = x, cgm.y[cgm.count] = y;
-            if (++cgm.count == kPathCapacity) {
+            if (cgm.path.draw(x, y)) {
                 flushPath(g);
-                cgm.x[0] = x, cgm.y[0] = y;
-                cgm.count = 1;
+                cgm.path.restartAt(x, y);
             }
             break;
         case kOpStroke:
             flushPath(g);
-            if (cgm.count > 0) cgm.lastX = cgm.x[cgm.count - 1], cgm.lastY = cgm.y[cgm.count - 1];
-            cgm.count = 0;
+            cgm.path.endStroke();
             break;
         case kOpFinish:
             flushPath(g);
-            cgm.count = 0;
+            cgm.path.count = 0;
             cgm.pathActive = false;
             break;
         default: break;

@@ -6,6 +6,7 @@
 
 #include "core/messages.h"
 #include "device/driver.h"
+#include "device/drivers/path_buffer.h"
 #include "device/drivers/postscript.h"
 #include "device/output.h"
 
@@ -14,7 +15,6 @@ namespace vtx {
 namespace {
 
 constexpr float kPointsPerDeviceUnit = 0.1417322835f;  // the prolog's `cm`
-constexpr int kPathCapacity = 50;
 
 const char* const kProlog[] = {
     "2 setlinecap 2 setlinejoin",
@@ -100,13 +100,10 @@ const char* const kProlog[] = {
 static_assert(sizeof kProlog / sizeof kProlog[0] == 79, "the prolog has 79 lines");
 
 // The driver's process-wide state: one open PostScript output at a time.
-struct PathBuffer {
+struct PostScriptPath : PathBuffer<int> {
     bool active = false;
-    int x[kPathCapacity], y[kPathCapacity];
-    int count = 0;
-    int lastX = 0, lastY = 0;  // end of the previous path, for a following draw
 };
-PathBuffer path;
+PostScriptPath path;
 
 struct ColourMemory {
     bool sent = false;
@@ -164,32 +161,20 @@ void flushPath(Globals& g) {
 void drwpsc(Globals& g, float fx, float fy, int op) {
     if (op == kOpInit) {
         path.active = true;
-        path.count = 0;
-        path.lastX = path.lastY = 0;
+        path.clear();
         return;
     }
     if (!path.active) return;
     int x = roundDevice(fx), y = roundDevice(fy);
-    if (op == kOpDraw) {
-        if (path.count == 0) {
-            path.x[0] = path.lastX, path.y[0] = path.lastY;
-            path.count = 1;
-        }
-        path.x[path.count] = x, path.y[path.count] = y;
-        if (++path.count < kPathCapacity) return;
-    }
+    if (op == kOpDraw && !path.draw(x, y)) return;
     flushPath(g);
     if (op == kOpFinish) {
         path.active = false;
         path.count = 0;
     } else if (op == kOpStroke) {
-        if (path.count != 0) {
-            path.lastX = path.x[path.count - 1], path.lastY = path.y[path.count - 1];
-            path.count = 0;
-        }
+        path.endStroke();
     } else {
-        path.count = 1;
-        path.x[0] = x, path.y[0] = y;
+        path.restartAt(x, y);
     }
 }
 
@@ -220,7 +205,7 @@ void blackBackground(Globals& g) {
 void begin(Globals& g) {
     Scales sc = computeScales(g);
     g.out.deviceScale = sc.s;
-    path = PathBuffer();
+    path = PostScriptPath();
     lastColour = ColourMemory();
     const bool turned = turnedPage(g);
     const float W = float(g.out.nxPage), H = float(g.out.nyPage);

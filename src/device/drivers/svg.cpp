@@ -9,13 +9,13 @@
 
 #include "core/messages.h"
 #include "device/driver.h"
+#include "device/drivers/path_buffer.h"
 #include "device/output.h"
 
 namespace vtx {
 
 namespace {
 
-constexpr int kPathCapacity = 50;
 constexpr int kPointsPerLine = 5;
 
 enum Group { kNoGroup = 0, kLineGroup = 1, kTextGroup = 2 };
@@ -28,9 +28,7 @@ struct TextFont {
 // One SVG document at a time, from vtxini to vtxfin.
 struct SvgState {
     bool open = false;
-    float x[kPathCapacity] = {}, y[kPathCapacity] = {};
-    int count = 0;
-    float lastX = 0.0f, lastY = 0.0f;  // end of the previous path, for a following draw
+    PathBuffer<float> path;
     int group = kNoGroup;
     TextFont groupFont;  // font of the open text group
     TextFont nextFont;   // font the next text group is opened with
@@ -97,13 +95,13 @@ void openTextGroup(Globals& g) {
 }
 
 void writePath(Globals& g) {
-    if (svg.count != 0 && svg.group != kLineGroup) openLineGroup(g);
-    if (svg.count == 2) {
-        outPrintf(g, "<line x1=\"%.2f\" y1=\"%.2f\" ", coordinate(svg.x[0]), coordinate(svg.y[0]));
-        outPrintf(g, "x2=\"%.2f\" y2=\"%.2f\"/>\n", coordinate(svg.x[1]), coordinate(svg.y[1]));
-    } else if (svg.count > 2) {
+    if (svg.path.count != 0 && svg.group != kLineGroup) openLineGroup(g);
+    if (svg.path.count == 2) {
+        outPrintf(g, "<line x1=\"%.2f\" y1=\"%.2f\" ", coordinate(svg.path.x[0]), coordinate(svg.path.y[0]));
+        outPrintf(g, "x2=\"%.2f\" y2=\"%.2f\"/>\n", coordinate(svg.path.x[1]), coordinate(svg.path.y[1]));
+    } else if (svg.path.count > 2) {
         outWrite(g, "<polyline points=\"\n", 19);
-        writePoints(g, svg.x, svg.y, svg.count);
+        writePoints(g, svg.path.x, svg.path.y, svg.path.count);
         outWrite(g, "\"/>\n", 4);
     }
 }
@@ -112,30 +110,21 @@ void writePath(Globals& g) {
 // at its last point, so that long polylines continue without a gap.
 void qqsvg2(Globals& g, float x, float y, int op) {
     if (!svg.open) return;
-    if (op == kOpDraw) {
-        if (svg.count == 0) {
-            svg.x[0] = svg.lastX, svg.y[0] = svg.lastY;
-            svg.count = 1;
-        }
-        svg.x[svg.count] = x, svg.y[svg.count] = y;
-        if (++svg.count < kPathCapacity) return;
-    }
+    if (op == kOpDraw && !svg.path.draw(x, y)) return;
     writePath(g);
     if (op == kOpWidth) {
         closeGroup(g);
         svg.strokeWidth = std::isfinite(x) ? x : 1.0f;
     }
     if (op == kOpWidth || op == kOpStroke) {
-        if (svg.count != 0) svg.lastX = svg.x[svg.count - 1], svg.lastY = svg.y[svg.count - 1];
-        svg.count = 0;
+        svg.path.endStroke();
     } else if (op == kOpFinish) {
         closeGroup(g);
         outWrite(g, "</svg>\n", 7);
-        svg.count = 0;
+        svg.path.count = 0;
         svg.open = false;
     } else {
-        svg.count = 1;
-        svg.x[0] = x, svg.y[0] = y;
+        svg.path.restartAt(x, y);
     }
 }
 
