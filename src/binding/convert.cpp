@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <stdexcept>
 
 namespace vtx::py {
 
@@ -13,7 +14,7 @@ bool allocate(std::vector<T>& out, size_t n) {
     try {
         out.assign(n, T{});
         return true;
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {  // bad_alloc, or a size beyond what a vector can hold
         out.clear();
         PyErr_SetString(PyExc_MemoryError, "out of memory");
         return false;

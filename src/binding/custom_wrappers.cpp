@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
 
 #include "binding/library.h"
+#include "graph2d/curve_state.h"
 #include "binding/module_state.h"
 #include "binding/wrapper.h"
 
@@ -87,22 +89,30 @@ PyObject* vantix_getmat(PyObject*, PyObject* args) {
 
 // Byte data out: the PDF kept in memory as bytes with its length. A size of
 // 0 asks only for the length; a negative size gives nothing.
+namespace {
+
+// A file the library holds in memory (PDF, PNG), copied for the caller:
+// (data, count); size 0 asks for the total size, a negative size gives
+// ("", 0). The buffer is left uninitialised, so a generous size costs only
+// address space: the library touches no more bytes than the file has.
+template <typename Copy>
+PyObject* fileHeldInMemory(const char* name, int size, Copy copy) {
+    if (size < 0) return Py_BuildValue("(y#i)", "", Py_ssize_t(0), 0);
+    if (size == 0) return Py_BuildValue("(y#i)", "", Py_ssize_t(0), copy(nullptr, 0));
+    std::unique_ptr<unsigned char[]> buffer(new (std::nothrow) unsigned char[size_t(size)]);
+    if (!buffer) return PyErr_Format(PyExc_MemoryError, "out of memory in %s", name);
+    const int count = copy(buffer.get(), size);
+    return Py_BuildValue("(y#i)", reinterpret_cast<const char*>(buffer.get()), Py_ssize_t(std::max(count, 0)), count);
+}
+
+}  // namespace
+
 PyObject* vantix_pdfbuf(PyObject*, PyObject* args) {
     int size;
     if (!PyArg_ParseTuple(args, "i:pdfbuf", &size)) return nullptr;
-    if (size <= 0) {
-        int length = size == 0 ? vtx::pdfbuf(nullptr, 0) : 0;
-        return Py_BuildValue("(y#i)", "", Py_ssize_t(0), length);
-    }
-    std::vector<char> buffer;
-    try {
-        buffer.resize(size_t(size));
-    } catch (const std::bad_alloc&) {
-        PyErr_SetString(PyExc_MemoryError, "out of memory in pdfbuf");
-        return nullptr;
-    }
-    int length = vtx::pdfbuf(buffer.data(), size);
-    return Py_BuildValue("(y#i)", buffer.data(), Py_ssize_t(length), length);
+    return fileHeldInMemory("pdfbuf", size, [](unsigned char* buffer, int n) {
+        return vtx::pdfbuf(reinterpret_cast<char*>(buffer), n);
+    });
 }
 
 }  // namespace vtx::py
@@ -147,16 +157,7 @@ bool enoughPixelData(const Py_buffer& data, long long pixels, const char* name) 
 PyObject* vantix_rbfpng(PyObject*, PyObject* args) {
     int size;
     if (!PyArg_ParseTuple(args, "i:rbfpng", &size)) return nullptr;
-    if (size < 0) return Py_BuildValue("(y#i)", "", Py_ssize_t(0), 0);
-    if (size == 0) return Py_BuildValue("(y#i)", "", Py_ssize_t(0), vtx::rbfpng(nullptr, 0));
-    std::vector<unsigned char> buffer;
-    try {
-        buffer.resize(size_t(size));
-    } catch (const std::bad_alloc&) {
-        return outOfMemory("rbfpng");
-    }
-    int count = vtx::rbfpng(buffer.data(), size);
-    return Py_BuildValue("(y#i)", reinterpret_cast<const char*>(buffer.data()), Py_ssize_t(count), count);
+    return fileHeldInMemory("rbfpng", size, [](unsigned char* buffer, int n) { return vtx::rbfpng(buffer, n); });
 }
 
 PyObject* vantix_rpxrow(PyObject*, PyObject* args) {
@@ -248,8 +249,11 @@ PyObject* vantix_legini(PyObject*, PyObject* args) {
     ModuleState& m = moduleState();
     m.legendAllocated = 0;
     std::vector<char>().swap(m.legendBuffer);
+    // Only sizes the routine accepts get a buffer; the others still reach it
+    // below, which gives its range warning.
+    const bool accepted = lines >= 1 && lines <= kLegendEntries && chars >= 1 && chars <= kLegendLineChars;
     const long long size = (long long)lines * chars;
-    if (size > 0) {
+    if (accepted) {
         try {
             m.legendBuffer.assign(size_t(size) + 1, ' ');
         } catch (const std::bad_alloc&) {
@@ -258,7 +262,6 @@ PyObject* vantix_legini(PyObject*, PyObject* args) {
         m.legendBuffer[size_t(size)] = '\0';
         m.legendAllocated = 1;
     }
-    // A refused size still reaches the routine, which gives its range warning.
     static char empty[1] = {'\0'};
     vtx::legini(m.legendAllocated ? m.legendBuffer.data() : empty, lines, chars);
     Py_RETURN_NONE;

@@ -1,6 +1,8 @@
 #include "binding/wrapper.h"
 
+#include <algorithm>
 #include <cctype>
+#include <climits>
 
 namespace vtx::py {
 
@@ -71,7 +73,8 @@ int convertSequences(const RoutineRow& row, const long* ints, PyObject* const* o
         } else {
             plan[p].count = fixed ? fixed : countFor(letters, ints, p);
             if (plan[p].count <= 0) return -1;
-            plan[p].count += extra;
+            // A count near the integer limit cannot be met by any sequence.
+            plan[p].count = int(std::min<long long>(static_cast<long long>(plan[p].count) + extra, INT_MAX));
         }
     }
 

@@ -1,5 +1,6 @@
 // The dash stage of the pipeline: dash patterns that continue across
 // segments and polylines, and the sideways offset of thick curves.
+#include <algorithm>
 #include <cmath>
 
 #include "device/pipeline.h"
@@ -23,6 +24,58 @@ inline float truncatePoint(float v) {
 inline void penTo(Globals& g, float x, float y, int phase) {
     if (phase == 0) qqdraw(g, x, y);
     else qqmove(g, x, y);
+}
+
+// Segments longer than this (10 m at the default unit) only arise from absurd
+// coordinates; their parts far from the clipping window are not dashed
+// element by element but skipped in one step.
+constexpr float kLongSegment = 100000.0f;
+
+void nextElement(LineState& line) {
+    line.dashIndex = line.dashIndex % line.dashCount + 1;
+    line.dashPhase = 1 - line.dashPhase;
+    line.dashRemaining = float(line.dash[line.dashIndex - 1]);
+}
+
+// Advances the pattern by `length` without drawing: whole rounds of the
+// pattern (two for an odd element count, so that the phase returns) are
+// skipped at once.
+void skipDash(LineState& line, double length) {
+    if (length < line.dashRemaining) {
+        line.dashRemaining -= float(length);
+        return;
+    }
+    length -= line.dashRemaining;
+    nextElement(line);
+    double round = 0.0;
+    for (int i = 0; i < line.dashCount; ++i) round += line.dash[i];
+    if (line.dashCount % 2) round *= 2.0;
+    if (round > 0.0) length = std::fmod(length, round);
+    while (length >= line.dashRemaining) {
+        length -= line.dashRemaining;
+        nextElement(line);
+    }
+    line.dashRemaining -= float(length);
+}
+
+// The part [t0, t1] (fractions of the segment) that lies within the clipping
+// window grown by a page on every side; false if the segment misses it.
+bool nearWindow(const Globals& g, float x0, float y0, float x1, float y1, float& t0, float& t1) {
+    const float margin = float(std::max(g.out.nxPage, g.out.nyPage) + 1);
+    const float lo[2] = {float(g.line.clipX1) - margin, float(g.line.clipY1) - margin};
+    const float hi[2] = {float(g.line.clipX2) + margin, float(g.line.clipY2) + margin};
+    const float p0[2] = {x0, y0}, dp[2] = {x1 - x0, y1 - y0};
+    t0 = 0.0f, t1 = 1.0f;
+    for (int k = 0; k < 2; ++k) {
+        if (dp[k] == 0.0f) {
+            if (p0[k] < lo[k] || p0[k] > hi[k]) return false;
+            continue;
+        }
+        float a = (lo[k] - p0[k]) / dp[k], b = (hi[k] - p0[k]) / dp[k];
+        if (a > b) std::swap(a, b);
+        t0 = std::max(t0, a), t1 = std::min(t1, b);
+    }
+    return t0 <= t1;
 }
 
 }  // namespace
@@ -70,6 +123,19 @@ void connqq(Globals& g, float x, float y) {
         }
     }
 
+    // A very long segment: skip the pattern over the parts far outside the
+    // window, dash only the part near it.
+    float tailLength = 0.0f;
+    if (length > kLongSegment) {
+        float t0, t1;
+        if (!nearWindow(g, x0, y0, x1, y1, t0, t1)) t0 = t1 = 1.0f;
+        skipDash(line, double(length) * t0);
+        x0 += (x1 - x0) * t0, y0 += (y1 - y0) * t0;
+        penTo(g, x0, y0, line.dashPhase);
+        tailLength = length * (1.0f - t1);
+        length *= (t1 - t0);
+    }
+
     int guard = 0;
     while (line.dashRemaining <= length) {
         if (++guard > kMaxDashElements) break;
@@ -77,14 +143,16 @@ void connqq(Globals& g, float x, float y) {
         y0 -= line.dashRemaining * sa;
         penTo(g, x0, y0, line.dashPhase);
         length -= line.dashRemaining;
-        line.dashIndex = line.dashIndex % line.dashCount + 1;
-        line.dashPhase = 1 - line.dashPhase;
-        line.dashRemaining = float(line.dash[line.dashIndex - 1]);
+        nextElement(line);
     }
     // The segment ends inside an element: only the part advanced is used up,
     // so the rhythm continues into the next segment.
-    penTo(g, x1, y1, line.dashPhase);
     if (guard <= kMaxDashElements) line.dashRemaining -= length;
+    if (tailLength > 0.0f) {
+        penTo(g, x0 + length * ca, y0 - length * sa, line.dashPhase);
+        skipDash(line, tailLength);
+    }
+    penTo(g, x1, y1, line.dashPhase);
     line.curX = x1 + sa * d;
     line.curY = y1 + ca * d;
 }

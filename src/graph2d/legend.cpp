@@ -1,4 +1,5 @@
 // Drawing the legend, and its size for the caller (nxlegn, nylegn).
+#include <algorithm>
 #include <cmath>
 
 #include "core/checks.h"
@@ -37,7 +38,8 @@ struct SavedAttributes {
 
 void drawFrame(Globals& g, int x, int y, int w, int h) {
     const int frame = g.axis.frame;
-    const int count = frame < 0 ? -frame : frame;
+    // Rings one plot unit apart: beyond the page's size more add nothing.
+    const int count = std::min(frame < 0 ? -frame : frame, std::max(g.out.nxPage, g.out.nyPage) + 1);
     for (int k = 0; k < count; ++k) {
         // Positive thickness grows inwards, negative outwards.
         const float d = frame > 0 ? float(k) : -float(k + 1);

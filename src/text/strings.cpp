@@ -109,7 +109,8 @@ void frameAndShield(Globals& g, float width) {
     if (t.frameThickness != 0) {
         const int colour = textColour(g);
         if (t.frameColour >= 0) textSetColour(g, t.frameColour);
-        const int n = std::abs(t.frameThickness);
+        // Rings one plot unit apart: beyond the page's size more add nothing.
+        const int n = std::min(std::abs(t.frameThickness), std::max(g.out.nxPage, g.out.nyPage) + 1);
         const float dir = t.frameThickness > 0 ? 1.0f : -1.0f;
         float sn, cs;
         directionOf(g, sn, cs);

@@ -166,3 +166,19 @@ class TestBadInput:
         assert len(out.warnings()) == 4
         from postscript_reader import render
         render(tmp_path / "vantix.psc")
+
+
+def test_absurdly_long_dashed_lines_and_frames_finish_quickly(run, tmp_path):
+    # the pattern is skipped, not walked, over the part far from the window;
+    # text frames and legend frames stop growing at the page's size
+    run("""
+        import time
+        v.metafl('eps'); v.setfil('far.eps'); v.vtxini(); v.unit(0); v.dot()
+        start = time.perf_counter()
+        v.line(-2000000000, 500, 2000, 500)
+        v.frmess(2000000000); v.messag('framed', 200, 200)
+        assert time.perf_counter() - start < 20
+        v.vtxfin()
+    """)
+    text = (tmp_path / "far.eps").read_text(encoding="latin-1")
+    assert text.count(" d ") > 100  # the dots near the page are still there
