@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "binding/library.h"
-#include "graph2d/curve_state.h"
 #include "binding/module_state.h"
 #include "binding/wrapper.h"
+#include "graph2d/curve_state.h"
 
 namespace vtx::py {
 

@@ -18,7 +18,6 @@ struct ControlState {
     long vectors = 0;            // vectors drawn since vtxini
     int pages = 0;               // page counter
     int finished = 0;            // vtxfin has run
-    int composite = 0;           // a composite drawing is in progress
 };
 
 struct ProtocolState {
@@ -34,7 +33,6 @@ struct ProtocolState {
     FILE* fileStream = nullptr;  // protocol file stream chosen at vtxini (null: stdout)
     int usingFile = 0;           // the protocol file was opened at vtxini
     char usedName[kNameLen + 1] = "";  // versioned name of the protocol file
-    long fileStart = 0;          // bytes in the protocol file when it was opened
 };
 
 struct OutputState {
@@ -45,10 +43,8 @@ struct OutputState {
     int fileMode = 0;            // filmod: 0 COUN, 1 DELE, 2 BREA
     FILE* file = nullptr;        // open plot file
     int toStdout = 0;            // the plot goes to standard output (terminals)
-    int wroteFile = 0;           // a plot file was written by vtxfin
     char lineBuf[82] = "";       // output line buffer, record length 80
     int lineLen = 0;
-    int lineBufAllocated = 0;
 
     // page
     char pageKey[5] = "DA4L";
@@ -71,7 +67,6 @@ struct OutputState {
     int winWait = 0;             // winmod: FULL NOER NONE NOHO DELA NOMB
     int winKey = 0;              // winkey: NONE RETU ESCA
     int winDelay = 10;           // winopt
-    int winTitleSet = 0;
 
     // file format settings
     int cgmPicture = 0;          // cgmpic name flag
@@ -87,7 +82,6 @@ struct OutputState {
     int wmfMode = 0;
     int imageFormat = 0;         // imgfmt: 0 index, 1 RGB
     int x11Mode = 2;             // x11mod: AUTO
-    int symfileSet = 0;
     int fileBoxSet = 0, fileBox[4] = {};  // filbox: where an included metafile goes
     int fileColourMode = 0;             // filclr
 };

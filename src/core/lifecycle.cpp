@@ -122,7 +122,6 @@ void vtxfin() {
     if (const DeviceDriver* d = deviceDriver(device); d && d->end) d->end(g);
     if (device >= 101 && device <= 600 && device != 221 && device != 511) flushLineBuffer(g, device == 211);
     closeOutput(g);
-    g.out.wroteFile = fileMode;
 
     g.ctl.level = 0;
     g.ctl.finished = 1;
