@@ -29,7 +29,10 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
-demo: build
+# The demo needs only the module, not the test programs.
+demo: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target vantix
 	mkdir -p $(OUT)
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/demo.py
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/gallery_2d.py

@@ -1,0 +1,43 @@
+"""The README's first plot and the demo script work as a newcomer runs them."""
+import os
+import re
+import subprocess
+
+from PIL import Image
+
+from conftest import MODULE_DIR, PYTHON, ROOT
+
+
+def run_script(path_or_code, cwd):
+    env = dict(os.environ, PYTHONPATH=MODULE_DIR)
+    env.pop("DISPLAY", None)
+    args = [PYTHON, path_or_code] if os.path.exists(str(path_or_code)) else [PYTHON, "-c", path_or_code]
+    proc = subprocess.run(args, cwd=cwd, env=env, capture_output=True, text=True, timeout=120)
+    assert proc.returncode == 0, proc.stderr
+    return proc.stdout
+
+
+def test_readme_first_plot_is_black_on_white(tmp_path):
+    readme = open(os.path.join(ROOT, "README.md"), encoding="utf-8").read()
+    code = re.search(r"## A first plot\s+```python\n(.*?)```", readme, re.S).group(1)
+    code = code.replace('sys.path.insert(0, "build/python")', "pass")
+    out = run_script(code, tmp_path)
+    assert "<<<< Warning" not in out
+    picture = Image.open(tmp_path / "vantix.png").convert("RGB")
+    width, height = picture.size
+    assert picture.getpixel((0, 0)) == (255, 255, 255)
+    colours = dict((c, n) for n, c in picture.getcolors(width * height))
+    assert max(colours, key=colours.get) == (255, 255, 255)   # the background
+    assert colours.get((0, 0, 0), 0) > 500                     # axes, labels and the curve
+
+
+def test_demo_draws_a_plot_in_every_file(tmp_path):
+    out = run_script(os.path.join(ROOT, "examples", "demo.py"), tmp_path)
+    assert "<<<< Warning" not in out
+    for name in ("demo.met", "demo.png", "demo.pdf", "demo.svg"):
+        assert (tmp_path / name).stat().st_size > 2000, name
+    # The metafile holds thousands of draw records, not just a header and the end record.
+    fields = (tmp_path / "demo.met").read_text().split()
+    assert fields.count("2.0000000") > 1000
+    picture = Image.open(tmp_path / "demo.png").convert("RGB")
+    assert picture.getpixel((0, 0)) == (255, 255, 255)
