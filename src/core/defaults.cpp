@@ -1,5 +1,6 @@
 // Parameter defaults: resall sets all of them at vtxini, reset restores one
 // parameter (named by the first four letters of its routine) or all of them.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -170,7 +171,7 @@ const ResetEntry kResets[] = {
          g.axis.axisParts[2] = g.axis.axisParts[3] = 2;
      }, true},
     {"SETM", restoreMixChars, true},
-    {"SETR", [](Globals& g) { g.axis.resX = g.axis.resY = 0; }, true},
+    {"SETR", [](Globals& g) { g.axis.resX = g.axis.resY = std::max(1, length(g, 1)); }, true},
     {"SETS", [](Globals& g) { std::memset(g.axis.autoScale, 0, sizeof g.axis.autoScale); }, true},
     {"SHDC", [](Globals& g) { g.text.shadeChars = 0; }, true},
     {"SHDP", restoreShadingPattern, true},

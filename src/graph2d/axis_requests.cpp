@@ -106,7 +106,8 @@ void getclp(int& x, int& y, int& w, int& h) {
     Globals* g = jqqlev(1, 3, "getclp");
     if (!g) return;
     const LineState& l = g->line;
-    x = l.clipX1, y = l.clipY2;
+    // The upper left corner, as clpwin took it.
+    x = l.clipX1, y = l.clipY1;
     if (l.pageOrigin == 1) y = g->out.nyPage - y;
     w = l.clipX2 - l.clipX1 + 1, h = l.clipY2 - l.clipY1 + 1;
 }

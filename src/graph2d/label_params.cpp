@@ -130,7 +130,7 @@ void ticpos(const char* keyword, const char* axes) {
 
 void ticlen(int major, int minor) {
     Globals* g = chkini("ticlen");
-    if (jqqval(major, 1, 10000) || jqqval(minor, 1, 10000)) return;
+    if (jqqval(major, 1, 10000) + jqqval(minor, 1, 10000) != 0) return;
     g->axis.tickLong = major, g->axis.tickShort = minor;
 }
 

@@ -220,7 +220,9 @@ void polar(float xe, float xor_, float xstep, float yor, float ystep) {
         yor = 0.0f, ystep = 30.0f;
         a.labelDigits[1] = a.autoDigits[1] = -1;
     }
-    if (!checkScaling(0.0f, xe, xor_, xstep) || !checkScaling(0.0f, 360.0f, yor, ystep)) return;
+    const bool radiusValid = checkScaling(0.0f, xe, xor_, xstep);
+    const bool angleValid = checkScaling(0.0f, 360.0f, yor, ystep);
+    if (!radiusValid || !angleValid) return;
 
     float cx, cy;
     if (a.centered) {

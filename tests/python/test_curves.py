@@ -82,6 +82,8 @@ class TestCurveChecks:
                          " <<<< (  3.0000e+00 / -5.0000e-01) out of axis scaling!"]
         r = run(scenario(AXES + "v.nochek(); v.curve([1., 20., 3.], [1., 2., -0.5], 3)"))
         assert "out of axis scaling" not in r.stdout
+        r = run(scenario(AXES + "v.errmod('chec', 'off'); v.curve([1., 20., 3.], [1., 2., -0.5], 3)"))
+        assert "out of axis scaling" not in r.stdout
 
     def test_log_axis_refuses_non_positive_values_until_neglog(self, run):
         r = run(scenario("v.axsscl('log', 'y'); v.graf(0., 10., 0., 2., -1., 2., -1., 1.)\n"

@@ -142,7 +142,7 @@ class TestScale:
             %s
             v.vtxini()
             w, h = v.getpag()
-            v.line(0, 0, w - 1, 0)
+            v.line(0, 0, w, 0)
             v.imgini()
             row = v.rpxrow(0, 0, %d)
             print(max(i for i, b in enumerate(row) if b))

@@ -33,6 +33,9 @@ def test_histogram_returns_the_class_count_and_fills_the_first_classes(vantix):
     assert vantix.histog([3.0, 1.0, 3.0, 2.0], 4, values, counts) == 3
     assert values == [1.0, 2.0, 3.0, 0.0, 0.0, 0.0]
     assert counts == [1.0, 1.0, 2.0, -1.0, -1.0, -1.0]
+    # no values: the count result 0, nothing converted or written
+    assert vantix.histog([3.0], 0, values, counts) == 0
+    assert vantix.histog([], -1, [], []) == 0
 
 
 def test_bezier_writes_both_output_lists(run):
