@@ -116,9 +116,10 @@ void getlab(char x[9], char y[9], char z[9]) {
     static const char* const kNames[15] = {"NONE", "FLOAT", "EXP",  "LOG",  "CLOG", "ELOG", "MAP", "DMAP",
                                            "LMAP", "TIME",  "HOUR", "SECO", "MYLA", "FEXP", "DATE"};
     Globals* g = jqqlev(1, 3, "getlab");
+    if (!g) return;
     char* out[3] = {x, y, z};
     for (int i = 0; i < 3; ++i) {
-        const int t = g ? g->axis.labelType[i] : 1;
+        const int t = g->axis.labelType[i];
         std::snprintf(out[i], 9, "%s", kNames[t >= 0 && t < 15 ? t : 1]);
     }
 }

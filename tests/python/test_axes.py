@@ -163,6 +163,12 @@ def test_requests_read_the_settings_back(run):
     ]
 
 
+def test_requests_before_vtxini_warn_and_leave_their_outputs(run):
+    out = run("print(v.getlab(), v.getclp(), v.getpag())")
+    assert lines(out) == ["('', '', '') (0, 0, 0, 0) (0, 0)"]
+    assert [w[:40] for w in out.warnings()] == [" <<<< Warning   3: Incorrect level in GE"] * 3
+
+
 def test_parameter_routines_refuse_bad_values(run):
     out = plot(run, """
         v.axslen(1, 500); v.axspos(-1, 10); v.mylab("a", 21, "x")

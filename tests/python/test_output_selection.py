@@ -192,3 +192,10 @@ class TestReset:
             " <<<< Warning   2: Incorrect parameter in RESET!   (XYZ)",
             " <<<< Warning   2: Incorrect parameter in RESET!   ()",
         ]
+
+    def test_reset_knows_only_its_keyword_list(self, run):
+        # these routines have defaults, set by reset all, but no reset keyword
+        out = run('v.vtxini(); v.axstyp("cros"); [v.reset(k) for k in ("axstyp", "labmod", "namjus", "polmod", '
+                  '"ticmod")]; v.reset("all"); v.graf(1, 2, 1, 1, 1, 2, 1, 1); print(v.getlev()); v.vtxfin()')
+        assert [w[-8:] for w in out.warnings()] == ["  (AXST)", "  (LABM)", "  (NAMJ)", "  (POLM)", "  (TICM)"]
+        assert "\n2\n" in out.stdout
