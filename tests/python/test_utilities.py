@@ -51,6 +51,7 @@ def test_bezier_writes_both_output_lists(run):
 def test_dates_return_day_numbers_tuples_and_weekdays(run):
     out = run("""
         print(v.incdat(1, 1, 2000), v.trfdat(3))
+        v.incdat(1, 13, 2000)
         v.basdat(29, 2, 1900)
         v.basdat(29, 2, 2000)
         print(v.incdat(29, 2, 2000), v.incdat(1, 3, 2001), v.trfdat(0), v.trfdat(-60), v.nwkday(11, 7, 1999))
@@ -58,6 +59,8 @@ def test_dates_return_day_numbers_tuples_and_weekdays(run):
     assert out.warnings() == [
         " <<<< Warning 101: no base date is defined with basdat in INCDAT!",
         " <<<< Warning 101: no base date is defined with basdat in TRFDAT!",
+        " <<<< Warning   2: Incorrect parameter in INCDAT!   (  13)",
+        " <<<< Warning 101: no base date is defined with basdat in INCDAT!",
         " <<<< Warning   2: Incorrect parameter in BASDAT!   (  29)",
     ]
     results = [line for line in out.stdout.splitlines() if not line.startswith(" <<<<")]
@@ -110,11 +113,14 @@ class TestStatisticsAndSorting:
         out = run("""
             print(v.moment([3.0], 1, "MEAN"), v.moment([2.0, 2.0], 2, "VARI"))
             print(v.moment([2.0, 2.0], 2, "THIR"), v.moment([2.0, 2.0], 2, "FOUR"))
+            v.moment([3.0], 1, "MODE")
         """)
         assert out.warnings() == [
             " <<<< Warning 101: n must be greater than 1 in MOMENT!",
             " <<<< Warning 101: Variance = 0. Value cannot be calculated in MOMENT!",
             " <<<< Warning 101: Variance = 0. Value cannot be calculated in MOMENT!",
+            " <<<< Warning   2: Incorrect parameter in MOMENT!   (MODE)",
+            " <<<< Warning 101: n must be greater than 1 in MOMENT!",
         ]
         assert [l for l in out.stdout.splitlines() if not l.startswith(" <<")] == ["0.0 0.0", "0.0 0.0"]
 
