@@ -123,7 +123,7 @@ def test_polar_system(run):
         v.axsscl("lin", "y"); v.axsorg(1000, 1000); v.axslen(1001, 801)
         v.polar(10, 0, 2, 0, 30)
         print(v.getlev(), v.xposn(0), v.xposn(10), v.yposn(1.0))
-        v.grid(-1, 1); v.grid(2, 1)
+        v.grid(-1, -2); v.grid(2, 1)
         v.endgrf(); v.polar(10, 0, 0, 0, 30); print(v.getlev())
         v.vtxfin()
     """)
@@ -132,6 +132,7 @@ def test_polar_system(run):
         " <<<< Warning 101: Polar axis systems must have linear scaling in POLAR!",
         " <<<< Warning 101: YPOSN does not work for polar axis systems in YPOSN!",
         " <<<< Warning   2: Incorrect parameter in GRID!   (  -1)",
+        " <<<< Warning   2: Incorrect parameter in GRID!   (  -2)",
         " <<<< Warning   9: Step equal zero in POLAR!",
     ]
 

@@ -97,7 +97,8 @@ class TestDocument:
 
     def test_the_name_is_versioned_when_the_file_is_opened(self, run, tmp_path):
         (tmp_path / "out.pdf").write_bytes(b"old")
-        run("v.metafl('pdf'); v.setfil('out.pdf'); v.vtxini(); print(v.getfil()); v.vtxfin()")
+        out = run("v.metafl('pdf'); v.setfil('out.pdf'); v.vtxini(); print(v.getfil()); v.vtxfin()")
+        assert out.stdout.startswith("out_1.pdf\n")
         assert (tmp_path / "out.pdf").read_bytes() == b"old"
         check(tmp_path / "out_1.pdf")
 
