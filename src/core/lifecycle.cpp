@@ -83,6 +83,9 @@ void vtxini() {
     g.ctl.finished = 0;
     g.ctl.pages = 1;
     resetPipeline(g);
+    // Nothing has been sent to the new output yet: devices that record only
+    // colour changes get the first colour of every plot, not just of the first.
+    g.colour.current = 0;
 
     int set = g.out.screenModeSet;
     g.out.screenMode = set != 4 ? set : (isReverseByDefault(g.ctl.device) ? 2 : 0);
