@@ -191,9 +191,8 @@ void drawPolarGrid(Globals& g, int ix, int iy) {
 void polmod(const char* zero, const char* sense) {
     Globals* g = chkini("polmod");
     const int z = jqqind("RIGH+TOP +LEFT+BOTT", 4, zero);
-    if (z == 0) return;
     const int s = jqqind("ANTI+CLOC", 2, sense);
-    if (s == 0) return;
+    if (z == 0 || s == 0) return;
     g->axis.polarZero = z - 1, g->axis.polarClockwise = s - 1;
 }
 

@@ -21,10 +21,13 @@ def test_same_system_or_bad_keyword_warns_and_leaves_the_list(run):
         x = [1.0, 2.0]
         v.trfco1(x, 2, "RADI", "radi")
         v.trfco2(x, x[:], 2, "POLA", "NONE")
+        v.trfco3(x, x[:], x[:], 2, "PLAN", "NONE")
         print(x)
     """)
     assert out.warnings() == [" <<<< Warning 101: No conversion necessary in TRFCO1!",
-                              " <<<< Warning   2: Incorrect parameter in TRFCO2!   (NONE)"]
+                              " <<<< Warning   2: Incorrect parameter in TRFCO2!   (NONE)",
+                              " <<<< Warning   2: Incorrect parameter in TRFCO3!   (PLAN)",
+                              " <<<< Warning   2: Incorrect parameter in TRFCO3!   (NONE)"]
     assert out.stdout.splitlines()[-1] == "[1.0, 2.0]"
 
 
