@@ -175,10 +175,15 @@ struct Invoker<R (*)(A...)> {
         return tuple;
     }
 
-    // Result when a count was not positive: None, or 0 for a function with a result.
-    static PyObject* skipped() {
-        if constexpr (std::is_void_v<R>) Py_RETURN_NONE;
-        else return toPython(R{});
+    // Result when a count was not positive: None, or the routine's results
+    // (a count among them) as zeros.
+    static PyObject* skipped(Storage& st) {
+        PyObject* result = nullptr;
+        if constexpr (!std::is_void_v<R>) {
+            result = toPython(R{});
+            if (!result) return nullptr;
+        }
+        return collectOutputs(st, result, std::make_index_sequence<N>{});
     }
 
     template <R (*Fn)(A...)>
@@ -200,7 +205,7 @@ struct Invoker<R (*)(A...)> {
         if (P > 0) {
             int status = convertSequences(row, ints, objects, buffers);
             if (status == 0) return nullptr;
-            if (status < 0) return skipped();
+            if (status < 0) return skipped(st);
         }
         PyObject* result = nullptr;
         auto invoke = [&](auto... j) { return Fn(argument<decltype(j)::value>(st, strings, buffers)...); };

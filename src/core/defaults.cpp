@@ -1,5 +1,6 @@
 // Parameter defaults: resall sets all of them at vtxini, reset restores one
 // parameter (named by the first four letters of its routine) or all of them.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -66,7 +67,6 @@ const ResetEntry kResets[] = {
     {"AXEN", [](Globals& g) { std::memset(g.axis.ends, 0, sizeof g.axis.ends); }, true},
     {"AXIS", [](Globals& g) { g.g3d.axis3[0] = g.g3d.axis3[1] = g.g3d.axis3[2] = 2.0f; }, true},
     {"AXSL", [](Globals& g) { g.axis.lenX = g.axis.lenY = 0; }, true},
-    {"AXST", [](Globals& g) { g.axis.crossed = 0; }, true},
     {"AXSP", [](Globals& g) { g.axis.posSet = g.axis.orgSet = 0; }, true},
     {"BARD", [](Globals& g) { g.biz.barDepth = 0.0f, g.biz.barAngle = 45.0f; }, true},
     {"BARG", [](Globals& g) { g.biz.barGroups = 1, g.biz.barGroupGap = 0.0f; }, true},
@@ -114,7 +114,6 @@ const ResetEntry kResets[] = {
     {"INTA", [](Globals& g) { g.axis.intAxis = 0; }, true},
     {"LABC", [](Globals& g) { g.axis.labelColour = -1; }, true},
     {"LABD", restoreLabelDigitsAndDistance, true},
-    {"LABM", restoreDateLabels, true},
     {"LABE", [](Globals& g) { for (int& t : g.axis.labelType) t = 1; }, true},
     {"LABJ", [](Globals& g) { std::memset(g.axis.labelJust, 0, sizeof g.axis.labelJust); }, true},
     {"LABP", [](Globals& g) { std::memset(g.axis.labelPosition, 0, sizeof g.axis.labelPosition); }, true},
@@ -135,7 +134,6 @@ const ResetEntry kResets[] = {
     {"MPLC", [](Globals& g) { g.map.plotColour = 0; }, true},
     {"MPLS", [](Globals& g) { g.map.plotSize = 0; }, true},
     {"MYLA", restoreMyLabels, true},
-    {"NAMJ", [](Globals& g) { std::memset(g.axis.nameJust, 0, sizeof g.axis.nameJust); }, true},
     {"NAMD", [](Globals& g) { for (int& d : g.axis.nameDist) d = length(g, 30); }, true},
     {"NAME", [](Globals& g) { std::memset(g.axis.names, 0, sizeof g.axis.names); }, true},
     {"NEGL", [](Globals& g) { g.axis.negLog = 0.0f; }, true},
@@ -156,7 +154,6 @@ const ResetEntry kResets[] = {
     {"PIEE", [](Globals& g) { g.biz.pieExplode = 0; }, true},
     {"PIEL", [](Globals& g) { g.biz.pieLabels = 0; }, true},
     {"PIEV", [](Globals& g) { g.biz.pieVector = 2301, g.biz.pieVectorMode = 0; }, true},
-    {"POLM", [](Globals& g) { g.axis.polarZero = g.axis.polarClockwise = 0; }, true},
     {"POLC", [](Globals& g) { g.axis.polarCurve = 0; }, true},
     {"PROJ", [](Globals& g) { g.map.projection = 0; }, true},
     {"RGTL", [](Globals& g) { g.axis.rightLabels = 0; }, true},
@@ -170,7 +167,7 @@ const ResetEntry kResets[] = {
          g.axis.axisParts[2] = g.axis.axisParts[3] = 2;
      }, true},
     {"SETM", restoreMixChars, true},
-    {"SETR", [](Globals& g) { g.axis.resX = g.axis.resY = 0; }, true},
+    {"SETR", [](Globals& g) { g.axis.resX = g.axis.resY = std::max(1, length(g, 1)); }, true},
     {"SETS", [](Globals& g) { std::memset(g.axis.autoScale, 0, sizeof g.axis.autoScale); }, true},
     {"SHDC", [](Globals& g) { g.text.shadeChars = 0; }, true},
     {"SHDP", restoreShadingPattern, true},
@@ -190,7 +187,6 @@ const ResetEntry kResets[] = {
     {"TICK", [](Globals& g) { for (int& t : g.axis.ticks) t = 2; }, true},
     {"TICL", [](Globals& g) { g.axis.tickLong = length(g, 24), g.axis.tickShort = length(g, 16); }, true},
     {"TICP", [](Globals& g) { std::memset(g.axis.tickPosition, 0, sizeof g.axis.tickPosition); }, true},
-    {"TICM", [](Globals& g) { std::memset(g.axis.dateTicks, 0, sizeof g.axis.dateTicks); }, true},
     {"TIMO", [](Globals& g) { g.axis.timeOpt = 0; }, true},
     {"TITL", [](Globals& g) {
          std::memset(g.axis.titles, 0, sizeof g.axis.titles);
@@ -211,8 +207,14 @@ const ResetEntry kResets[] = {
     {"ZSCA", [](Globals& g) { g.g3d.zScaleSet = 0; }, true},
 };
 
-// Defaults without a reset keyword of their own.
+// Defaults without a reset keyword of their own: reset names only the
+// routines of its fixed keyword list.
 void restoreUnnamed(Globals& g) {
+    g.axis.crossed = 0;
+    restoreDateLabels(g);
+    std::memset(g.axis.nameJust, 0, sizeof g.axis.nameJust);
+    g.axis.polarZero = g.axis.polarClockwise = 0;
+    std::memset(g.axis.dateTicks, 0, sizeof g.axis.dateTicks);
     g.out.winKey = 0;
     g.out.winDelay = 10;
     g.line.pageOrigin = 0;

@@ -10,6 +10,7 @@
 #include "core/devices.h"
 #include "core/files.h"
 #include "core/messages.h"
+#include "device/colour.h"
 #include "device/driver.h"
 #include "device/output.h"
 #include "device/pipeline.h"
@@ -82,6 +83,9 @@ void vtxini() {
     g.ctl.finished = 0;
     g.ctl.pages = 1;
     resetPipeline(g);
+    // Nothing has been sent to the new output yet: devices that record only
+    // colour changes get the first colour of every plot, not just of the first.
+    g.colour.current = 0;
 
     int set = g.out.screenModeSet;
     g.out.screenMode = set != 4 ? set : (isReverseByDefault(g.ctl.device) ? 2 : 0);
@@ -118,7 +122,8 @@ void vtxfin() {
     if (cls == DeviceClass::Screen || (cls == DeviceClass::Terminal && device < 150) || device == 603 ||
         (device == 511 && (g.out.pdfMode & 2)))
         fileMode = 0;
-    if (writtenAtEnd(device) && fileMode == 1) gfilnn(g, g.out.fileName, kNameLen);
+    // PDF versioned its name when it opened the file at vtxini.
+    if (writtenAtEnd(device) && device != 511 && fileMode == 1) gfilnn(g, g.out.fileName, kNameLen);
     if (const DeviceDriver* d = deviceDriver(device); d && d->end) d->end(g);
     if (device >= 101 && device <= 600 && device != 221 && device != 511) flushLineBuffer(g, device == 211);
     closeOutput(g);
@@ -148,6 +153,8 @@ void newpag() {
     qqstrk(*g);
     ++g->ctl.pages;
     if (const DeviceDriver* d = deviceDriver(g->ctl.device); d && d->newPage) d->newPage(*g);
+    // A new page starts with the device's default attributes.
+    qqsclr(*g, g->colour.current);
 }
 
 void sendbf() {

@@ -25,8 +25,9 @@ std::string getmfl() {
 void getpag(int& width, int& height) {
     Globals* g = jqqlev(1, 3, "getpag");
     if (!g) return;
-    width = g->out.nxPage + 1;
-    height = g->out.nyPage + 1;
+    // The page is kept as its largest coordinates, size less one.
+    width = g->out.nxPage;
+    height = g->out.nyPage;
 }
 
 int getuni() {

@@ -50,7 +50,9 @@ void winkey(const char* key) {
 
 void winopt(int value, const char* keyword) {
     Globals* g = chkini("winopt");
-    if (jqqind("DELA", 1, keyword) == 0 || jqqval(value, 0, -1) != 0) return;
+    const int k = jqqind("DELA", 1, keyword);
+    const int badValue = jqqval(value, 0, -1);
+    if (k == 0 || badValue != 0) return;
     g->out.winDelay = value;
 }
 

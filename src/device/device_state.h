@@ -65,7 +65,7 @@ struct ColourState {
     int foreground = 255;                  // index named by FORE, selected by every table load
     int background = 0;                    // index named by BACK
     int rangeLow = 1, rangeHigh = 254;     // colran: indices used by colour scales
-    int current = 255;                     // last index sent to the device
+    int current = 0;                       // last index sent to the device
     int colourCycle[30] = {};              // indices used in turn for series of filled items (clrcyc)
     float tolerance = 0.001f;              // components may stray this far outside 0..1
     int reverse = 0;                       // entry 0 and the last colour are exchanged (reverse screen)

@@ -33,7 +33,7 @@ void storePattern(Globals& g, int angle, int type, int density, int cross) {
 }
 
 int checkPattern(int angle, int type, int density, int cross) {
-    return jqqval(angle, 0, 179) || jqqval(type, 0, 7) || jqqval(density, 0, 9) || jqqval(cross, 0, 1);
+    return jqqval(angle, 0, 179) + jqqval(type, 0, 7) + jqqval(density, 0, 9) + jqqval(cross, 0, 1) != 0;
 }
 
 }  // namespace

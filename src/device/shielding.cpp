@@ -192,9 +192,10 @@ void shlres(int n) {
 
 void shlvis(int id, const char* mode) {
     Globals* g = jqqlev(1, 3, "shlvis");
-    if (!g || jqqval(id, 0, -1) != 0) return;
-    int k = jqqind("ON  +OFF ", 2, mode);
-    if (k == 0) return;
+    if (!g) return;
+    const int badId = jqqval(id, 0, -1);
+    const int k = jqqind("ON  +OFF ", 2, mode);
+    if (badId != 0 || k == 0) return;
     qqstrk(*g);
     setRegionsActive(g->shield, regionWithId, &id, k == 1);
 }
@@ -208,9 +209,8 @@ void shield(const char* group, const char* mode) {
     Globals* g = jqqlev(1, 3, "shield");
     if (!g) return;
     int k = jqqind(kGroups, 5, group);
-    if (k == 0) return;
-    int m = jqqind(kGroupModes, 6, mode);
-    if (m == 0) return;
+    const int m = jqqind(kGroupModes, 6, mode);
+    if (k == 0 || m == 0) return;
     qqstrk(*g);
     ShieldState& s = g->shield;
     switch (m) {

@@ -21,7 +21,7 @@ bool axisSelected(const char* axes, int axis) {
 
 void axspos(int x, int y) {
     Globals* g = jqqlev(1, 1, "axspos");
-    if (!g || jqqval(x, 0, g->out.nxPage) || jqqval(y, 0, g->out.nyPage)) return;
+    if (!g || jqqval(x, 0, g->out.nxPage) + jqqval(y, 0, g->out.nyPage) != 0) return;
     g->axis.posX = x;
     g->axis.posY = int(jqqyvl(*g, float(y)));
     g->axis.posSet = 1, g->axis.orgSet = 0;
@@ -29,7 +29,7 @@ void axspos(int x, int y) {
 
 void axsorg(int x, int y) {
     Globals* g = jqqlev(1, 1, "axsorg");
-    if (!g || jqqval(x, 0, g->out.nxPage) || jqqval(y, 0, g->out.nyPage)) return;
+    if (!g || jqqval(x, 0, g->out.nxPage) + jqqval(y, 0, g->out.nyPage) != 0) return;
     g->axis.orgX = x;
     g->axis.orgY = int(jqqyvl(*g, float(y)));
     g->axis.orgSet = 1, g->axis.posSet = 0;
@@ -37,12 +37,7 @@ void axsorg(int x, int y) {
 
 void axslen(int nx, int ny) {
     Globals* g = jqqlev(1, 1, "axslen");
-    if (!g) return;
-    if (nx < 2 || ny < 2) {
-        warnin(11);
-        return;
-    }
-    if (jqqval(nx, 2, g->out.nxPage) || jqqval(ny, 2, g->out.nyPage)) return;
+    if (!g || jqqval(nx, 2, g->out.nxPage) + jqqval(ny, 2, g->out.nyPage) != 0) return;
     g->axis.lenX = nx, g->axis.lenY = ny;
 }
 

@@ -106,7 +106,8 @@ void getclp(int& x, int& y, int& w, int& h) {
     Globals* g = jqqlev(1, 3, "getclp");
     if (!g) return;
     const LineState& l = g->line;
-    x = l.clipX1, y = l.clipY2;
+    // The upper left corner, as clpwin took it.
+    x = l.clipX1, y = l.clipY1;
     if (l.pageOrigin == 1) y = g->out.nyPage - y;
     w = l.clipX2 - l.clipX1 + 1, h = l.clipY2 - l.clipY1 + 1;
 }
@@ -115,9 +116,10 @@ void getlab(char x[9], char y[9], char z[9]) {
     static const char* const kNames[15] = {"NONE", "FLOAT", "EXP",  "LOG",  "CLOG", "ELOG", "MAP", "DMAP",
                                            "LMAP", "TIME",  "HOUR", "SECO", "MYLA", "FEXP", "DATE"};
     Globals* g = jqqlev(1, 3, "getlab");
+    if (!g) return;
     char* out[3] = {x, y, z};
     for (int i = 0; i < 3; ++i) {
-        const int t = g ? g->axis.labelType[i] : 1;
+        const int t = g->axis.labelType[i];
         std::snprintf(out[i], 9, "%s", kNames[t >= 0 && t < 15 ? t : 1]);
     }
 }

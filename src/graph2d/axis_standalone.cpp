@@ -12,7 +12,7 @@ namespace {
 void standaloneAxis(const char* routine, int axis, int log, float a, float e, float first, float step, int length,
                     const char* text, int side, int x, int y) {
     Globals* g = jqqlev(1, 3, routine);
-    if (!g || jqqval(length, 2, -1) || jqqval(side, 0, 1)) return;
+    if (!g || jqqval(length, 2, -1) + jqqval(side, 0, 1) != 0) return;
     if (!checkScaling(a, e, first, step)) return;
     AxisDrawSpec s;
     s.a = a, s.e = e, s.first = first, s.step = step, s.length = length;

@@ -35,18 +35,12 @@ void axisCorner(const Globals& g, int& nxa, int& nya) {
 }
 
 bool checkScaling(float a, float e, float first, float step) {
-    if (!(std::fabs(e - a) > kScaleEpsilon)) {
-        warnin(10);
-        return false;
-    }
-    if (!(std::fabs(step) > kScaleEpsilon)) {
-        warnin(9);
-        return false;
-    }
-    if (!std::isfinite(a) || !std::isfinite(e) || !std::isfinite(e - a)) {
-        warnin(10);
-        return false;
-    }
+    // Equal ends and a zero step are separate faults, each with its warning.
+    const bool ends = std::fabs(e - a) > kScaleEpsilon && std::isfinite(a) && std::isfinite(e) && std::isfinite(e - a);
+    const bool stepped = std::fabs(step) > kScaleEpsilon;
+    if (!ends) warnin(10);
+    if (!stepped) warnin(9);
+    if (!ends || !stepped) return false;
     const bool ascending = e > a;
     const float lo = ascending ? a : e, hi = ascending ? e : a;
     const float tol = (hi - lo) * 1.0e-5f;

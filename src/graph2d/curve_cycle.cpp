@@ -52,17 +52,17 @@ void inccrv(int count) {
 
 void clrcyc(int index, int colour) {
     Globals* g = chkini("clrcyc");
-    if (jqqval(index, 1, kCycleLength) == 0 && jqqval(colour, 0, 255) == 0) g->colour.colourCycle[index - 1] = colour;
+    if (jqqval(index, 1, kCycleLength) + jqqval(colour, 0, 255) == 0) g->colour.colourCycle[index - 1] = colour;
 }
 
 void lincyc(int index, int style) {
     Globals* g = chkini("lincyc");
-    if (jqqval(index, 1, kCycleLength) == 0 && jqqval(style, 0, 7) == 0) g->curve.lineCycle[index - 1] = style;
+    if (jqqval(index, 1, kCycleLength) + jqqval(style, 0, 7) == 0) g->curve.lineCycle[index - 1] = style;
 }
 
 void patcyc(int index, int pattern) {
     Globals* g = chkini("patcyc");
-    if (jqqval(index, 1, kCycleLength) == 0 && jqqval(pattern, 0, -1) == 0)
+    if (jqqval(index, 1, kCycleLength) + jqqval(pattern, 0, -1) == 0)
         g->curve.patternCycle[index - 1] = pattern;
 }
 

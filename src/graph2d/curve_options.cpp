@@ -17,7 +17,7 @@ void polcrv(const char* mode) {
 
 void splmod(int degree, int points) {
     Globals* g = chkini("splmod");
-    if (jqqval(degree, 2, 10) != 0 || jqqval(points, 5, 30000) != 0) return;
+    if (jqqval(degree, 2, 10) + jqqval(points, 5, 30000) != 0) return;
     g->axis.splineOrder = degree;
     g->axis.splinePoints = points;
 }

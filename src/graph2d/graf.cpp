@@ -69,7 +69,10 @@ void graf(float xa, float xe, float xor_, float xstep, float ya, float ye, float
     a.nxl = axisLengthX(g), a.nyl = axisLengthY(g);
     if (a.autoScale[0]) applyAutoScale(g, 0, xa, xe, xor_, xstep, a.nxl);
     if (a.autoScale[1]) applyAutoScale(g, 1, ya, ye, yor, ystep, a.nyl);
-    if (!checkScaling(xa, xe, xor_, xstep) || !checkScaling(ya, ye, yor, ystep)) return;
+    // Both axes are checked, so that every fault is reported at once.
+    const bool xValid = checkScaling(xa, xe, xor_, xstep);
+    const bool yValid = checkScaling(ya, ye, yor, ystep);
+    if (!xValid || !yValid) return;
 
     if (a.crossed) {
         if (a.scale[0] || a.scale[1]) {

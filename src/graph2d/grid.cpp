@@ -43,15 +43,7 @@ bool zeroInside(const AxisScaling& s) {
 
 void grid(int ix, int iy) {
     Globals* g = jqqlev(2, 3, "grid");
-    if (!g) return;
-    if (ix < 0) {
-        warni1(2, ix);
-        return;
-    }
-    if (iy < 0) {
-        warni1(2, iy);
-        return;
-    }
+    if (!g || jqqval(ix, 0, -1) + jqqval(iy, 0, -1) != 0) return;
     if (g->axis.kind == AxisKind::Polar) {
         drawPolarGrid(*g, ix, iy);
         return;

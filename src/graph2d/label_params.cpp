@@ -130,7 +130,7 @@ void ticpos(const char* keyword, const char* axes) {
 
 void ticlen(int major, int minor) {
     Globals* g = chkini("ticlen");
-    if (jqqval(major, 1, 10000) || jqqval(minor, 1, 10000)) return;
+    if (jqqval(major, 1, 10000) + jqqval(minor, 1, 10000) != 0) return;
     g->axis.tickLong = major, g->axis.tickShort = minor;
 }
 
@@ -193,9 +193,9 @@ void mylab(const char* text, int index, const char* axes) {
 
 void axclrs(int colour, const char* keyword, const char* axes) {
     Globals* g = chkini("axclrs");
-    if (jqqval(colour, -1, 255)) return;
+    const int badColour = jqqval(colour, -1, 255);
     const int k = jqqind("LINE+TICK+LABE+NAME+ALL ", 5, keyword);
-    if (k == 0) return;
+    if (badColour != 0 || k == 0) return;
     for (int i = 0; i < 3; ++i) {
         if (!axisSelected(axes, i)) continue;
         for (int p = 0; p < 4; ++p)

@@ -28,7 +28,7 @@ Globals* initialisedLegend(const char* name) {
 
 void legini(char* buffer, int lines, int chars) {
     Globals* g = jqqlev(1, 3, "legini");
-    if (!g || jqqval(lines, 1, kLegendEntries) != 0 || jqqval(chars, 1, kLegendLineChars) != 0) return;
+    if (!g || jqqval(lines, 1, kLegendEntries) + jqqval(chars, 1, kLegendLineChars) != 0) return;
     if (!buffer) return;
     LegendState& L = g->legend;
     L = LegendState{};
@@ -86,9 +86,9 @@ void legopt(float sampleLength, float margin, float subLineSpacing) {
 
 void legpat(int style, int thickness, int symbol, int colour, int pattern, int line) {
     Globals* g = chkini("legpat");
-    if (jqqval(style, -1, 7) || jqqval(thickness, 1, 10000) || jqqval(symbol, -1, 21) || jqqval(colour, -1, 255) ||
-        jqqval(pattern, -1, -2) || jqqval(line, 1, kLegendEntries))
-        return;
+    const int faults = jqqval(style, -1, 7) + jqqval(thickness, 1, 10000) + jqqval(symbol, -1, 21) +
+                       jqqval(colour, -1, 255) + jqqval(pattern, -1, -2) + jqqval(line, 1, kLegendEntries);
+    if (faults != 0) return;
     LegendEntry& e = g->legend.entries[line - 1];
     e.lineStyle = style, e.thickness = thickness, e.symbol = symbol, e.colour = colour, e.pattern = pattern;
     e.setByUser = 1;

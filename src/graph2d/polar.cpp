@@ -191,9 +191,8 @@ void drawPolarGrid(Globals& g, int ix, int iy) {
 void polmod(const char* zero, const char* sense) {
     Globals* g = chkini("polmod");
     const int z = jqqind("RIGH+TOP +LEFT+BOTT", 4, zero);
-    if (z == 0) return;
     const int s = jqqind("ANTI+CLOC", 2, sense);
-    if (s == 0) return;
+    if (z == 0 || s == 0) return;
     g->axis.polarZero = z - 1, g->axis.polarClockwise = s - 1;
 }
 
@@ -220,7 +219,9 @@ void polar(float xe, float xor_, float xstep, float yor, float ystep) {
         yor = 0.0f, ystep = 30.0f;
         a.labelDigits[1] = a.autoDigits[1] = -1;
     }
-    if (!checkScaling(0.0f, xe, xor_, xstep) || !checkScaling(0.0f, 360.0f, yor, ystep)) return;
+    const bool radiusValid = checkScaling(0.0f, xe, xor_, xstep);
+    const bool angleValid = checkScaling(0.0f, 360.0f, yor, ystep);
+    if (!radiusValid || !angleValid) return;
 
     float cx, cy;
     if (a.centered) {

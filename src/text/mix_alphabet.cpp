@@ -98,7 +98,8 @@ void setexp(float factor) { chkini("setexp")->text.expSize = factor; }
 void smxalf(const char* alphabet, const char* shiftIn, const char* shiftOut, int slot) {
     Globals* g = chkini("smxalf");
     const int a = jqqind(kMixAlphabets, 7, alphabet);
-    if (a == 0 || jqqval(slot, 1, kMixSlots) != 0) return;
+    const int badSlot = jqqval(slot, 1, kMixSlots);
+    if (a == 0 || badSlot != 0) return;
     if (a == g->text.baseAlphabet) {
         warnin(19);
         return;

@@ -20,7 +20,7 @@ float deCasteljau(const float* p, int n, float t) {
 
 void bezier(const float* xray, const float* yray, int n, float* x, float* y, int m) {
     if (!jqqlev(0, 3, "bezier")) return;
-    if (jqqval(n, 2, kMaxControlPoints) || jqqval(m, 2, 32000)) return;
+    if (jqqval(n, 2, kMaxControlPoints) + jqqval(m, 2, 32000) != 0) return;
     // The ends are copied rather than evaluated, so they are exact.
     x[0] = xray[0], y[0] = yray[0];
     x[m - 1] = xray[n - 1], y[m - 1] = yray[n - 1];

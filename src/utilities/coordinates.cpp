@@ -17,9 +17,8 @@ float degrees(double radians) { return float(radians / kDegree); }
 // is unknown or when they are the same system.
 bool conversionPair(const char* list, int count, const char* from, const char* to, int& source, int& target) {
     source = jqqind(list, count, from);
-    if (source == 0) return false;
     target = jqqind(list, count, to);
-    if (target == 0) return false;
+    if (source == 0 || target == 0) return false;
     if (source == target) {
         qqserr("No conversion necessary");
         warnin(101);

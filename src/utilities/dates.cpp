@@ -55,7 +55,9 @@ void basdat(int day, int month, int year) {
 
 int incdat(int day, int month, int year) {
     Globals* g = jqqlev(0, 3, "incdat");
-    if (!g || jqqdat(day, month, year) || !baseDefined(*g)) return 0;
+    if (!g) return 0;
+    const bool badDate = jqqdat(day, month, year) != 0;
+    if (!baseDefined(*g) || badDate) return 0;
     const UtilityState& u = g->util;
     return clampToInt(serialDay(day, month, year) - serialDay(u.baseDay, u.baseMonth, u.baseYear));
 }

@@ -84,7 +84,7 @@ void gridScatteredPoints(const float* x, const float* y, const float* z, int n, 
 
 void mdfmat(int radiusX, int radiusY, float exponent) {
     Globals* g = jqqlev(0, 3, "mdfmat");
-    if (!g || jqqval(radiusX, 1, -1) || jqqval(radiusY, 1, -1)) return;
+    if (!g || jqqval(radiusX, 1, -1) + jqqval(radiusY, 1, -1) != 0) return;
     g->util.gridRadiusX = radiusX;
     g->util.gridRadiusY = radiusY;
     g->util.gridExponent = exponent;
@@ -93,7 +93,7 @@ void mdfmat(int radiusX, int radiusY, float exponent) {
 void getmat(const float* x, const float* y, const float* z, int n, float* zmat, int nx, int ny, float zval,
             int* imat, float* wmat) {
     Globals* g = jqqlev(2, 3, "getmat");
-    if (!g || jqqval(n, 1, -1) || jqqval(nx, 2, -1) || jqqval(ny, 2, -1)) return;
+    if (!g || jqqval(n, 1, -1) + jqqval(nx, 2, -1) + jqqval(ny, 2, -1) != 0) return;
     GridWindow window;
     if (!gridWindowOfAxisSystem(*g, window)) return;
     gridScatteredPoints(x, y, z, n, zmat, nx, ny, zval, imat, wmat, window, g->util.gridRadiusX,

@@ -10,12 +10,11 @@ namespace vtx {
 float moment(const float* x, int n, const char* keyword) {
     if (!jqqlev(0, 3, "moment")) return 0.0f;
     int kind = jqqind("MEAN+AVER+VARI+STAN+THIR+FOUR", 6, keyword);
-    if (kind == 0) return 0.0f;
     if (n <= 1) {
         qqserr("n must be greater than 1");
         warnin(101);
-        return 0.0f;
     }
+    if (kind == 0 || n <= 1) return 0.0f;
     double sum = 0.0;
     for (int i = 0; i < n; ++i) sum += x[i];
     double mean = sum / n;

@@ -123,7 +123,7 @@ def test_polar_system(run):
         v.axsscl("lin", "y"); v.axsorg(1000, 1000); v.axslen(1001, 801)
         v.polar(10, 0, 2, 0, 30)
         print(v.getlev(), v.xposn(0), v.xposn(10), v.yposn(1.0))
-        v.grid(-1, 1); v.grid(2, 1)
+        v.grid(-1, -2); v.grid(2, 1)
         v.endgrf(); v.polar(10, 0, 0, 0, 30); print(v.getlev())
         v.vtxfin()
     """)
@@ -132,6 +132,7 @@ def test_polar_system(run):
         " <<<< Warning 101: Polar axis systems must have linear scaling in POLAR!",
         " <<<< Warning 101: YPOSN does not work for polar axis systems in YPOSN!",
         " <<<< Warning   2: Incorrect parameter in GRID!   (  -1)",
+        " <<<< Warning   2: Incorrect parameter in GRID!   (  -2)",
         " <<<< Warning   9: Step equal zero in POLAR!",
     ]
 
@@ -150,7 +151,7 @@ def test_requests_read_the_settings_back(run):
     """)
     assert lines(out) == [
         "(1200, 700, 700) (1, 3, 1) (0, 0, 1) (5, 2, 5) (30, 10)",
-        "(40, 24, 24) (30, 30, 50) (7, 9) ('FLOAT', 'LOG', 'DATE') (0, 0) (0, 0, 0)",
+        "(40, 24, 24) (30, 30, 50) (7, 9) ('FLOAT', 'LOG', 'DATE') (1, 1) (0, 0, 0)",
         "(100, 1500)",
         "(100, 599)",
     ]
@@ -163,6 +164,12 @@ def test_requests_read_the_settings_back(run):
     ]
 
 
+def test_requests_before_vtxini_warn_and_leave_their_outputs(run):
+    out = run("print(v.getlab(), v.getclp(), v.getpag())")
+    assert lines(out) == ["('', '', '') (0, 0, 0, 0) (0, 0)"]
+    assert [w[:40] for w in out.warnings()] == [" <<<< Warning   3: Incorrect level in GE"] * 3
+
+
 def test_parameter_routines_refuse_bad_values(run):
     out = plot(run, """
         v.axslen(1, 500); v.axspos(-1, 10); v.mylab("a", 21, "x")
@@ -172,8 +179,32 @@ def test_parameter_routines_refuse_bad_values(run):
         v.vtxfin()
     """)
     assert [w.split(":")[0] for w in out.warnings()] == [
-        " <<<< Warning  11", " <<<< Warning   2", " <<<< Warning   2",
+        " <<<< Warning   2", " <<<< Warning   2", " <<<< Warning   2",
         " <<<< Warning   6", " <<<< Warning   2", " <<<< Warning   3"]
+
+
+def test_every_failed_check_prints_its_warning(run):
+    out = plot(run, """
+        v.graf(0, 0, 0, 1, 0, 10, 0, 0); print(v.getlev())
+        v.graf(5, 5, 5, 0, 0, 1, 0, 1); print(v.getlev())
+        v.axslen(1, 0); v.axspos(-1, 5000); v.axsorg(4000, -2); v.ticlen(0, -3)
+        v.vtxfin()
+    """)
+    assert lines(out) == ["1", "1"]
+    assert numbered(out) == [
+        " <<<< Warning  10: Begin and end of scaling are equal in GRAF!",
+        " <<<< Warning   9: Step equal zero in GRAF!",
+        " <<<< Warning  10: Begin and end of scaling are equal in GRAF!",
+        " <<<< Warning   9: Step equal zero in GRAF!",
+        " <<<< Warning   2: Incorrect parameter in AXSLEN!   (   1)",
+        " <<<< Warning   2: Incorrect parameter in AXSLEN!   (   0)",
+        " <<<< Warning   2: Incorrect parameter in AXSPOS!   (  -1)",
+        " <<<< Warning   2: Incorrect parameter in AXSPOS!   (5000)",
+        " <<<< Warning   2: Incorrect parameter in AXSORG!   (4000)",
+        " <<<< Warning   2: Incorrect parameter in AXSORG!   (  -2)",
+        " <<<< Warning   2: Incorrect parameter in TICLEN!   (   0)",
+        " <<<< Warning   2: Incorrect parameter in TICLEN!   (  -3)",
+    ]
 
 
 def test_getmat_places_its_grid_in_the_axis_system(run):

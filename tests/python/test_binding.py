@@ -44,7 +44,7 @@ class TestResultConventions:
             print(v.getpag(), v.getwin())
             v.vtxfin()
         """)
-        assert out.stdout.splitlines()[0] == "(2970, 2100) (10, 20, 300, 200)"
+        assert out.stdout.splitlines()[0] == "(2969, 2099) (10, 20, 300, 200)"
 
     def test_function_result(self, vantix):
         assert vantix.moment([1, 2, 3, 6], 4, "MEAN") == pytest.approx(3.0)

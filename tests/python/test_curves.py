@@ -82,6 +82,8 @@ class TestCurveChecks:
                          " <<<< (  3.0000e+00 / -5.0000e-01) out of axis scaling!"]
         r = run(scenario(AXES + "v.nochek(); v.curve([1., 20., 3.], [1., 2., -0.5], 3)"))
         assert "out of axis scaling" not in r.stdout
+        r = run(scenario(AXES + "v.errmod('chec', 'off'); v.curve([1., 20., 3.], [1., 2., -0.5], 3)"))
+        assert "out of axis scaling" not in r.stdout
 
     def test_log_axis_refuses_non_positive_values_until_neglog(self, run):
         r = run(scenario("v.axsscl('log', 'y'); v.graf(0., 10., 0., 2., -1., 2., -1., 1.)\n"
@@ -174,6 +176,12 @@ class TestErrorBarsAndShading:
 
 
 class TestBadInput:
+    def test_cycle_and_spline_settings_report_every_bad_argument(self, run):
+        r = run(scenario("v.clrcyc(0, 256); v.lincyc(31, 8); v.patcyc(0, -1); v.splmod(1, 4)"))
+        assert [w.split("in ")[1] for w in r.warnings()] == [
+            "CLRCYC!   (   0)", "CLRCYC!   ( 256)", "LINCYC!   (  31)", "LINCYC!   (   8)",
+            "PATCYC!   (   0)", "PATCYC!   (  -1)", "SPLMOD!   (   1)", "SPLMOD!   (   4)"]
+
     def test_nan_infinite_and_a_million_points_draw_and_finish(self, run, tmp_path):
         r = run(scenario(AXES + """
 import math

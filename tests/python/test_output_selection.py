@@ -121,9 +121,10 @@ class TestPages:
                     v.setpag(k); v.vtxini(); print(k, *v.getpag()); v.unit(0); v.vtxfin()
         """ % list(self.FORMATS))
         got = [line.split() for line in out.stdout.splitlines()]
+        # getpag reads the page back as stored: its largest coordinates, size less one
         for key, (w, h) in self.FORMATS.items():
-            assert [key, str(w), str(h)] in got
-            assert [key[:3].lower() + "p", str(h), str(w)] in got
+            assert [key, str(w - 1), str(h - 1)] in got
+            assert [key[:3].lower() + "p", str(h - 1), str(w - 1)] in got
 
     def test_page_keyword_in_the_banner_and_unknown_formats(self, run):
         out = run('v.setpag("da4p"); v.setpag("da5l"); v.vtxini(); v.vtxfin()')
@@ -143,7 +144,7 @@ class TestPages:
         out = run("""
             v.units(%r); v.page(3000, 2000); v.vtxini(); print(*v.getpag()); v.vtxfin()
         """ % unit)
-        assert out.stdout.startswith("3000 2000\n")
+        assert out.stdout.startswith("2999 1999\n")
         assert "Pageformat: PAGE" in out.stdout
 
 
@@ -159,7 +160,7 @@ class TestSimpleFormats:
 
     def test_plotter_file(self, run, tmp_path):
         run('v.metafl("hpa3"); v.vtxini(); v.vtxfin()')
-        assert (tmp_path / "vantix.hpg").read_text() == " SP1;\nPU0,0;\n"
+        assert (tmp_path / "vantix.hpg").read_text() == " SP1;\nSP255;PU0,0;\n"
 
     def test_java_source(self, run, tmp_path):
         os.mkdir(tmp_path / "out")
@@ -191,3 +192,10 @@ class TestReset:
             " <<<< Warning   2: Incorrect parameter in RESET!   (XYZ)",
             " <<<< Warning   2: Incorrect parameter in RESET!   ()",
         ]
+
+    def test_reset_knows_only_its_keyword_list(self, run):
+        # these routines have defaults, set by reset all, but no reset keyword
+        out = run('v.vtxini(); v.axstyp("cros"); [v.reset(k) for k in ("axstyp", "labmod", "namjus", "polmod", '
+                  '"ticmod")]; v.reset("all"); v.graf(1, 2, 1, 1, 1, 2, 1, 1); print(v.getlev()); v.vtxfin()')
+        assert [w[-8:] for w in out.warnings()] == ["  (AXST)", "  (LABM)", "  (NAMJ)", "  (POLM)", "  (TICM)"]
+        assert "\n2\n" in out.stdout

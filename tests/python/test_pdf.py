@@ -91,6 +91,17 @@ class TestDocument:
         assert second.startswith(b"0.709 w\n2 J\n2 j\n1 0 0 rg\n1 0 0 RG\n")
         assert len(list((tmp_path).glob("out.pdf-page*.png"))) == 2
 
+    def test_a_file_that_cannot_be_opened_ends_the_plot_at_vtxini(self, run, tmp_path):
+        out = run("v.metafl('pdf'); v.setfil('no_such_dir/out.pdf'); v.vtxini(); print('reached')")
+        assert out.stdout == " <<<< Warning  36: File error in VTXINI!   (no_such_dir/out.pdf)\n"
+
+    def test_the_name_is_versioned_when_the_file_is_opened(self, run, tmp_path):
+        (tmp_path / "out.pdf").write_bytes(b"old")
+        out = run("v.metafl('pdf'); v.setfil('out.pdf'); v.vtxini(); print(v.getfil()); v.vtxfin()")
+        assert out.stdout.startswith("out_1.pdf\n")
+        assert (tmp_path / "out.pdf").read_bytes() == b"old"
+        check(tmp_path / "out_1.pdf")
+
     def test_a_page_of_more_than_300000_bytes_has_a_contents_array(self, run, tmp_path):
         run(pdf(drawing="for i in range(12000): v.line(i % 2900, 0, 2900 - i % 2900, 2000)"))
         raw = check(tmp_path / "out.pdf")

@@ -84,12 +84,21 @@ class TestClipping:
     def test_segments_outside_draw_nothing(self, hpgl):
         text = hpgl(self.WINDOW + "v.line(100, 100, 900, 1500)\nv.line(900, 450, 1050, 300)\n"
                     "v.line(1900, 0, 1900, 2000)")
-        assert text == " SP1;\nPU0,0;\n"
+        assert text == " SP1;\nSP255;PU0,0;\n"
 
     def test_window_outside_the_page_or_negative_is_refused(self, run):
         out = run("v.vtxini(); v.clpwin(-5, 0, 10, -3); v.clpwin(2900, 0, 100, 100)")
         assert out.warnings() == [" <<<< Warning   2: Incorrect parameter in CLPWIN!   (  -5)",
                                   " <<<< Warning   2: Incorrect parameter in CLPWIN!   (2999)"]
+
+    def test_getclp_reads_the_window_back_as_clpwin_took_it(self, run):
+        out = run("""
+            v.metafl('hpgl'); v.vtxini(); v.unit(0)
+            v.clpwin(200, 200, 401, 201); print(v.getclp())
+            v.pagorg('bott'); v.clpwin(200, 1500, 401, 201); print(v.getclp())
+            v.vtxfin()
+        """)
+        assert out.stdout.splitlines()[:2] == ["(200, 200, 401, 201)", "(200, 1500, 401, 201)"]
 
     def test_clpbor_page_restores_the_whole_page(self, hpgl):
         recs = records(hpgl(self.WINDOW + "v.clpbor('page')\nv.line(100, 100, 200, 100)"))
@@ -109,8 +118,9 @@ class TestEmulatedWidth:
         text = hpgl("v.linwid(6)\nv.line(100, 100, 1000, 100)")
         # centre line, then outlines at half widths 1.5 and 3, extended by the same at both
         # ends (cap LONG), each a closed path starting with a move
-        assert text == (" SP1;\nPU400,7996;PD4000,7996;PU394,7990;PD4006,7990;PD4006,8002;PD394,8002;PD394,7990;\n"
-                        "PU388,7984;PD4012,7984;PD4012,8008;PD388,8008;PD388,7984;PU0,0;\n")
+        assert text.replace("\n", "") == (" SP1;SP255;PU400,7996;PD4000,7996;PU394,7990;PD4006,7990;PD4006,8002;"
+                                          "PD394,8002;PD394,7990;PU388,7984;PD4012,7984;PD4012,8008;PD388,8008;"
+                                          "PD388,7984;PU0,0;")
 
     def test_linwid_1_draws_a_plain_line(self, hpgl):
         assert records(hpgl("v.linwid(1)\nv.line(100, 100, 1000, 100)")) == [(False, 100, 100), (True, 1000, 100)]
@@ -125,6 +135,14 @@ class TestEmulatedWidth:
 
 
 class TestVectorRecords:
+    def test_plotter_and_metafile_record_colour_changes_only(self, run, hpgl, tmp_path):
+        # the plot starts in pen 255 (the foreground); RED is 254 and BLUE 30 of the rainbow table
+        text = hpgl("v.color('red')\nv.color('red')\nv.line(0, 0, 10, 0)\nv.color('blue')")
+        assert re.findall(r"SP(\d+);", text) == ["1", "255", "254", "30"]
+        run("for i in range(2): v.vtxini(); v.unit(0); v.color('fore'); v.setclr(255); v.vtxfin()")
+        for name in ("vantix.met", "vantix_1.met"):
+            assert (tmp_path / name).read_text().count(" 4.0000000") == 1
+
     def test_vxmeta_records(self, run, tmp_path):
         run("v.vtxini(); v.unit(0); v.line(0, 0, 2969, 0); v.line(2969, 0, 2969, 2099); v.vtxfin()")
         assert (tmp_path / "vantix.met").read_text() == (

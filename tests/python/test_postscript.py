@@ -120,20 +120,20 @@ class TestFileLayout:
         assert re.fullmatch(r"%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 21 28 575 811\n%%Creator: VANTIX  8.2 L\n"
                             r"%%CreationDate: \d\d\.\d\d\.\d{4} , \d\d:\d\d:\d\d\n%%EndComments\n%%Page: 1 1\n",
                             head), head
-        # an empty EPS page: no background (reverse screen by default), then showpage
-        assert text[len(head):] == PROLOG + DA4L_SETUP + "showpage \n"
+        # an empty EPS page: no background (reverse screen by default), the foreground, showpage
+        assert text[len(head):] == PROLOG + DA4L_SETUP + "  0   0   0 f showpage \n"
 
     def test_postscript_first_line_and_page_marker(self, plot):
         text = plot("post")
         assert text.startswith("%!PS-Adobe-2.0\n%%BoundingBox: 21 28 575 811\n")
-        assert text.endswith(PROLOG + DA4L_SETUP + "showpage \n")
+        assert text.endswith(PROLOG + DA4L_SETUP + "  0   0   0 f showpage \n")
 
     def test_colour_postscript_fills_the_turned_page_black(self, plot):
         # on the black page the foreground is white, so it is set at once
         assert drawing(plot("pscl")) == "0 0 3898 5514 0 0 0 e 255 255 255 f showpage \n"
 
     def test_reverse_screen_mode_keeps_the_page_white(self, plot):
-        assert drawing(plot("pscl", before='v.scrmod("reve")')) == "showpage \n"
+        assert drawing(plot("pscl", before='v.scrmod("reve")')) == "  0   0   0 f showpage \n"
         assert drawing(plot("eps", before='v.scrmod("eras")')) == \
             "0 0 3898 5514 0 0 0 e 255 255 255 f showpage \n"
 
@@ -184,6 +184,9 @@ class TestDrawingStream:
             if tokens[i] in ("p", "showpage"):
                 i += 1
                 continue
+            if tokens[i + 3:i + 4] == ["f"]:
+                i += 4
+                continue
             assert re.fullmatch(r"-?\d+", tokens[i]) and re.fullmatch(r"-?\d+", tokens[i + 1]), tokens[i:i + 3]
             assert tokens[i + 2] in ("u", "d"), tokens[i:i + 3]
             i += 3
@@ -205,16 +208,24 @@ class TestDrawingStream:
         text = plot("post", 'v.lncap("roun")\nv.lnjoin("shar")\nv.lnmlt(3.0)\nv.penwid(2.5)\nv.lnjoin("trun")')
         stream = words(text)
         # lnjoin SHAR repeats the miter limit: 2.0 x max(5, 2 x 1); lnmlt 3.0 gives 15
-        assert stream == ("1 setlinecap 0 setlinejoin 10 cm setmiterlimit 15 cm setmiterlimit "
+        assert stream == ("0 0 0 f 1 setlinecap 0 setlinejoin 10 cm setmiterlimit 15 cm setmiterlimit "
                           "5.00 cm setlinewidth 2 setlinejoin showpage ")
 
-    def test_new_page_on_postscript_and_eps(self, plot):
+    def test_every_colour_is_written_even_black_or_unchanged(self, plot):
+        # vtxini selects the foreground, black on EPS: it still precedes the first path
+        assert drawing(plot("eps", "v.line(100, 200, 500, 200)")).startswith("  0   0   0 f   371   186 u ")
+        # setvlt ends by selecting its colour, the same black on POST
+        assert drawing(plot("post", "v.setvlt('grey')")) == "  0   0   0 f   0   0   0 f showpage \n"
+
+    def test_new_page_sends_the_current_colour_again(self, plot):
         stream = drawing(plot("post", "v.line(100, 100, 200, 100)\nv.newpag()\nv.line(100, 100, 200, 100)"))
-        assert stream.startswith("  186   186 u   186   371 d p copypage \n%%Page: 1        2 \nerasepage ")
+        assert stream.startswith("  0   0   0 f   186   186 u   186   371 d p copypage \n%%Page: 1        2 \n"
+                                 "erasepage   0   0   0 f   186   186 u ")
         stream = drawing(plot("pscl", "v.newpag()"))
         assert stream == ("0 0 3898 5514 0 0 0 e 255 255 255 f copypage \n%%Page: 1        2 \n"
                           "0 0 3900 5516 0 0 0 e 255 255 255 f showpage \n")
-        assert drawing(plot("eps", "v.newpag()")) == "showpage \n"
+        # EPS has a single page: only the colour is sent again
+        assert drawing(plot("eps", "v.setrgb(1, 0, 0)\nv.newpag()")) == "  0   0   0 f 255   0   0 f 255   0   0 f showpage \n"
 
 
 class TestPolylineFromPython:

@@ -110,6 +110,10 @@ class TestFormatDetails:
         info = checked_by("tiffinfo", plot("TIFF", before="v.winsiz(2, 2)\nv.tifmod(300, 'CM', 'RESO')"))
         assert "Resolution: 300, 300 pixels/cm" in info
 
+    def test_tifmod_reports_every_bad_argument(self, run):
+        out = run("v.tifmod(0, 'MM', 'DPI'); v.tifmod(50, 'CM', 'RESO'); v.tifmod(70, 'CM', 'DPI')")
+        assert [w.split("!")[-1].strip() for w in out.warnings()] == ["(   0)", "(MM)", "(DPI)", "(DPI)"]
+
     def test_bmp_rows_are_bottom_up_padded_and_bgr(self, plot):
         path = plot("BMP", "v.imgini()\nv.imgmod('RGB')\nv.wpxrow(bytes([1, 2, 3] * 5), 0, 0, 5)\nv.imgfin()",
                     before="v.winsiz(5, 3)\nv.imgfmt('RGB')")
@@ -142,7 +146,7 @@ class TestScale:
             %s
             v.vtxini()
             w, h = v.getpag()
-            v.line(0, 0, w - 1, 0)
+            v.line(0, 0, w, 0)
             v.imgini()
             row = v.rpxrow(0, 0, %d)
             print(max(i for i, b in enumerate(row) if b))

@@ -63,10 +63,11 @@ class TestRegions:
     def test_bad_arguments_and_keywords(self, run, tmp_path):
         _, out = scenario(run, tmp_path, "hpgl", """\
             v.shlrec(0, 0, 0, 5); v.shlcir(0, 0, 10001); v.shldel(-1); v.shlres(0)
-            v.shlvis(0, 'MAYBE'); v.shield('TEXT', 'ON'); v.shield('MESS', 'LOUD')
+            v.shlvis(-1, 'MAYBE'); v.shield('TEXT', 'ON'); v.shield('MESS', 'LOUD'); v.shield('TXT', 'LOUD')
             v.shlpol([0, 1], [0, 1], 2)
             v.shield('MESS', 'ON'); v.shield('LEGE', 'RESE'); v.shlsur()""", quiet=False)
-        assert [w[:40] for w in out.warnings()] == [" <<<< Warning   2: Incorrect parameter i"] * 8
+        # every bad argument of a call is reported, a bad id and a bad keyword alike
+        assert [w[:40] for w in out.warnings()] == [" <<<< Warning   2: Incorrect parameter i"] * 11
 
     def test_ps_file_with_regions_renders(self, run, tmp_path):
         scenario(run, tmp_path, "ps", "v.shlrct(400, 400, 200, 100, 30)\nv.shlpie(800, 800, 100, 45, 300)\n"

@@ -21,10 +21,13 @@ def test_same_system_or_bad_keyword_warns_and_leaves_the_list(run):
         x = [1.0, 2.0]
         v.trfco1(x, 2, "RADI", "radi")
         v.trfco2(x, x[:], 2, "POLA", "NONE")
+        v.trfco3(x, x[:], x[:], 2, "PLAN", "NONE")
         print(x)
     """)
     assert out.warnings() == [" <<<< Warning 101: No conversion necessary in TRFCO1!",
-                              " <<<< Warning   2: Incorrect parameter in TRFCO2!   (NONE)"]
+                              " <<<< Warning   2: Incorrect parameter in TRFCO2!   (NONE)",
+                              " <<<< Warning   2: Incorrect parameter in TRFCO3!   (PLAN)",
+                              " <<<< Warning   2: Incorrect parameter in TRFCO3!   (NONE)"]
     assert out.stdout.splitlines()[-1] == "[1.0, 2.0]"
 
 
@@ -33,6 +36,9 @@ def test_histogram_returns_the_class_count_and_fills_the_first_classes(vantix):
     assert vantix.histog([3.0, 1.0, 3.0, 2.0], 4, values, counts) == 3
     assert values == [1.0, 2.0, 3.0, 0.0, 0.0, 0.0]
     assert counts == [1.0, 1.0, 2.0, -1.0, -1.0, -1.0]
+    # no values: the count result 0, nothing converted or written
+    assert vantix.histog([3.0], 0, values, counts) == 0
+    assert vantix.histog([], -1, [], []) == 0
 
 
 def test_bezier_writes_both_output_lists(run):
@@ -48,6 +54,7 @@ def test_bezier_writes_both_output_lists(run):
 def test_dates_return_day_numbers_tuples_and_weekdays(run):
     out = run("""
         print(v.incdat(1, 1, 2000), v.trfdat(3))
+        v.incdat(1, 13, 2000)
         v.basdat(29, 2, 1900)
         v.basdat(29, 2, 2000)
         print(v.incdat(29, 2, 2000), v.incdat(1, 3, 2001), v.trfdat(0), v.trfdat(-60), v.nwkday(11, 7, 1999))
@@ -55,6 +62,8 @@ def test_dates_return_day_numbers_tuples_and_weekdays(run):
     assert out.warnings() == [
         " <<<< Warning 101: no base date is defined with basdat in INCDAT!",
         " <<<< Warning 101: no base date is defined with basdat in TRFDAT!",
+        " <<<< Warning   2: Incorrect parameter in INCDAT!   (  13)",
+        " <<<< Warning 101: no base date is defined with basdat in INCDAT!",
         " <<<< Warning   2: Incorrect parameter in BASDAT!   (  29)",
     ]
     results = [line for line in out.stdout.splitlines() if not line.startswith(" <<<<")]
@@ -107,11 +116,14 @@ class TestStatisticsAndSorting:
         out = run("""
             print(v.moment([3.0], 1, "MEAN"), v.moment([2.0, 2.0], 2, "VARI"))
             print(v.moment([2.0, 2.0], 2, "THIR"), v.moment([2.0, 2.0], 2, "FOUR"))
+            v.moment([3.0], 1, "MODE")
         """)
         assert out.warnings() == [
             " <<<< Warning 101: n must be greater than 1 in MOMENT!",
             " <<<< Warning 101: Variance = 0. Value cannot be calculated in MOMENT!",
             " <<<< Warning 101: Variance = 0. Value cannot be calculated in MOMENT!",
+            " <<<< Warning   2: Incorrect parameter in MOMENT!   (MODE)",
+            " <<<< Warning 101: n must be greater than 1 in MOMENT!",
         ]
         assert [l for l in out.stdout.splitlines() if not l.startswith(" <<")] == ["0.0 0.0", "0.0 0.0"]
 

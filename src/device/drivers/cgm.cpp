@@ -43,7 +43,6 @@ struct CgmState {
     bool pathActive = false;
     PathBuffer<short> path;
     int picture = 0;              // number of the current picture
-    bool colourSent = false;      // the last LINE COLOUR, repeated in every new picture
     unsigned char colour[4] = {};
 };
 CgmState cgm;
@@ -204,13 +203,12 @@ void writeLineColour(Globals& g) {
     putBytes(g, cgm.colour, 4);
 }
 
-// Attributes restart with every picture, so the current colour is repeated.
+// Attributes restart with every picture; newpag then repeats the colour.
 void newPage(Globals& g) {
     if (!cgm.open) return;
     drwcgm(g, 0.0f, 0.0f, kOpFinish);
     put16(g, kEndPicture);
     openPicture(g);
-    if (cgm.colourSent) writeLineColour(g);
 }
 
 void colour(Globals& g, int /*index*/, int red, int green, int blue) {
@@ -219,7 +217,6 @@ void colour(Globals& g, int /*index*/, int red, int green, int blue) {
     cgm.colour[0] = static_cast<unsigned char>(std::clamp(red, 0, 255));
     cgm.colour[1] = static_cast<unsigned char>(std::clamp(green, 0, 255));
     cgm.colour[2] = static_cast<unsigned char>(std::clamp(blue, 0, 255));
-    cgm.colourSent = true;
     writeLineColour(g);
 }
 

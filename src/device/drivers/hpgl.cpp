@@ -38,8 +38,16 @@ void vector(Globals& g, float x, float y, int op) {
     qqbuff(g, record);
 }
 
+// A colour index selects the pen of that number; an unchanged colour keeps the pen.
+void colour(Globals& g, int index, int, int, int) {
+    if (index == g.colour.current) return;
+    char record[24];
+    std::snprintf(record, sizeof record, "SP%d;", index);
+    qqbuff(g, record);
+}
+
 }  // namespace
 
-extern const DeviceDriver kHpglDriver = {begin, end, nullptr, nullptr, vector, nullptr, nullptr, nullptr, nullptr};
+extern const DeviceDriver kHpglDriver = {begin, end, nullptr, nullptr, vector, colour, nullptr, nullptr, nullptr};
 
 }  // namespace vtx

@@ -1,8 +1,9 @@
 // PDF output (device 511): a PDF 1.3 document with one page per library
 // page. Content streams are deflated in pieces of at most 300000 bytes;
 // pages, fonts, the page tree, catalog, information, cross-reference table
-// and trailer follow the page contents. The document is built in memory and
-// written to the file at vtxfin, or kept for pdfbuf.
+// and trailer follow the page contents. The file is opened at vtxini, so that
+// a bad name stops the plot before it is drawn; the document is built in
+// memory and written to it at vtxfin, or kept for pdfbuf.
 #include "device/drivers/pdf.h"
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 
 #include <zlib.h>
 
+#include "core/files.h"
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/drivers/svg.h"
@@ -43,6 +45,7 @@ struct PdfState {
     bool toMemory = false;
     bool finished = false;  // the document is complete
     bool faulty = false;    // memory ran out: the document is incomplete
+    FILE* file = nullptr;   // the plot file, open from vtxini to vtxfin
     std::vector<char> doc;  // the output: every byte of the file
     std::vector<PdfObject> objects;  // by object number; 0 is the free head
     std::vector<int> pages;           // page objects
@@ -321,18 +324,13 @@ void writeTrailer() {
     put("%%EOF\n", 6);
 }
 
-void writeFile(Globals& g) {
-    if (pdf.faulty) {
-        warnin(53);
-        return;
-    }
-    FILE* f = std::fopen(g.out.fileName, "wb");
-    if (!f) {
-        warnc1(36, g.out.fileName);
-        return;
-    }
-    std::fwrite(pdf.doc.data(), 1, pdf.doc.size(), f);
-    std::fclose(f);
+// The file was opened by begin; an incomplete document is not written.
+void writeFile(Globals& /*g*/) {
+    FILE* f = pdf.file;
+    pdf.file = nullptr;
+    if (pdf.faulty) warnin(53);
+    else if (f) std::fwrite(pdf.doc.data(), 1, pdf.doc.size(), f);
+    if (f) std::fclose(f);
 }
 
 void releaseBuffers() {
@@ -416,6 +414,7 @@ float pageScale(const Globals& g) {
 
 // qqpdf1: starts the document and its first page.
 void begin(Globals& g) {
+    if (pdf.file) std::fclose(pdf.file);
     pdf = PdfState();
     pdf.compress = (g.out.pdfMode & 1) != 0;
     pdf.toMemory = (g.out.pdfMode & 2) != 0;
@@ -438,6 +437,14 @@ void begin(Globals& g) {
         warnin(53);
         std::exit(0);
     }
+    if (!pdf.toMemory) {
+        gfilnn(g, g.out.fileName, kNameLen);
+        pdf.file = std::fopen(g.out.fileName, "wb");
+        if (!pdf.file) {
+            warnc1(36, g.out.fileName);
+            std::exit(0);
+        }
+    }
     pdf.open = true;
     put("%PDF-1.3\n", 9);
     startPage(g);
@@ -445,14 +452,8 @@ void begin(Globals& g) {
 
 void end(Globals& g) { qqpdf2(g, 0.0f, 0.0f, 1); }
 
-void newPage(Globals& g) {
-    qqpdf2(g, 0.0f, 0.0f, 4);
-    // A page starts with a fresh graphics state: the current colour again.
-    if (g.colour.sentIndex >= 0) {
-        qqpdf3(g, g.colour.sentRgb[0], g.colour.sentRgb[1], g.colour.sentRgb[2], 0);
-        qqpdf3(g, g.colour.sentRgb[0], g.colour.sentRgb[1], g.colour.sentRgb[2], 1);
-    }
-}
+// newpag sends the current colour again after the page change.
+void newPage(Globals& g) { qqpdf2(g, 0.0f, 0.0f, 4); }
 
 void colour(Globals& g, int /*index*/, int red, int green, int blue) {
     qqpdf3(g, red, green, blue, 0);

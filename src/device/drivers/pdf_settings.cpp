@@ -25,9 +25,8 @@ void pdfmod(const char* mode, const char* option) {
     Globals* g = jqqlev(0, 0, "pdfmod");
     if (!g) return;
     const int on = jqqind("OFF +ON  ", 2, mode);
-    if (on == 0) return;
     const int which = jqqind("COMP+BUFF", 2, option);
-    if (which == 0) return;
+    if (on == 0 || which == 0) return;
     const int bit = which == 1 ? kCompressionBit : kMemoryBit;
     if (on == 2) g->out.pdfMode |= bit;
     else g->out.pdfMode &= ~bit;

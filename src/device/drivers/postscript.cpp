@@ -105,12 +105,6 @@ struct PostScriptPath : PathBuffer<int> {
 };
 PostScriptPath path;
 
-struct ColourMemory {
-    bool sent = false;
-    int red = 0, green = 0, blue = 0;
-};
-ColourMemory lastColour;
-
 inline int roundDevice(float v) {
     if (!(v > -1e9f)) return v != v ? 0 : -1000000000;
     if (v > 1e9f) return 1000000000;
@@ -206,7 +200,6 @@ void begin(Globals& g) {
     Scales sc = computeScales(g);
     g.out.deviceScale = sc.s;
     path = PostScriptPath();
-    lastColour = ColourMemory();
     const bool turned = turnedPage(g);
     const float W = float(g.out.nxPage), H = float(g.out.nyPage);
     float ox = 150.0f, oy = 200.0f;
@@ -237,10 +230,6 @@ void end(Globals& g) {
     qpsbuf(g, "showpage ", 9);
 }
 
-void sendColour(Globals& g) {
-    qpsprintf(g, "%3d %3d %3d f ", lastColour.red, lastColour.green, lastColour.blue);
-}
-
 void newPage(Globals& g) {
     if (g.ctl.device == 503) return;
     drwpsc(g, 0.0f, 0.0f, kOpStroke);
@@ -257,16 +246,13 @@ void newPage(Globals& g) {
     } else {
         qpsbuf(g, "erasepage ", 10);
     }
-    if (lastColour.sent) sendColour(g);
 }
 
+// Every colour is written, even an unchanged one: newpag relies on it to
+// give a new page the current colour again.
 void colour(Globals& g, int /*index*/, int red, int green, int blue) {
-    // PostScript starts drawing in black: the initial black of a new plot
-    // needs no command, so an empty page stays header, prolog and showpage.
-    if (!lastColour.sent && red == 0 && green == 0 && blue == 0) return;
     drwpsc(g, 0.0f, 0.0f, kOpStroke);
-    lastColour = {true, std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)};
-    sendColour(g);
+    qpsprintf(g, "%3d %3d %3d f ", std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
 }
 
 void lineAttribute(Globals& g, LineAttribute what, float value) {

@@ -39,7 +39,9 @@ void vector(Globals& g, float x, float y, int op) {
     lastOp = op;
 }
 
-void colour(Globals& g, int /*index*/, int red, int green, int blue) {
+// The metafile records colour changes only.
+void colour(Globals& g, int index, int red, int green, int blue) {
+    if (index == g.colour.current) return;
     char field[32];
     qqbuff(g, " 4.0000000");
     for (int c : {red, green, blue}) {

@@ -36,9 +36,10 @@ void gifmod(const char* onOff, const char* what) {
 void tifmod(int resolution, const char* unit, const char* what) {
     Globals* g = jqqlev(0, 0, "tifmod");
     if (!g) return;
-    if (jqqval(resolution, 1, -1)) return;
-    int u = jqqind("INCH+CM  ", 2, unit);
-    if (!u || !jqqind("RESO", 1, what)) return;
+    const int badResolution = jqqval(resolution, 1, -1);
+    const int u = jqqind("INCH+CM  ", 2, unit);
+    const int reso = jqqind("RESO", 1, what);
+    if (badResolution != 0 || u == 0 || reso == 0) return;
     g->out.tiffRes = resolution;
     g->out.tiffUnit = u - 1;
 }
