@@ -18,6 +18,13 @@ bool fileExists(const char* name) {
 
 namespace {
 
+// Only an existing regular file is versioned or deleted: a device such as
+// /dev/null, a pipe or a directory is opened (or refused) under its own name.
+bool isRegularFile(const char* name) {
+    struct stat st;
+    return ::stat(name, &st) == 0 && S_ISREG(st.st_mode);
+}
+
 [[noreturn]] void stop(const char* first, const char* second) {
     std::fputs(first, stdout);
     std::fputs(second, stdout);
@@ -28,7 +35,7 @@ namespace {
 }  // namespace
 
 void gfilnn(Globals& g, char* name, int cap) {
-    if (!fileExists(name)) return;
+    if (!isRegularFile(name)) return;
     if (g.out.fileMode == 1) {
         std::remove(name);
         return;

@@ -5,8 +5,8 @@
 
 namespace vtx {
 
-// Applies the versioning mode of filmod to `name` (capacity `cap`) when a file
-// of that name exists: deletes it, stops the process, or picks the first free
+// Applies the versioning mode of filmod to `name` (capacity `cap`) when a
+// regular file of that name exists: deletes it, stops the process, or picks the first free
 // name base_N.ext.
 void gfilnn(Globals& g, char* name, int cap);
 

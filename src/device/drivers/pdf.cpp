@@ -19,6 +19,7 @@
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/drivers/svg.h"
+#include "device/output.h"
 #include "text/font_data.h"
 
 namespace vtx {
@@ -324,15 +325,16 @@ void writeTrailer() {
 void writeFile(Globals& g) {
     if (pdf.faulty) {
         warnin(53);
+        g.out.fileError = 2;
         return;
     }
     FILE* f = std::fopen(g.out.fileName, "wb");
     if (!f) {
-        warnc1(36, g.out.fileName);
+        reportFileError(g);
         return;
     }
-    std::fwrite(pdf.doc.data(), 1, pdf.doc.size(), f);
-    std::fclose(f);
+    const bool written = std::fwrite(pdf.doc.data(), 1, pdf.doc.size(), f) == pdf.doc.size();
+    if (std::fclose(f) != 0 || !written) reportFileError(g);
 }
 
 void releaseBuffers() {

@@ -1,0 +1,75 @@
+"""Plot files are complete or reported: write errors give warning 36 and the
+banner does not claim the file."""
+import os
+import re
+
+import pytest
+
+FILE_DEVICES = ["PDF", "PNG", "SVG", "EPS", "CGM", "VXME", "HPGL", "KYOC", "JAVA", "TEKT", "PPM", "GIF", "BMP",
+                "TIFF", "IMAG"]
+
+
+def banner_file(out):
+    return re.search(r" <<  Metafile: (.*?) *<<", out.stdout).group(1)
+
+
+@pytest.fixture
+def device_link(tmp_path):
+    """A name in the test's directory for a device file (versioning a device
+    by mistake then makes a file there, not in /dev)."""
+    def make(device):
+        if not os.path.exists(device):
+            pytest.skip("no " + device)
+        link = tmp_path / "device.out"
+        link.symlink_to(device)
+        return link.name
+    return make
+
+
+class TestWriteErrors:
+    @pytest.mark.parametrize("device", FILE_DEVICES)
+    def test_a_full_device_gives_one_warning_and_no_file_in_the_banner(self, run, device_link, device):
+        name = device_link("/dev/full")
+        out = run("""
+            v.metafl(%r); v.setfil(%r); v.vtxini()
+            for i in range(2000): v.line(i, 0, 2000 - i, 2000)
+            v.vtxfin()
+        """ % (device, name))
+        assert out.warnings() == [" <<<< Warning  36: File error in VTXFIN!   (%s)" % name]
+        assert banner_file(out) == ""
+
+    @pytest.mark.parametrize("device, name", [("PPM", "out.ppm"), ("EPS", "out.eps"), ("PDF", "out.pdf")])
+    def test_a_file_size_limit_is_a_file_error(self, run, tmp_path, device, name):
+        out = run("""
+            import resource, signal
+            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+            resource.setrlimit(resource.RLIMIT_FSIZE, (20, 20))
+            v.metafl(%r); v.setfil(%r); v.vtxini(); v.line(0, 0, 2969, 2099); v.vtxfin()
+        """ % (device, name))
+        assert out.warnings() == [" <<<< Warning  36: File error in VTXFIN!   (%s)" % name]
+        assert banner_file(out) == ""
+        assert (tmp_path / name).stat().st_size <= 20
+
+    def test_a_picture_saved_to_a_full_device_warns_with_its_name(self, run, device_link):
+        name = device_link("/dev/full")
+        out = run("""
+            v.metafl("PNG"); v.setfil("plot.png"); v.vtxini(); v.line(0, 0, 2969, 2099)
+            v.rppm(%r); v.rpng(%r)
+            v.vtxfin()
+        """ % (name, name))
+        assert out.warnings() == [" <<<< Warning  36: File error in RPPM!   (%s)" % name,
+                                  " <<<< Warning  36: File error in RPNG!   (%s)" % name]
+        # the plot file itself was written
+        assert banner_file(out) == "plot.png"
+
+    def test_a_file_that_cannot_be_created_is_not_claimed(self, run):
+        out = run('v.metafl("SVG"); v.setfil("missing/x.svg"); v.vtxini(); v.line(0, 0, 99, 99); v.vtxfin()')
+        assert out.warnings() == [" <<<< Warning  36: File error in VTXINI!   (missing/x.svg)"]
+        assert banner_file(out) == ""
+
+    def test_a_device_is_written_under_its_own_name_not_versioned(self, run, tmp_path, device_link):
+        name = device_link("/dev/null")
+        out = run('v.metafl("EPS"); v.filmod("DELE"); v.setfil(%r); v.vtxini(); print(v.getfil()); v.vtxfin()'
+                  % name)
+        assert out.stdout.startswith(name + "\n") and out.warnings() == [] and banner_file(out) == name
+        assert (tmp_path / name).is_symlink() and os.listdir(tmp_path) == [name]
