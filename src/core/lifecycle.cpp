@@ -134,6 +134,13 @@ void vtxfin() {
     dprcol(g, fileMode);
 }
 
+void finishOpenPlot() {
+    Globals* g = qqgglb();
+    if (!g || g->ctl.level == 0) return;
+    protocolPrintf(*g, " <<<< No call to vtxfin: the plot is finished at program exit!\n");
+    vtxfin();
+}
+
 void erase() {
     Globals* g = jqqlev(1, 3, "erase");
     if (!g) return;

@@ -1,9 +1,15 @@
 """Plot files are complete or reported: write errors give warning 36 and the
-banner does not claim the file."""
+banner does not claim the file; a plot left open at exit is finished."""
 import os
 import re
+import subprocess
+import textwrap
 
 import pytest
+
+from conftest import MODULE_DIR, PYTHON
+
+AT_EXIT = " <<<< No call to vtxfin: the plot is finished at program exit!"
 
 FILE_DEVICES = ["PDF", "PNG", "SVG", "EPS", "CGM", "VXME", "HPGL", "KYOC", "JAVA", "TEKT", "PPM", "GIF", "BMP",
                 "TIFF", "IMAG"]
@@ -73,3 +79,48 @@ class TestWriteErrors:
                   % name)
         assert out.stdout.startswith(name + "\n") and out.warnings() == [] and banner_file(out) == name
         assert (tmp_path / name).is_symlink() and os.listdir(tmp_path) == [name]
+
+
+def finish_at_exit(tmp_path, code):
+    """Runs a script that may end with an exception; returns the process."""
+    environ = dict(os.environ, PYTHONPATH=MODULE_DIR, VANTIX=str(tmp_path))
+    environ.pop("DISPLAY", None)
+    return subprocess.run([PYTHON, "-c", "import vantix as v\n" + textwrap.dedent(code)], cwd=tmp_path,
+                          env=environ, capture_output=True, text=True, encoding="latin-1", timeout=120)
+
+
+def check_file(path):
+    """The independent reader of each format accepts the file."""
+    tool = {".png": ["pngcheck"], ".pdf": ["qpdf", "--check"], ".svg": ["xmllint", "--noout"]}[path.suffix]
+    proc = subprocess.run(tool + [str(path)], capture_output=True, text=True, timeout=60)
+    assert proc.returncode == 0, proc.stdout + proc.stderr
+
+
+class TestPlotsLeftOpenAtExit:
+    @pytest.mark.parametrize("device", ["PNG", "PDF", "SVG"])
+    @pytest.mark.parametrize("ending, status", [("", 0), ("raise RuntimeError('stop')", 1)])
+    def test_the_plot_is_finished_and_the_protocol_says_so(self, tmp_path, device, ending, status):
+        proc = finish_at_exit(tmp_path, """
+            v.metafl(%r); v.vtxini(); v.line(0, 0, 2969, 2099); print("drawn")
+            %s
+        """ % (device, ending))
+        assert proc.returncode == status, proc.stderr
+        lines = proc.stdout.splitlines()
+        # the script's own output first, then the line, then the banner of vtxfin
+        assert lines[:3] == ["drawn", AT_EXIT, ""] and "END OF VANTIX" in lines[4]
+        assert ("RuntimeError: stop" in proc.stderr) == bool(status)
+        check_file(tmp_path / ("vantix." + device.lower()))
+
+    @pytest.mark.parametrize("device", ["PNG", "PDF", "SVG"])
+    def test_silent_when_the_protocol_is_off(self, tmp_path, device):
+        proc = finish_at_exit(tmp_path, """
+            v.metafl(%r); v.vtxini(); v.unit(0); v.line(0, 0, 2969, 2099)
+            raise SystemExit(3)
+        """ % device)
+        assert proc.returncode == 3 and proc.stdout == ""
+        check_file(tmp_path / ("vantix." + device.lower()))
+
+    def test_a_finished_plot_and_no_plot_are_left_alone(self, tmp_path):
+        proc = finish_at_exit(tmp_path, 'v.metafl("SVG"); v.vtxini(); v.vtxfin(); v.getlev()')
+        assert AT_EXIT not in proc.stdout and proc.stdout.count("END OF VANTIX") == 1
+        assert finish_at_exit(tmp_path, "v.getlev()").stdout == ""
