@@ -169,7 +169,7 @@ for f in ['png', 'bmp', 'tiff', 'ppm', 'gif']:
         # a box in the bottom right corner: only its own pixels, each row padded to four bytes
         ("IND", bytes(range(1, 10)), 3),
         ("RGB", bytes(range(100, 127)), 9),
-    ])
+    ], ids=["index", "rgb"])
     def test_own_format_of_a_box_at_the_last_row_holds_only_the_box(self, run, tmp_path, mode, pixels, row):
         scenario(run, """
             v.imgini(); v.imgmod(%r)
