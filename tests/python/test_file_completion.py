@@ -108,6 +108,7 @@ class TestPlotsLeftOpenAtExit:
         lines = proc.stdout.splitlines()
         # the script's own output first, then the line, then the banner of vtxfin
         assert lines[:3] == ["drawn", AT_EXIT, ""] and "END OF VANTIX" in lines[4]
+        assert " <<  Metafile: vantix.%s " % device.lower() in proc.stdout
         assert ("RuntimeError: stop" in proc.stderr) == bool(status)
         check_file(tmp_path / ("vantix." + device.lower()))
 
