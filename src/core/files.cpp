@@ -16,14 +16,12 @@ bool fileExists(const char* name) {
     return ::stat(name, &st) == 0;
 }
 
-namespace {
-
-// Only an existing regular file is versioned or deleted: a device such as
-// /dev/null, a pipe or a directory is opened (or refused) under its own name.
 bool isRegularFile(const char* name) {
     struct stat st;
     return ::stat(name, &st) == 0 && S_ISREG(st.st_mode);
 }
+
+namespace {
 
 [[noreturn]] void stop(const char* first, const char* second) {
     std::fputs(first, stdout);
@@ -35,6 +33,8 @@ bool isRegularFile(const char* name) {
 }  // namespace
 
 void gfilnn(Globals& g, char* name, int cap) {
+    // A device such as /dev/null, a pipe or a directory is opened (or
+    // refused) under its own name, never versioned or deleted.
     if (!isRegularFile(name)) return;
     if (g.out.fileMode == 1) {
         std::remove(name);

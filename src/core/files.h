@@ -12,4 +12,7 @@ void gfilnn(Globals& g, char* name, int cap);
 
 bool fileExists(const char* name);
 
+// True if `name` exists and is a regular file (not a device, pipe or directory).
+bool isRegularFile(const char* name);
+
 }  // namespace vtx

@@ -80,6 +80,11 @@ class TestWriteErrors:
         assert out.stdout.startswith(name + "\n") and out.warnings() == [] and banner_file(out) == name
         assert (tmp_path / name).is_symlink() and os.listdir(tmp_path) == [name]
 
+    def test_an_empty_protocol_on_a_device_leaves_the_device(self, run, tmp_path, device_link):
+        name = device_link("/dev/null")
+        run('v.errdev("FILE"); v.errfil(%r); v.metafl("SVG"); v.vtxini(); v.vtxfin()' % name)
+        assert (tmp_path / name).is_symlink() and sorted(os.listdir(tmp_path)) == [name, "vantix.svg"]
+
 
 def finish_at_exit(tmp_path, code):
     """Runs a script that may end with an exception; returns the process."""
