@@ -112,8 +112,11 @@ void vtxfin() {
     if (cls == DeviceClass::Screen || (cls == DeviceClass::Terminal && device < 150) || device == 603 ||
         (device == 511 && (g.out.pdfMode & 2)))
         fileMode = 0;
+    const DeviceDriver* driver = deviceDriver(device);
+    // A device without a driver (WMF so far) writes no file to name.
+    if (!driver) fileMode = 0;
     if (writtenAtEnd(device) && fileMode == 1) gfilnn(g, g.out.fileName, kNameLen);
-    if (const DeviceDriver* d = deviceDriver(device); d && d->end) d->end(g);
+    if (driver && driver->end) driver->end(g);
     if (device >= 101 && device <= 600 && device != 221 && device != 511) flushLineBuffer(g, device == 211);
     closePlotFile(g);
     // A file that could not be written in full is not claimed by the banner.
