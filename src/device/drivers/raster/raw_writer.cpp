@@ -1,6 +1,6 @@
 // The library's own raster format: an 80-byte text header, then the pixels
-// row by row from the top, each row padded to a multiple of four bytes (the
-// stride), so a whole raster is written exactly as held in memory.
+// row by row from the top, each row padded with zeros to a multiple of four
+// bytes (the stride); a whole raster's rows have the stride it has in memory.
 //
 // Header: a 20-character identification ("!Bitmap VANTIX VIRT " for the
 // raster, "!Bitmap VANTIX X11  " for a window image), nine numbers in fields
