@@ -30,8 +30,44 @@ PyMethodDef VantixMethods[] = {
 PyModuleDef vantixModule = {PyModuleDef_HEAD_INIT, "vantix", nullptr, -1, VantixMethods,
                             nullptr, nullptr, nullptr, nullptr};
 
+void flushPythonStream(const char* name) {
+    PyObject* stream = PySys_GetObject(name);  // borrowed
+    if (!stream || stream == Py_None) return;
+    PyObject* result = PyObject_CallMethod(stream, "flush", nullptr);
+    if (result) Py_DECREF(result);
+    else PyErr_Clear();
+}
+
+// Runs among the interpreter's exit functions, while its streams still work:
+// what the script printed comes first, then the protocol line and the banner
+// of the plot that the script left open.
+PyObject* finishAtExit(PyObject*, PyObject*) {
+    flushPythonStream("stdout");
+    flushPythonStream("stderr");
+    vtx::finishOpenPlot();
+    Py_RETURN_NONE;
+}
+
+PyMethodDef finishAtExitDef = {"finish_open_plot", finishAtExit, METH_NOARGS, nullptr};
+
+int registerExitFunction() {
+    PyObject* atexit = PyImport_ImportModule("atexit");
+    if (!atexit) return -1;
+    PyObject* function = PyCFunction_New(&finishAtExitDef, nullptr);
+    PyObject* result = function ? PyObject_CallMethod(atexit, "register", "O", function) : nullptr;
+    Py_XDECREF(function);
+    Py_DECREF(atexit);
+    if (!result) return -1;
+    Py_DECREF(result);
+    return 0;
+}
+
 }  // namespace
 
 }  // namespace vtx::py
 
-PyMODINIT_FUNC PyInit_vantix(void) { return PyModule_Create(&vtx::py::vantixModule); }
+PyMODINIT_FUNC PyInit_vantix(void) {
+    PyObject* module = PyModule_Create(&vtx::py::vantixModule);
+    if (module && vtx::py::registerExitFunction() < 0) Py_CLEAR(module);
+    return module;
+}

@@ -42,6 +42,9 @@ void winopt(int value, const char* keyword);
 // lifecycle
 void vtxini();
 void vtxfin();
+// A plot still open when the program ends is finished as by vtxfin, after a
+// line on the protocol that says so.
+void finishOpenPlot();
 void erase();
 void newpag();
 void sendbf();

@@ -43,6 +43,7 @@ struct OutputState {
     int fileMode = 0;            // filmod: 0 COUN, 1 DELE, 2 BREA
     FILE* file = nullptr;        // open plot file
     int toStdout = 0;            // the plot goes to standard output (terminals)
+    int fileError = 0;           // 0 fine, 1 a write or the close failed, 2 that warned already
     char lineBuf[82] = "";       // output line buffer, record length 80
     int lineLen = 0;
 

@@ -16,6 +16,11 @@ bool fileExists(const char* name) {
     return ::stat(name, &st) == 0;
 }
 
+bool isRegularFile(const char* name) {
+    struct stat st;
+    return ::stat(name, &st) == 0 && S_ISREG(st.st_mode);
+}
+
 namespace {
 
 [[noreturn]] void stop(const char* first, const char* second) {
@@ -28,7 +33,9 @@ namespace {
 }  // namespace
 
 void gfilnn(Globals& g, char* name, int cap) {
-    if (!fileExists(name)) return;
+    // A device such as /dev/null, a pipe or a directory is opened (or
+    // refused) under its own name, never versioned or deleted.
+    if (!isRegularFile(name)) return;
     if (g.out.fileMode == 1) {
         std::remove(name);
         return;

@@ -5,11 +5,14 @@
 
 namespace vtx {
 
-// Applies the versioning mode of filmod to `name` (capacity `cap`) when a file
-// of that name exists: deletes it, stops the process, or picks the first free
+// Applies the versioning mode of filmod to `name` (capacity `cap`) when a
+// regular file of that name exists: deletes it, stops the process, or picks the first free
 // name base_N.ext.
 void gfilnn(Globals& g, char* name, int cap);
 
 bool fileExists(const char* name);
+
+// True if `name` exists and is a regular file (not a device, pipe or directory).
+bool isRegularFile(const char* name);
 
 }  // namespace vtx

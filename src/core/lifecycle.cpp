@@ -61,14 +61,7 @@ void openOutput(Globals& g) {
     if (writtenAtEnd(device)) return;
     gfilnn(g, g.out.fileName, kNameLen);
     g.out.file = std::fopen(g.out.fileName, device == 211 ? "wb" : "w");
-    if (!g.out.file) warnc1(36, g.out.fileName);
-}
-
-void closeOutput(Globals& g) {
-    if (g.out.file && !g.out.toStdout) std::fclose(g.out.file);
-    else if (g.out.file) std::fflush(g.out.file);
-    g.out.file = nullptr;
-    g.out.toStdout = 0;
+    if (!g.out.file) reportFileError(g);
 }
 
 }  // namespace
@@ -99,6 +92,7 @@ void vtxini() {
     g.out.nyPage = int(std::lround(g.out.pageH / g.out.unitFactor));
     g.out.file = nullptr;
     g.out.toStdout = 0;
+    g.out.fileError = 0;
     chooseWindowSize(g);
 
     if (deviceClass(g.ctl.device) == DeviceClass::Screen) {
@@ -122,11 +116,19 @@ void vtxfin() {
     if (cls == DeviceClass::Screen || (cls == DeviceClass::Terminal && device < 150) || device == 603 ||
         (device == 511 && (g.out.pdfMode & 2)))
         fileMode = 0;
+    const DeviceDriver* driver = deviceDriver(device);
+    // A device without a driver (WMF so far) writes no file to name.
+    if (!driver) fileMode = 0;
     // PDF versioned its name when it opened the file at vtxini.
     if (writtenAtEnd(device) && device != 511 && fileMode == 1) gfilnn(g, g.out.fileName, kNameLen);
-    if (const DeviceDriver* d = deviceDriver(device); d && d->end) d->end(g);
+    if (driver && driver->end) driver->end(g);
     if (device >= 101 && device <= 600 && device != 221 && device != 511) flushLineBuffer(g, device == 211);
-    closeOutput(g);
+    closePlotFile(g);
+    // A file that could not be written in full is not claimed by the banner.
+    if (g.out.fileError && fileMode == 1) {
+        reportFileError(g);
+        fileMode = 0;
+    }
 
     g.ctl.level = 0;
     g.ctl.finished = 1;
@@ -138,6 +140,13 @@ void vtxfin() {
     }
     if (closeProtocol(g)) fileMode += 10;
     dprcol(g, fileMode);
+}
+
+void finishOpenPlot() {
+    Globals* g = qqgglb();
+    if (!g || g->ctl.level == 0) return;
+    protocolPrintf(*g, " <<<< No call to vtxfin: the plot is finished at program exit!\n");
+    vtxfin();
 }
 
 void erase() {
@@ -161,7 +170,8 @@ void sendbf() {
     Globals* g = jqqlev(1, 3, "sendbf");
     if (!g) return;
     qqstrk(*g);
-    if (g->out.file) std::fflush(g->out.file);
+    if (g->out.file && std::fflush(g->out.file) != 0 && !g->out.toStdout && g->out.fileError == 0)
+        g->out.fileError = 1;
 }
 
 }  // namespace vtx

@@ -86,7 +86,8 @@ bool closeProtocol(Globals& g) {
     FILE* f = g.prot.fileStream;
     bool written = std::ftell(f) > 0;
     std::fclose(f);
-    if (!written) std::remove(g.prot.usedName);
+    // An empty protocol file is not kept; a device named by errfil stays.
+    if (!written && isRegularFile(g.prot.usedName)) std::remove(g.prot.usedName);
     g.prot.fileStream = stdout;
     g.prot.usingFile = 0;
     if (g.prot.unit == 17) {

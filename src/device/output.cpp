@@ -4,18 +4,47 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/messages.h"
+
 namespace vtx {
 
+namespace {
+
+bool writable(const Globals& g) { return g.out.file && g.out.fileError == 0; }
+
+}  // namespace
+
 void outWrite(Globals& g, const void* data, size_t n) {
-    if (g.out.file && n) std::fwrite(data, 1, n, g.out.file);
+    if (!writable(g) || n == 0) return;
+    if (std::fwrite(data, 1, n, g.out.file) != n) g.out.fileError = 1;
 }
 
 void outPrintf(Globals& g, const char* format, ...) {
-    if (!g.out.file) return;
+    if (!writable(g)) return;
     va_list args;
     va_start(args, format);
-    std::vfprintf(g.out.file, format, args);
+    if (std::vfprintf(g.out.file, format, args) < 0) g.out.fileError = 1;
     va_end(args);
+}
+
+void reportFileError(Globals& g) {
+    if (g.out.fileError == 2) return;
+    g.out.fileError = 2;
+    warnc1(36, g.out.fileName);
+}
+
+void closePlotFile(Globals& g) {
+    FILE* f = g.out.file;
+    g.out.file = nullptr;
+    if (!f) return;
+    if (g.out.toStdout) {
+        std::fflush(f);
+        g.out.toStdout = 0;
+        return;
+    }
+    // fclose writes what stdio still holds: a full disk often shows only here.
+    const bool failed = std::ferror(f) != 0;
+    if ((std::fclose(f) != 0 || failed) && g.out.fileError == 0) g.out.fileError = 1;
 }
 
 void flushLineBuffer(Globals& g, bool padToRecord) {

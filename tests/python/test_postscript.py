@@ -169,6 +169,18 @@ class TestFileLayout:
         assert "\n  100 cm    50 cm translate 5 cm setlinewidth   1.000000  1.000000 scale\n" in text
         assert declared_bbox(text) == [28, 14, 624, 856]
 
+    @pytest.mark.parametrize("before, scale", [
+        # the reported case: the scale fills its ten-character field
+        ("v.sclfac(114.0)\nv.page(8, 11)", 122.769),
+        # a page of one unit fitted to the paper: the largest scale there is
+        ("v.page(1, 1)\nv.sclmod('full')", 2100.0),
+    ])
+    def test_wide_scales_stay_two_operands(self, plot, before, scale):
+        text = plot("eps", "v.line(0, 0, 8, 11)", before=before)
+        setup = text.split("\n")[6 + 79].split()
+        assert setup[-1] == "scale" and setup[-3] == setup[-2]
+        assert float(setup[-2]) == pytest.approx(scale, rel=1e-4)
+
 
 class TestDrawingStream:
     def test_no_line_longer_than_80_and_no_number_split(self, plot):

@@ -164,3 +164,22 @@ for f in ['png', 'bmp', 'tiff', 'ppm', 'gif']:
         raw = (tmp_path / "box.img").read_bytes()
         assert raw[20:73] == b"%5d %5d %5d %5d %5d %5d %5d %5d %5d" % (4, 6, 8, 4, 8, 32, 0, 1, 0)
         assert raw[80:] == bytes([1, 1, 2, 2] * 3 + [3, 3, 4, 4] * 3)
+
+    @pytest.mark.parametrize("mode, pixels, row", [
+        # a box in the bottom right corner: only its own pixels, each row padded to four bytes
+        ("IND", bytes(range(1, 10)), 3),
+        ("RGB", bytes(range(100, 127)), 9),
+    ], ids=["index", "rgb"])
+    def test_own_format_of_a_box_at_the_last_row_holds_only_the_box(self, run, tmp_path, mode, pixels, row):
+        scenario(run, """
+            v.imgini(); v.imgmod(%r)
+            v.wpixls(%r, 850, 600, 3, 3)
+            v.imgfin()
+            v.imgbox(850, 600, 5, 5)
+            v.rimage('box.img')
+        """.replace("\n            ", "\n") % (mode, pixels), before="v.imgfmt(%r)" % mode)
+        raw = (tmp_path / "box.img").read_bytes()
+        stride = (row + 3) // 4 * 4
+        assert raw[20:73] == b"%5d %5d %5d %5d %5d %5d %5d %5d %5d" % (3, 3, 8, stride, 8 * row // 3, 32, 0, 1, 0)
+        pad = bytes(stride - row)
+        assert raw[80:] == b"".join(pixels[i * row:(i + 1) * row] + pad for i in range(3))

@@ -21,6 +21,7 @@
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/drivers/svg.h"
+#include "device/output.h"
 #include "text/font_data.h"
 
 namespace vtx {
@@ -325,12 +326,18 @@ void writeTrailer() {
 }
 
 // The file was opened by begin; an incomplete document is not written.
-void writeFile(Globals& /*g*/) {
+void writeFile(Globals& g) {
     FILE* f = pdf.file;
     pdf.file = nullptr;
-    if (pdf.faulty) warnin(53);
-    else if (f) std::fwrite(pdf.doc.data(), 1, pdf.doc.size(), f);
-    if (f) std::fclose(f);
+    if (pdf.faulty) {
+        warnin(53);
+        g.out.fileError = 2;
+        if (f) std::fclose(f);
+        return;
+    }
+    if (!f) return;
+    const bool written = std::fwrite(pdf.doc.data(), 1, pdf.doc.size(), f) == pdf.doc.size();
+    if (std::fclose(f) != 0 || !written) reportFileError(g);
 }
 
 void releaseBuffers() {

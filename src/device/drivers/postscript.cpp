@@ -179,14 +179,26 @@ struct Scales {
 
 Scales computeScales(const Globals& g) {
     const float uf = g.out.unitFactor;
-    const float W = float(g.out.nxPage), H = float(g.out.nyPage);
+    // A page of one unit is stored as size 0; the fit must stay finite.
+    const float W = std::max(float(g.out.nxPage), 1.0f), H = std::max(float(g.out.nyPage), 1.0f);
     float p1 = 3900.0f, p2 = 5600.0f;
     if (g.out.hwPageSet) p1 = 2.0f * float(g.out.hwPageW), p2 = 2.0f * float(g.out.hwPageH);
     float fit = turnedPage(g) ? std::min(p1 / H, p2 / W) : std::min(p1 / W, p2 / H);
     float t = g.out.scaleMode == 0 ? std::min(2.0f * g.out.scaleFactor * uf, fit) : fit;
     float s = g.out.hwPageSet ? t : 3900.0f * uf / 2100.0f;
-    return {s, s > 0.0f ? t / s : 1.0f};
+    float k = s > 0.0f ? t / s : 1.0f;
+    return {s, std::isfinite(k) ? k : 1.0f};
 }
+
+// "%10.6f" as the set-up line writes the scale; a scale of 100 or more fills
+// the field, and the blank it would lack keeps the two operands apart.
+struct ScaleField {
+    char text[48];
+    explicit ScaleField(float k) {
+        std::snprintf(text, sizeof text, "%10.6f", double(k));
+        if (text[0] != ' ') std::snprintf(text, sizeof text, " %.6f", double(k));
+    }
+};
 
 // Page filled black in device units.
 void blackBackground(Globals& g) {
@@ -216,11 +228,12 @@ void begin(Globals& g) {
     outPrintf(g, "%s %s , %s\n", "%%CreationDate:", date, time);
     outPrintf(g, "%%%%EndComments\n%%%%Page: 1 1\n");
     for (const char* line : kProlog) outPrintf(g, "%s\n", line);
+    const ScaleField k(sc.k);
     if (g.out.hwOrigSet)
-        outPrintf(g, "%5d cm %5d %s %10.6f%10.6f scale\n", g.out.hwOrigX, g.out.hwOrigY,
-                  "cm translate 5 cm setlinewidth", sc.k, sc.k);
+        outPrintf(g, "%5d cm %5d %s %s%s scale\n", g.out.hwOrigX, g.out.hwOrigY, "cm translate 5 cm setlinewidth",
+                  k.text, k.text);
     else
-        outPrintf(g, "%s %10.6f%10.6f scale\n", "  150 cm   200 cm translate 5 cm setlinewidth", sc.k, sc.k);
+        outPrintf(g, "%s %s%s scale\n", "  150 cm   200 cm translate 5 cm setlinewidth", k.text, k.text);
     if ((g.ctl.device == 502 || g.ctl.device == 503) && !reverseScreen(g)) blackBackground(g);
     drwpsc(g, 0.0f, 0.0f, kOpInit);
 }
@@ -262,7 +275,7 @@ void lineAttribute(Globals& g, LineAttribute what, float value) {
             qpsbuf(g, "setlinewidth ", 13);
             break;
         case LineAttribute::PenWidth:
-            qpsprintf(g, "%8.2f cm ", double(value));
+            qpsprintf(g, "%8.2f cm ", std::isfinite(value) ? double(value) : 0.0);
             qpsbuf(g, "setlinewidth ", 13);
             break;
         case LineAttribute::Cap: qpsprintf(g, "%1d setlinecap ", roundDevice(value)); break;

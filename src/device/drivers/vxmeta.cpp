@@ -7,7 +7,9 @@
 //   4 r g b         colour record; red, green, blue as fractions of 255
 //   9               end record
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "device/driver.h"
 #include "device/output.h"
@@ -18,8 +20,27 @@ namespace {
 
 int lastOp = 0;  // op of the previous drawing record, 0 after a colour record
 
+// A number in its 10-character field. A value too wide for the field still
+// gets the blank that separates it from the one before, and a value that is
+// not finite is written as 0, so that readers can always split the fields.
+void formatField(char (&field)[48], const char* format, double v) {
+    if (!std::isfinite(v)) v = 0.0;
+    std::snprintf(field + 1, sizeof field - 1, format, v);
+    field[0] = ' ';
+    if (field[1] == ' ') std::memmove(field, field + 1, std::strlen(field + 1) + 1);
+}
+
+void putField(Globals& g, double v) {
+    char field[48];
+    formatField(field, "%10.7f", v);
+    qqbuff(g, field);
+}
+
 void begin(Globals& g) {
-    outPrintf(g, "%10.1f%10.1f\n", float(g.out.nxPage), float(g.out.nyPage));
+    char width[48], height[48];
+    formatField(width, "%10.1f", double(g.out.nxPage));
+    formatField(height, "%10.1f", double(g.out.nyPage));
+    outPrintf(g, "%s%s\n", width, height);
     int longer = std::max(std::max(g.out.nxPage, g.out.nyPage), 1);
     g.out.deviceScale = 1.0f / float(longer);
     g.out.metaOffset = 0.0f;
@@ -30,11 +51,8 @@ void end(Globals& g) { qqbuff(g, " 9.0000000"); }
 
 void vector(Globals& g, float x, float y, int op) {
     if (op != kOpDraw && op != kOpMove) return;
-    char record[32];
-    std::snprintf(record, sizeof record, "%10.7f", double(x));
-    qqbuff(g, record);
-    std::snprintf(record, sizeof record, "%10.7f", double(y));
-    qqbuff(g, record);
+    putField(g, double(x));
+    putField(g, double(y));
     if (op != lastOp) qqbuff(g, op == kOpDraw ? " 2.0000000" : " 3.0000000");
     lastOp = op;
 }
@@ -42,12 +60,8 @@ void vector(Globals& g, float x, float y, int op) {
 // The metafile records colour changes only.
 void colour(Globals& g, int index, int red, int green, int blue) {
     if (index == g.colour.current) return;
-    char field[32];
     qqbuff(g, " 4.0000000");
-    for (int c : {red, green, blue}) {
-        std::snprintf(field, sizeof field, "%10.7f", double(std::clamp(c, 0, 255)) / 255.0);
-        qqbuff(g, field);
-    }
+    for (int c : {red, green, blue}) putField(g, double(std::clamp(c, 0, 255)) / 255.0);
     lastOp = 0;
 }
 

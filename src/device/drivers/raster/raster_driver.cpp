@@ -43,7 +43,9 @@ void begin(Globals& g) {
 }
 
 void end(Globals& g) {
-    if (g.ctl.device != kVirtualDevice) qqrfil(g, g.out.fileName, g.ctl.device - 600);
+    // qqrfil has warned already; the banner must not name a file left unfinished.
+    if (g.ctl.device != kVirtualDevice && qqrfil(g, g.out.fileName, g.ctl.device - 600) != kImageOk)
+        g.out.fileError = 2;
     resetImageAccess();
     qqvfin();
 }
