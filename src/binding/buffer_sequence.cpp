@@ -1,13 +1,13 @@
 #include "binding/buffer_sequence.h"
 
-#include "binding/temporary_array.h"
-
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <type_traits>
+
+#include "binding/temporary_array.h"
 
 namespace vtx::py {
 
@@ -17,7 +17,7 @@ ElementType elementTypeOf(const char* format, Py_ssize_t itemsize) {
     ElementType t;
     if (!format) format = "B";
     char order = '@';
-    if (std::strchr("@=<>!", *format) && *format) order = *format++;
+    if (*format && std::strchr("@=<>!", *format)) order = *format++;
     if (!format[0] || format[1]) return t;
     const bool little = PY_LITTLE_ENDIAN != 0;
     t.swapped = (order == '<' && !little) || ((order == '>' || order == '!') && little);

@@ -176,6 +176,8 @@ class TestOutputsNeedWritableFloatBuffers:
         assert x.tolist() == [2, 1]
         with pytest.raises(TypeError, match="floating-point results"):
             vantix.sortr1(bytearray(b"\x02\x01"), 2, "a")
+        with pytest.raises(TypeError, match="floating-point results"):
+            vantix.sortr1(np.ones(2, np.float16), 2, "a")
 
     def test_inputs_may_be_read_only(self, vantix):
         assert vantix.moment(read_only(np.array([1.0, 3.0])), 2, "mean") == pytest.approx(2.0)
