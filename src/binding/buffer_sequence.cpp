@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <type_traits>
 
@@ -129,6 +130,39 @@ void visitRunsOf(const Py_buffer& v, Py_ssize_t count, Fn& fn) {
     });
 }
 
+float toFloat(BoolByte b) { return b.value ? 1.0f : 0.0f; }
+float toFloat(Half h) { return halfToFloat(h.bits); }
+// Integers go through double as Python ints do, so both round alike.
+template <typename T>
+float toFloat(T x) {
+    if constexpr (std::is_integral_v<T>) return float(double(x));
+    else return float(x);
+}
+
+// The elements of a run as floats, for filling a vector in one pass.
+template <typename R>
+struct FloatsOf {
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = float;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const float*;
+    using reference = float;
+    R run;
+    Py_ssize_t i;
+    float operator*() const { return toFloat(run[i]); }
+    FloatsOf& operator++() {
+        ++i;
+        return *this;
+    }
+    FloatsOf operator++(int) {
+        FloatsOf before = *this;
+        ++i;
+        return before;
+    }
+    bool operator==(const FloatsOf& other) const { return i == other.i; }
+    bool operator!=(const FloatsOf& other) const { return i != other.i; }
+};
+
 // Calls fn(run, n) for the runs covering the first `count` elements, typed
 // by the element type (BoolByte and Half for the two that need decoding).
 template <typename Fn>
@@ -198,54 +232,25 @@ Py_ssize_t HeldBuffer::leadingCount(int levels) const {
 }
 
 void HeldBuffer::readFloats(Py_ssize_t count, std::vector<float>& out) const {
-    // A contiguous, aligned array in this machine's byte order is converted
-    // while the vector is filled, in one pass. 64-bit integers are left to
-    // the general path, which rounds them through double as for Python ints.
-    const bool direct = !element_.swapped && PyBuffer_IsContiguous(&view_, 'C');
-    auto assignFrom = [&](auto tag) {
-        using T = decltype(tag);
-        const T* first = static_cast<const T*>(view_.buf);
-        if (reinterpret_cast<std::uintptr_t>(first) % alignof(T) != 0) return false;
-        reserveTemporary(out, size_t(count));
-        out.assign(first, first + count);
-        return true;
-    };
-    if (direct) {
-        const int size = element_.size;
-        bool done = false;
-        switch (element_.kind) {
-            case ElementType::Float:
-                done = size == 4 ? assignFrom(float{}) : size == 8 ? assignFrom(double{}) : false;
-                break;
-            case ElementType::Signed:
-                done = size == 1 ? assignFrom(std::int8_t{}) : size == 2 ? assignFrom(std::int16_t{})
-                     : size == 4 ? assignFrom(std::int32_t{}) : false;
-                break;
-            case ElementType::Unsigned:
-                done = size == 1 ? assignFrom(std::uint8_t{}) : size == 2 ? assignFrom(std::uint16_t{})
-                     : size == 4 ? assignFrom(std::uint32_t{}) : false;
-                break;
-            default: break;
-        }
-        if (done) return;
-    }
     reserveTemporary(out, size_t(count));
+    // A buffer that is one run (one-dimensional, or contiguous) fills the
+    // vector as it is read, without zero-filling it first.
+    if (view_.ndim == 1 || PyBuffer_IsContiguous(&view_, 'C')) {
+        visitRuns(view_, element_, count, [&](auto run, Py_ssize_t n) {
+            using Floats = FloatsOf<decltype(run)>;
+            out.assign(Floats{run, 0}, Floats{run, n});
+        });
+        return;
+    }
     out.assign(size_t(count), 0.0f);
     readFloats(count, out.data());
 }
 
 void HeldBuffer::readFloats(Py_ssize_t count, float* out) const {
     visitRuns(view_, element_, count, [&](auto run, Py_ssize_t n) {
-        using T = typename decltype(run)::Element;
         float* o = out;
         out += n;
-        for (Py_ssize_t i = 0; i < n; ++i) {
-            if constexpr (std::is_same_v<T, BoolByte>) o[i] = run[i].value ? 1.0f : 0.0f;
-            else if constexpr (std::is_same_v<T, Half>) o[i] = halfToFloat(run[i].bits);
-            // Integers go through double as Python ints do, so both round alike.
-            else if constexpr (std::is_integral_v<T>) o[i] = float(double(run[i]));
-            else o[i] = float(run[i]);
-        }
+        for (Py_ssize_t i = 0; i < n; ++i) o[i] = toFloat(run[i]);
     });
 }
 
