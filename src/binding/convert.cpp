@@ -4,6 +4,9 @@
 #include <new>
 #include <stdexcept>
 
+#include "binding/buffer_sequence.h"
+#include "binding/temporary_array.h"
+
 namespace vtx::py {
 
 namespace {
@@ -12,6 +15,7 @@ namespace {
 template <typename T>
 bool allocate(std::vector<T>& out, size_t n) {
     try {
+        reserveTemporary(out, n);
         out.assign(n, T{});
         return true;
     } catch (const std::exception&) {  // bad_alloc, or a size beyond what a vector can hold
@@ -22,11 +26,32 @@ bool allocate(std::vector<T>& out, size_t n) {
 }
 
 template <typename T>
-int fail(std::vector<T>& out, PyObject* type, const char* text) {
+int fail(std::vector<T>& out) {
     out.clear();
     out.shrink_to_fit();
-    PyErr_SetString(type, text);
     return 0;
+}
+
+template <typename T>
+int fail(std::vector<T>& out, PyObject* type, const char* text) {
+    PyErr_SetString(type, text);
+    return fail(out);
+}
+
+// The sequence protocol says "no such item" or "no length" with a
+// LookupError, TypeError or ValueError; those become the converter's own
+// error. Anything else the caller's code raised (KeyboardInterrupt, a
+// MemoryError, an exception class of its own) stays as it was raised.
+void replaceProtocolError(PyObject* type, const char* text) {
+    if (PyErr_ExceptionMatches(PyExc_LookupError) || PyErr_ExceptionMatches(PyExc_TypeError) ||
+        PyErr_ExceptionMatches(PyExc_ValueError))
+        PyErr_SetString(type, text);
+}
+
+template <typename T>
+int failWithProtocolError(std::vector<T>& out, PyObject* type, const char* text) {
+    replaceProtocolError(type, text);
+    return fail(out);
 }
 
 // Float element rule: float (or subtype) narrowed to single precision, int
@@ -62,18 +87,29 @@ bool integerElement(PyObject* item, T& value) {
     return true;
 }
 
-// Shared body of the one-dimensional converters. `fetchError` is the
-// exception type of a failed item fetch (it differs between float and
-// integer arrays).
+// Shared body of the one-dimensional converters for plain sequences.
+// `fetchError` is the exception type of a failed item fetch (it differs
+// between float and integer arrays).
 template <typename T, typename ElementRule>
 int convertArray(PyObject* obj, std::vector<T>& out, int n, PyObject* fetchError, ElementRule element) {
     Py_ssize_t length = getlength(obj);
     if (length < 0) return 0;
     if (length < n) return fail(out, PyExc_MemoryError, "out of range");
     if (!allocate(out, size_t(n))) return 0;
+    // Lists and tuples are read from their item arrays: the element rules run
+    // no Python code, so the sequence cannot change meanwhile.
+    if (PyList_CheckExact(obj) || PyTuple_CheckExact(obj)) {
+        PyObject** items = PySequence_Fast_ITEMS(obj);
+        for (int i = 0; i < n; ++i)
+            if (!element(items[i], out[i])) {
+                out.clear();
+                return 0;
+            }
+        return 1;
+    }
     for (int i = 0; i < n; ++i) {
         PyObject* item = PySequence_GetItem(obj, i);
-        if (!item) return fail(out, fetchError, "sequence error");
+        if (!item) return failWithProtocolError(out, fetchError, "sequence error");
         bool ok = element(item, out[i]);
         Py_DECREF(item);
         if (!ok) {
@@ -84,12 +120,58 @@ int convertArray(PyObject* obj, std::vector<T>& out, int n, PyObject* fetchError
     return 1;
 }
 
+int readBufferFloats(const HeldBuffer& buffer, Py_ssize_t count, std::vector<float>& out) {
+    try {
+        buffer.readFloats(count, out);
+        return 1;
+    } catch (const std::exception&) {
+        return fail(out, PyExc_MemoryError, "out of memory");
+    }
+}
+
+// A one-dimensional float array from a buffer: the length rule and the
+// errors of a list, the elements converted in one pass.
+int bufferFloatArray(HeldBuffer& buffer, std::vector<float>& out, int n, Use use) {
+    if (buffer.length() < n) return fail(out, PyExc_MemoryError, "out of range");
+    if (buffer.dimensions() > 1) return fail(out, PyExc_ValueError, "no floatingpoint element in sequence");
+    if (use == Use::ReadWrite && !buffer.acceptsResults(true)) return fail(out);
+    return readBufferFloats(buffer, n, out);
+}
+
+template <typename T>
+int bufferIntegerArray(HeldBuffer& buffer, std::vector<T>& out, int n, Use use) {
+    if (buffer.length() < n) return fail(out, PyExc_MemoryError, "out of range");
+    if (!allocate(out, size_t(n))) return 0;
+    if (buffer.dimensions() > 1 || buffer.element().kind == ElementType::Float)
+        return fail(out, PyExc_ValueError, "no integer element in sequence");
+    if (use == Use::ReadWrite && !buffer.acceptsResults(false)) return fail(out);
+    switch (buffer.readIntegers(n, out.data())) {
+        case HeldBuffer::IntegerFit::All: return 1;
+        case HeldBuffer::IntegerFit::BeyondLong:
+            return fail(out, PyExc_OverflowError, "Python int too large to convert to C long");
+        case HeldBuffer::IntegerFit::BeyondTarget:
+            return fail(out, PyExc_OverflowError, "integer element does not fit in 32 bits");
+    }
+    return 1;
+}
+
+// A matrix from a buffer: as for nested rows, the value count is the product
+// of the outer `levels` + 1 extents; deeper dimensions leave non-numbers.
+int bufferMatrix(HeldBuffer& buffer, std::vector<float>& out, int levels, Py_ssize_t needed, Use use) {
+    const Py_ssize_t count = buffer.leadingCount(levels + 1);
+    if (count < needed) return fail(out, PyExc_MemoryError, "out of range");
+    if (buffer.dimensions() > levels + 1)
+        return fail(out, PyExc_ValueError, "no floatingpoint element in sequence");
+    if (use == Use::ReadWrite && !buffer.acceptsResults(true)) return fail(out);
+    return readBufferFloats(buffer, count, out);
+}
+
 // Row length of a nested sequence's first item: its length if it is a
 // sequence, 1 for a number. -1 with an exception set on failure.
 Py_ssize_t firstItemLength(PyObject* obj, PyObject** firstOut) {
     PyObject* first = PySequence_GetItem(obj, 0);
     if (!first) {
-        PyErr_SetString(PyExc_ValueError, "sequence error");
+        replaceProtocolError(PyExc_ValueError, "sequence error");
         return -1;
     }
     Py_ssize_t m = 1;
@@ -97,7 +179,7 @@ Py_ssize_t firstItemLength(PyObject* obj, PyObject** firstOut) {
         m = PySequence_Size(first);
         if (m < 0) {
             Py_DECREF(first);
-            PyErr_SetString(PyExc_ValueError, "sequence has no length");
+            replaceProtocolError(PyExc_ValueError, "sequence has no length");
             return -1;
         }
     }
@@ -117,22 +199,43 @@ Py_ssize_t getlength(PyObject* obj) {
     }
     Py_ssize_t length = PySequence_Size(obj);
     if (length < 0) {
-        PyErr_SetString(PyExc_ValueError, "sequence has no length");
+        replaceProtocolError(PyExc_ValueError, "sequence has no length");
         return -1;
     }
     return length;
 }
 
-int fltarray(PyObject* obj, std::vector<float>& out, int n) {
-    return convertArray(obj, out, n, PyExc_ValueError, floatElement);
+bool isConversionError() {
+    PyObject* type = PyErr_Occurred();
+    return type == PyExc_ValueError || type == PyExc_MemoryError || type == PyExc_OverflowError ||
+           type == PyExc_TypeError;
 }
 
-int intarray(PyObject* obj, std::vector<int>& out, int n) {
-    return convertArray(obj, out, n, PyExc_MemoryError, integerElement<int>);
+int fltarray(PyObject* obj, std::vector<float>& out, int n, Use use) {
+    HeldBuffer buffer;
+    switch (buffer.acquire(obj)) {
+        case 1: return bufferFloatArray(buffer, out, n, use);
+        case -1: return fail(out);
+        default: return convertArray(obj, out, n, PyExc_ValueError, floatElement);
+    }
+}
+
+int intarray(PyObject* obj, std::vector<int>& out, int n, Use use) {
+    HeldBuffer buffer;
+    switch (buffer.acquire(obj)) {
+        case 1: return bufferIntegerArray(buffer, out, n, use);
+        case -1: return fail(out);
+        default: return convertArray(obj, out, n, PyExc_MemoryError, integerElement<int>);
+    }
 }
 
 int longarray(PyObject* obj, std::vector<long>& out, int n) {
-    return convertArray(obj, out, n, PyExc_MemoryError, integerElement<long>);
+    HeldBuffer buffer;
+    switch (buffer.acquire(obj)) {
+        case 1: return bufferIntegerArray(buffer, out, n, Use::Read);
+        case -1: return fail(out);
+        default: return convertArray(obj, out, n, PyExc_MemoryError, integerElement<long>);
+    }
 }
 
 namespace {
@@ -142,14 +245,30 @@ namespace {
 // the last level every item must be a number.
 bool readNested(PyObject* item, const Py_ssize_t* lengths, int levels, float* out, size_t& k) {
     if (levels == 0 || !isRow(item)) return floatElement(item, out[k++]);
-    if (PySequence_Size(item) != lengths[0]) {
+    const Py_ssize_t size = PySequence_Size(item);
+    if (size < 0) {
+        replaceProtocolError(PyExc_ValueError, "sequence has no length");
+        return false;
+    }
+    if (size != lengths[0]) {
         PyErr_SetString(PyExc_ValueError, "matrix rows have different lengths");
         return false;
+    }
+    // A row of numbers that exports a buffer (a NumPy row) is read in one pass.
+    if (levels == 1) {
+        HeldBuffer row;
+        const int held = row.acquire(item);
+        if (held < 0) return false;
+        if (held > 0 && row.dimensions() == 1) {
+            row.readFloats(size, out + k);
+            k += size_t(size);
+            return true;
+        }
     }
     for (Py_ssize_t j = 0; j < lengths[0]; ++j) {
         PyObject* value = PySequence_GetItem(item, j);
         if (!value) {
-            PyErr_SetString(PyExc_MemoryError, "sequence error");
+            replaceProtocolError(PyExc_MemoryError, "sequence error");
             return false;
         }
         bool ok = readNested(value, lengths + 1, levels - 1, out, k);
@@ -171,7 +290,7 @@ int convertMatrix(PyObject* obj, Py_ssize_t length, const Py_ssize_t* lengths, i
     size_t k = 0;
     for (Py_ssize_t i = 0; i < length; ++i) {
         PyObject* item = PySequence_GetItem(obj, i);
-        if (!item) return fail(out, PyExc_ValueError, "sequence error");
+        if (!item) return failWithProtocolError(out, PyExc_ValueError, "sequence error");
         bool ok = readNested(item, lengths, levels, out.data(), k);
         Py_DECREF(item);
         if (!ok) {
@@ -184,7 +303,13 @@ int convertMatrix(PyObject* obj, Py_ssize_t length, const Py_ssize_t* lengths, i
 
 }  // namespace
 
-int fltmatrix(PyObject* obj, std::vector<float>& out, int nx, int ny) {
+int fltmatrix(PyObject* obj, std::vector<float>& out, int nx, int ny, Use use) {
+    HeldBuffer buffer;
+    switch (buffer.acquire(obj)) {
+        case 1: return bufferMatrix(buffer, out, 1, Py_ssize_t(nx) * ny, use);
+        case -1: return fail(out);
+        default: break;
+    }
     Py_ssize_t length = getlength(obj);
     if (length < 0) return 0;
     Py_ssize_t m = length > 0 ? firstItemLength(obj, nullptr) : 1;
@@ -193,6 +318,12 @@ int fltmatrix(PyObject* obj, std::vector<float>& out, int nx, int ny) {
 }
 
 int fltmatrix3(PyObject* obj, std::vector<float>& out, int nx, int ny, int nz) {
+    HeldBuffer buffer;
+    switch (buffer.acquire(obj)) {
+        case 1: return bufferMatrix(buffer, out, 2, Py_ssize_t(nx) * ny * nz, Use::Read);
+        case -1: return fail(out);
+        default: break;
+    }
     Py_ssize_t length = getlength(obj);
     if (length < 0) return 0;
     Py_ssize_t lengths[2] = {1, 1};
@@ -224,11 +355,31 @@ int copyArray(const T* values, PyObject* seq, int k, MakeItem make) {
 
 }  // namespace
 
+// A buffer receives the values in its own element type; 0 means the caller
+// writes item by item, -1 that the buffer refused them (exception set).
+int copyIntoBuffer(PyObject* seq, int k, bool floats, const void* values) {
+    HeldBuffer buffer;
+    const int held = buffer.acquire(seq);
+    if (held <= 0) return held;
+    if (!buffer.acceptsResults(floats)) return -1;
+    if (buffer.leadingCount(buffer.dimensions()) < k) {
+        PyErr_SetString(PyExc_IndexError, "buffer too short for the results");
+        return -1;
+    }
+    if (floats) {
+        buffer.writeFloats(k, static_cast<const float*>(values));
+        return 1;
+    }
+    return buffer.writeIntegers(k, static_cast<const int*>(values)) ? 1 : -1;
+}
+
 int copyfloatarray(const float* values, PyObject* seq, int k) {
+    if (const int done = copyIntoBuffer(seq, k, true, values)) return done > 0;
     return copyArray(values, seq, k, [](float v) { return PyFloat_FromDouble(v); });
 }
 
 int copyintarray(const int* values, PyObject* seq, int k) {
+    if (const int done = copyIntoBuffer(seq, k, false, values)) return done > 0;
     return copyArray(values, seq, k, [](int v) { return PyLong_FromLong(v); });
 }
 

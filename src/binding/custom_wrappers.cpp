@@ -309,8 +309,8 @@ PyObject* vantix_spline(PyObject*, PyObject* args) {
     if (n <= 0) return PyLong_FromLong(0);
     const int nspline = moduleState().nspline;
     std::vector<float> x, y, xs, ys;
-    if (!fltarray(xObj, x, n) || !fltarray(yObj, y, n) || !fltarray(xOut, xs, nspline) ||
-        !fltarray(yOut, ys, nspline))
+    if (!fltarray(xObj, x, n) || !fltarray(yObj, y, n) || !fltarray(xOut, xs, nspline, Use::ReadWrite) ||
+        !fltarray(yOut, ys, nspline, Use::ReadWrite))
         return nullptr;
     const int room = std::max(nspline, vtx::splineOutputCount());
     try {

@@ -85,16 +85,23 @@ int convertSequences(const RoutineRow& row, const long* ints, PyObject* const* o
         SequenceBuffer& b = buffers[p];
         b.kind = kind;
         b.source = objects[p];
+        const Use use = writesBack(kind) ? Use::ReadWrite : Use::Read;
         int ok;
         switch (kind) {
-            case 'F': case 'f': ok = fltarray(objects[p], b.f, plan[p].count); break;
-            case 'I': case 'i': ok = intarray(objects[p], b.i, plan[p].count); break;
+            case 'F': case 'f': ok = fltarray(objects[p], b.f, plan[p].count, use); break;
+            case 'I': case 'i': ok = intarray(objects[p], b.i, plan[p].count, use); break;
             case 'L': ok = longarray(objects[p], b.l, plan[p].count); break;
-            default: ok = fltmatrix(objects[p], b.f, plan[p].nx, plan[p].ny); break;
+            default: ok = fltmatrix(objects[p], b.f, plan[p].nx, plan[p].ny, use); break;
         }
         if (ok) {
             if (writesBack(kind)) b.writeBack = isMatrix(kind) ? plan[p].nx * plan[p].ny : plan[p].count;
             continue;
+        }
+        // An interrupt or an error of the caller's own code ends the conversion
+        // at once and is reported as raised, whatever came before it.
+        if (!isConversionError()) {
+            Py_XDECREF(type), Py_XDECREF(value), Py_XDECREF(trace);
+            return 0;
         }
         // Keep only the latest failure; the others are dropped.
         Py_XDECREF(type), Py_XDECREF(value), Py_XDECREF(trace);

@@ -80,7 +80,9 @@ struct SequenceBuffer {
 };
 
 // Converts every sequence argument as its row says, in argument order; all
-// are attempted, and the last failure's exception is the one reported.
+// are attempted, and the last failure's exception is the one reported; an
+// exception passed through from the caller's code (KeyboardInterrupt) ends
+// the conversion at once and is the one reported.
 // Returns 1 to call the routine, 0 on a conversion failure (exception set),
 // -1 when a count is not positive (nothing converted, routine not called).
 int convertSequences(const RoutineRow& row, const long* ints, PyObject* const* objects,

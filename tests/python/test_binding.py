@@ -95,9 +95,6 @@ class TestFloatArrays:
             def __getitem__(self, i):
                 return 1.0
 
-            def __len__(self):
-                raise RuntimeError("no length")
-
         with pytest.raises(ValueError, match="^sequence has no length$"):
             vantix.moment(NoLength(), 1, "mean")
 
@@ -208,3 +205,52 @@ class TestConversionOrder:
     def test_an_immutable_result_sequence_raises(self, vantix):
         with pytest.raises(TypeError):
             vantix.sortr1((2.0, 1.0), 2, "a")
+
+
+class Raising(list):
+    """A list whose item fetch or length raises the given exception."""
+
+    def __init__(self, items, on_item=None, on_len=None):
+        super().__init__(items)
+        self.on_item, self.on_len = on_item, on_len
+
+    def __getitem__(self, i):
+        if self.on_item:
+            raise self.on_item
+        return super().__getitem__(i)
+
+    def __len__(self):
+        if self.on_len:
+            raise self.on_len
+        return super().__len__()
+
+
+class TestExceptionsOfTheCallersCode:
+    @pytest.mark.parametrize("where", ["on_item", "on_len"])
+    @pytest.mark.parametrize("call", [
+        lambda v, s: v.moment(s, 2, "mean"),
+        lambda v, s: v.myline(s, 2),
+        lambda v, s: v.trfmat(s, 1, 2, [0.0] * 4, 2, 2),
+    ], ids=["float", "integer", "matrix"])
+    def test_keyboard_interrupt_propagates(self, vantix, where, call):
+        with pytest.raises(KeyboardInterrupt):
+            call(vantix, Raising([1, 2], **{where: KeyboardInterrupt()}))
+
+    def test_other_exceptions_propagate_as_raised(self, vantix):
+        error = RuntimeError("from the caller")
+        with pytest.raises(RuntimeError) as caught:
+            vantix.moment(Raising([1.0, 2.0], on_item=error), 2, "mean")
+        assert caught.value is error
+
+    def test_interrupt_in_a_matrix_row(self, vantix):
+        rows = [[1.0, 2.0], Raising([3.0, 4.0], on_len=KeyboardInterrupt())]
+        with pytest.raises(KeyboardInterrupt):
+            vantix.trfmat(rows, 2, 2, [0.0] * 4, 2, 2)
+
+    def test_interrupt_wins_over_later_failures_and_nothing_is_called(self, vantix):
+        x = [2.0, 1.0]
+        with pytest.raises(KeyboardInterrupt):
+            vantix.sortr2(Raising([2.0, 1.0], on_item=KeyboardInterrupt()), [None], 2, "a")
+        with pytest.raises(KeyboardInterrupt):
+            vantix.sortr2(x, Raising([2.0, 1.0], on_len=KeyboardInterrupt()), 2, "a")
+        assert x == [2.0, 1.0]

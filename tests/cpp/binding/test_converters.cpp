@@ -1,5 +1,6 @@
 // Converters that no module function reaches yet: three-level matrices and
-// long arrays; checked inside the embedded interpreter.
+// long arrays, from lists and from buffers; checked inside the embedded
+// interpreter.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,6 +13,9 @@ namespace {
 PyObject* value(const char* expression) {
     PyObject* globals = PyDict_New();
     PyDict_SetItemString(globals, "__builtins__", PyEval_GetBuiltins());
+    PyObject* arrayModule = PyImport_ImportModule("array");
+    PyDict_SetItemString(globals, "array", arrayModule);
+    Py_DECREF(arrayModule);
     PyObject* v = PyRun_String(expression, Py_eval_input, globals, globals);
     Py_DECREF(globals);
     return v;
@@ -74,6 +78,37 @@ TEST(CopyBack, IntoMutableAndImmutableSequences) {
     EXPECT_EQ(copyfloatarray(floats, tuple, 1), 0);
     EXPECT_EQ(takeError().rfind("TypeError", 0), 0u);
     Py_DECREF(list), Py_DECREF(expected), Py_DECREF(tuple);
+}
+
+TEST(Buffers, ThreeLevelMatrixAndLongs) {
+    if (!Py_IsInitialized()) Py_Initialize();
+    std::vector<float> out;
+    PyObject* cube = value("memoryview(array.array('d', range(8))).cast('B').cast('d', (2, 2, 2))");
+    ASSERT_EQ(fltmatrix3(cube, out, 2, 2, 2), 1);
+    EXPECT_EQ(out, (std::vector<float>{0, 1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(fltmatrix3(cube, out, 2, 2, 3), 0);
+    EXPECT_EQ(takeError(), "MemoryError: out of range");
+    std::vector<long> longs;
+    PyObject* q = value("array.array('q', [1, 2**40, -3])");
+    ASSERT_EQ(longarray(q, longs, 3), 1);
+    EXPECT_EQ(longs, (std::vector<long>{1, 1L << 40, -3}));
+    Py_DECREF(cube), Py_DECREF(q);
+}
+
+TEST(Buffers, CopyBackChecksRoomAndRange) {
+    if (!Py_IsInitialized()) Py_Initialize();
+    PyObject* shorts = value("array.array('h', [0, 0])");
+    const int ints[] = {1, 70000, 3};
+    EXPECT_EQ(copyintarray(ints, shorts, 2), 0);
+    EXPECT_EQ(takeError().rfind("OverflowError", 0), 0u);
+    EXPECT_EQ(copyintarray(ints, shorts, 3), 0);
+    EXPECT_EQ(takeError(), "IndexError: buffer too short for the results");
+    PyObject* unchanged = value("array.array('h', [0, 0])");
+    EXPECT_EQ(PyObject_RichCompareBool(shorts, unchanged, Py_EQ), 1);
+    ASSERT_EQ(copyintarray(ints, shorts, 1), 1);
+    PyObject* first = PySequence_GetItem(shorts, 0);
+    EXPECT_EQ(PyLong_AsLong(first), 1);
+    Py_DECREF(first), Py_DECREF(shorts), Py_DECREF(unchanged);
 }
 
 }  // namespace
