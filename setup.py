@@ -15,6 +15,8 @@ from setuptools import Extension, setup
 from setuptools.command.build_ext import build_ext
 
 ROOT = os.path.dirname(os.path.abspath(__file__))
+# setuptools keeps its metadata and build files under build-pip/, which must exist.
+os.makedirs(os.path.join(ROOT, "build-pip"), exist_ok=True)
 
 
 class CMakeBuild(build_ext):
