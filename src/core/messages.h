@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <ctime>
 
 #include "core/globals.h"
 
@@ -41,5 +42,8 @@ const char* installDirectory();
 
 // Local date "dd.mm.yyyy" and time "hh:mm:ss".
 void currentDateTime(char date[11], char time[9]);
+// The date and time stamped into files and the banner: local time, or the
+// moment given by SOURCE_DATE_EPOCH (UTC) when that is set.
+std::tm wallClock();
 
 }  // namespace vtx

@@ -12,10 +12,25 @@
 
 namespace vtx {
 
-void currentDateTime(char date[11], char time[9]) {
-    std::time_t now = std::time(nullptr);
+std::tm wallClock() {
     std::tm t{};
+    // SOURCE_DATE_EPOCH (seconds since 1970, UTC) makes every stamped file reproducible.
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
+        char* end = nullptr;
+        const long long seconds = std::strtoll(epoch, &end, 10);
+        if (*end == '\0' && seconds >= 0 && seconds < 253402300800LL) {
+            const std::time_t fixed = std::time_t(seconds);
+            gmtime_r(&fixed, &t);
+            return t;
+        }
+    }
+    const std::time_t now = std::time(nullptr);
     localtime_r(&now, &t);
+    return t;
+}
+
+void currentDateTime(char date[11], char time[9]) {
+    const std::tm t = wallClock();
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%02d.%02d.%4d", t.tm_mday, t.tm_mon + 1, t.tm_year + 1900);
     qqcopy(date, buffer, 10);

@@ -301,9 +301,7 @@ void writeTrailer() {
     put("endobj\n", 7);
 
     const int info = newObject(kPlainObject);
-    std::time_t now = std::time(nullptr);
-    std::tm t{};
-    localtime_r(&now, &t);
+    const std::tm t = wallClock();
     putf("%d 0 obj\n", info);
     putf("<< /CreationDate (D:%04d%02d%02d%02d%02d%02d)\n", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
          t.tm_min, t.tm_sec);
