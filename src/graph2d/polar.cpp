@@ -149,8 +149,9 @@ void drawPolarAxes(Globals& g) {
     if (a.axisParts[1] >= kPartLabels) below = angleLabels(g);
     if (a.axisParts[1] >= kPartName) angleName(g, below);
     // The frame: concentric circles, inward for a negative thickness.
-    const int n = std::min(std::abs(a.frame), 1000);
-    for (int i = 0; i < n; ++i) polarCircle(g, a.polarRadius + float(a.frame > 0 ? i : -i));
+    const int n = boundedMagnitude(a.frame, 1000), stride = coveredCopyStride(g, 1.0f);
+    for (int i = 0; i < n; ++i)
+        if (copyNeeded(i, n, stride)) polarCircle(g, a.polarRadius + float(a.frame > 0 ? i : -i));
 }
 
 }  // namespace
