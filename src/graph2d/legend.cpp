@@ -114,7 +114,7 @@ void legend(char* buffer, int corner) {
     float y = y0 + L.margin * s + frame;
     if (box.hasTitle) {
         const int tw = measureString(*g, L.title);
-        qqmess(*g, L.title, roundToInt(x0 + (box.width - tw) / 2.0f), roundToInt(y));
+        qqmess(*g, L.title, roundToInt(float(x0) + (float(box.width) - float(tw)) / 2.0f), roundToInt(y));
         y += 1.5f * s;
     }
 

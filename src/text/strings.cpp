@@ -1,5 +1,6 @@
 #include "text/strings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -185,7 +186,9 @@ int measureString(Globals& g, const char* text) {
     g.text.height = height;
     g.text.run = saved;
     clearScaleCache(g);
-    return w <= 0.0f ? 0 : static_cast<int>(std::lround(w));
+    // Spacings may be any float; a width beyond any page is kept small
+    // enough that sums of widths and positions stay in the int range.
+    return w <= 0.0f ? 0 : roundToInt(std::min(w, 1.0e9f));
 }
 
 void qqmess(Globals& g, const char* text, int x, int y) {

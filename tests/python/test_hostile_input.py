@@ -185,6 +185,8 @@ class TestExtremeIntegers:
             v.legpos(2147483647, -2147483647)
             v.legend('', 7)
             print(v.nxlegn(''))
+            v.fixspc(2147483648.0)
+            v.legend('', 3)
             v.vtxfin()
         """, timeout=30)
 
