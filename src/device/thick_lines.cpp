@@ -13,8 +13,8 @@ namespace {
 
 constexpr int kMaxOutline = 512;  // 4 points per buffered vertex and two caps fit
 
-// Half the page's diagonal in plot units: a line at least that wide covers
-// every point of the page it touches.
+// The page's diagonal in plot units: a line whose half width reaches that
+// far covers every point of the page it touches.
 float pageReach(const Globals& g) {
     return std::hypot(float(g.out.nxPage) + 1.0f, float(g.out.nyPage) + 1.0f);
 }

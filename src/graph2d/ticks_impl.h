@@ -25,7 +25,11 @@ void forEachTick(const Globals& g, const AxisDrawSpec& s, int ticksPerLabel, Fn&
     const bool integerFirst = std::fabs(s.first - std::round(s.first)) < 1.0e-4f;
     const bool decadeSteps = g.axis.logTicks ? (std::fabs(s.step - stepRounded) < 1.0e-4f && stepRounded != 0.0f)
                                              : std::fabs(std::fabs(s.step) - 1.0f) < 1.0e-4f;
-    if (s.log && ticksPerLabel > 1 && integerFirst && decadeSteps) {
+    // Decade numbers must be ints: a log axis beyond a million decades has
+    // no decade ticks.
+    const bool countable = std::fabs(lo) < 1.0e6f && std::fabs(hi) < 1.0e6f && std::fabs(s.first) < 1.0e6f &&
+                           std::fabs(stepRounded) < 1.0e6f;
+    if (s.log && ticksPerLabel > 1 && integerFirst && decadeSteps && countable) {
         const int d0 = int(std::floor(lo)) - 1, d1 = int(std::ceil(hi));
         const int stepDecades = int(std::fabs(stepRounded));
         const int firstDecade = int(std::round(s.first));
