@@ -144,6 +144,20 @@ PyObject* bytesFilledBy(const char* name, long long n, Fill fill) {
     return bytes;
 }
 
+// Pixels of a row or rectangle; an empty size reads nothing. A request
+// outside the picture allocates nothing: the routine gives its warnings and
+// the result is empty.
+template <typename Read>
+PyObject* pixelsRead(const char* name, int x, int y, int w, int h, Read read) {
+    if (w <= 0 || h <= 0) return PyBytes_FromStringAndSize("", 0);
+    if (!vtx::pixelAreaInside(x, y, w, h)) {
+        unsigned char unused[3] = {};
+        read(unused);
+        return PyBytes_FromStringAndSize("", 0);
+    }
+    return bytesFilledBy(name, (long long)w * h * vtx::pixelBytes(), read);
+}
+
 // Pixel data given for nw × nh pixels must hold that many pixels.
 bool enoughPixelData(const Py_buffer& data, long long pixels, const char* name) {
     if (data.len >= pixels * vtx::pixelBytes()) return true;
@@ -163,15 +177,13 @@ PyObject* vantix_rbfpng(PyObject*, PyObject* args) {
 PyObject* vantix_rpxrow(PyObject*, PyObject* args) {
     int x, y, n;
     if (!PyArg_ParseTuple(args, "iii:rpxrow", &x, &y, &n)) return nullptr;
-    return bytesFilledBy("rpxrow", (long long)n * vtx::pixelBytes(),
-                         [&](unsigned char* data) { vtx::rpxrow(data, x, y, n); });
+    return pixelsRead("rpxrow", x, y, n, 1, [&](unsigned char* data) { vtx::rpxrow(data, x, y, n); });
 }
 
 PyObject* vantix_rpixls(PyObject*, PyObject* args) {
     int x, y, w, h;
     if (!PyArg_ParseTuple(args, "iiii:rpixls", &x, &y, &w, &h)) return nullptr;
-    long long n = (w > 0 && h > 0) ? (long long)w * h * vtx::pixelBytes() : 0;
-    return bytesFilledBy("rpixls", n, [&](unsigned char* data) { vtx::rpixls(data, x, y, w, h); });
+    return pixelsRead("rpixls", x, y, w, h, [&](unsigned char* data) { vtx::rpixls(data, x, y, w, h); });
 }
 
 PyObject* vantix_wpxrow(PyObject*, PyObject* args) {

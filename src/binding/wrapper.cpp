@@ -114,12 +114,44 @@ int convertSequences(const RoutineRow& row, const long* ints, PyObject* const* o
     return 1;
 }
 
+namespace {
+
+// A matrix goes back in the shape it came in: values in order into the rows
+// of a list of rows, one value into each plain item of a flat list.
+int copyMatrixBack(const float* values, PyObject* matrix, int k) {
+    const Py_ssize_t outer = PySequence_Size(matrix);
+    if (outer < 0) return 0;
+    int done = 0;
+    for (Py_ssize_t i = 0; i < outer && done < k; ++i) {
+        PyObject* item = PySequence_GetItem(matrix, i);
+        if (!item) return 0;
+        const bool row = PySequence_Check(item) && !PyUnicode_Check(item) && !PyBytes_Check(item);
+        int ok;
+        if (row) {
+            const Py_ssize_t m = PySequence_Size(item);
+            const int n = m < 0 ? 0 : int(std::min<Py_ssize_t>(m, k - done));
+            ok = m >= 0 && copyfloatarray(values + done, item, n);
+            done += n;
+        } else {
+            PyObject* v = PyFloat_FromDouble(values[done++]);
+            ok = v && PySequence_SetItem(matrix, i, v) == 0;
+            Py_XDECREF(v);
+        }
+        Py_DECREF(item);
+        if (!ok) return 0;
+    }
+    return 1;
+}
+
+}  // namespace
+
 int writeBackSequences(const RoutineRow& row, SequenceBuffer* buffers) {
     for (int p = 0; row.letters[p] && p < 64; ++p) {
         SequenceBuffer& b = buffers[p];
         if (!b.writeBack) continue;
-        int ok = b.kind == 'i' ? copyintarray(b.i.data(), b.source, b.writeBack)
-                               : copyfloatarray(b.f.data(), b.source, b.writeBack);
+        int ok = b.kind == 'i'        ? copyintarray(b.i.data(), b.source, b.writeBack)
+                 : isMatrix(b.kind) ? copyMatrixBack(b.f.data(), b.source, b.writeBack)
+                                      : copyfloatarray(b.f.data(), b.source, b.writeBack);
         if (!ok) return 0;
     }
     return 1;

@@ -55,7 +55,7 @@ void setpag(const char* keyword) {
 void page(int width, int height) {
     Globals* g = jqqlev(0, 0, "page");
     if (!g) return;
-    if (jqqval(width, 1, -1) + jqqval(height, 1, -1) != 0) return;
+    if (jqqval(width, 1, kMaxPageSide) + jqqval(height, 1, kMaxPageSide) != 0) return;
     g->out.pageW = float(width - 1) * g->out.unitFactor;
     g->out.pageH = float(height - 1) * g->out.unitFactor;
     std::strcpy(g->out.pageKey, "PAGE");

@@ -21,6 +21,10 @@ void window(int x, int y, int width, int height) {
         warni1(2, worst);
         return;
     }
+    if (width > kMaxPictureSide || height > kMaxPictureSide) {
+        warni1(2, std::max(width, height));
+        return;
+    }
     g->out.winPlace = 1;
     g->out.winX = x, g->out.winY = y, g->out.winW = width, g->out.winH = height;
 }
@@ -30,6 +34,10 @@ void winsiz(int width, int height) {
     if (!g) return;
     if (width < 1 || height < 1) {
         warni1(2, std::min(width, height));
+        return;
+    }
+    if (width > kMaxPictureSide || height > kMaxPictureSide) {
+        warni1(2, std::max(width, height));
         return;
     }
     g->out.winPlace = 2;

@@ -47,6 +47,12 @@ void strokeClipped(Globals& g, const float* x, const float* y, int n);
 // Emulated thick lines: the nested outlines of the buffered polyline.
 void drawThickOutlines(Globals& g, const float* x, const float* y, int n);
 
+// How many nested copies of a line, `spacing` plot units apart (frames,
+// thick curves), one stroke of the current emulated line width covers: only
+// every stride-th copy and the outermost need drawing. 1 for thin lines.
+int coveredCopyStride(const Globals& g, float spacing);
+inline bool copyNeeded(int i, int count, int stride) { return stride <= 1 || i % stride == 0 || i == count - 1; }
+
 // Round cap: the points strictly between c + h·n and c − h·n on the half
 // circle through c + h·u (n, u unit vectors); returns the count written.
 int qqlcap(float cx, float cy, float nx, float ny, float ux, float uy, float h, float* outX, float* outY, int max);

@@ -1,5 +1,6 @@
 #include "device/scanline_fill.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vtx {
@@ -81,11 +82,14 @@ int hatchPolygon(const float* x, const float* y, int n, const HatchLines& lines,
     // A band that no page comes near would only spin.
     if (to - from > kMaxScanLines) return 0;
 
+    const double period = double(std::max(1LL, (long long)lines.groupDrawn + lines.groupSkipped));
     int widest = 1;  // most spans on one scan line, known after the first pass
     for (int pass = 1; pass <= kFillPasses && pass <= widest; ++pass) {
         for (double k = from; k <= to; k += 1.0) {
             const float ys = float(k * h);
-            const long line = groupCount + long(k - first);
+            // Only the place within the group period matters; the scan line's
+            // number itself may lie beyond any integer type.
+            const long line = groupCount + long(std::fmod(k - first, period));
             if (pass > 1 && !drawnInGroup(line, lines.groupDrawn, lines.groupSkipped)) continue;
             int m = scanCrossings(rx, ry, n, ys, crossings, kMaxScanCrossings);
             if (m < 0) return 26;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/checks.h"
 #include "device/pipeline.h"
 #include "device/shield_regions.h"
 #include "device/shielding.h"
@@ -101,8 +102,10 @@ void drawRegionFrame(Globals& g, const int16_t* record, int thickness) {
     const int project = g.line.project3d;
     s.suspended = 1, g.trf.suspended = 1, g.line.project3d = 0;
     updateShieldFlag(g);
-    const int copies = std::min(std::abs(thickness), 1000);
-    for (int i = 0; i < copies; ++i) outline(g, record, thickness > 0 ? i : -i);
+    const int copies = boundedMagnitude(thickness, 1000);
+    const int stride = coveredCopyStride(g, 1.0f);
+    for (int i = 0; i < copies; ++i)
+        if (copyNeeded(i, copies, stride)) outline(g, record, thickness > 0 ? i : -i);
     qqstrk(g);
     s.suspended = 0, g.trf.suspended = 0, g.line.project3d = project;
     updateShieldFlag(g);

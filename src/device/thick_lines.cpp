@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/devices.h"
 #include "device/pipeline.h"
 
 namespace vtx {
@@ -11,6 +12,22 @@ namespace vtx {
 namespace {
 
 constexpr int kMaxOutline = 512;  // 4 points per buffered vertex and two caps fit
+
+// The page's diagonal in plot units: a line whose half width reaches that
+// far covers every point of the page it touches.
+float pageReach(const Globals& g) {
+    return std::hypot(float(g.out.nxPage) + 1.0f, float(g.out.nyPage) + 1.0f);
+}
+
+// Outlines that can still be told apart: two per device pixel along the
+// page's diagonal on pixel devices, and no fewer than 2048 anywhere.
+int distinguishableRings(const Globals& g) {
+    const DeviceClass c = deviceClass(g.ctl.device);
+    float rings = 2048.0f;
+    if ((c == DeviceClass::Raster || c == DeviceClass::Screen) && g.out.deviceScale > 0.0f)
+        rings = std::max(rings, 2.0f * pageReach(g) * g.out.deviceScale);
+    return int(std::min(rings, 1.0e6f));
+}
 
 struct Outline {
     float x[kMaxOutline], y[kMaxOutline];
@@ -143,6 +160,14 @@ int qqlcap(float cx, float cy, float nx, float ny, float ux, float uy, float h, 
     return count;
 }
 
+int coveredCopyStride(const Globals& g, float spacing) {
+    const LineState& line = g.line;
+    const float uf = g.out.unitFactor;
+    if (line.lineWidth <= 1 || !(spacing > 0.0f)) return 1;
+    const float half = std::min(0.5f * float(std::lround(float(line.lineWidth) * uf)) / uf, pageReach(g));
+    return std::max(1, int(std::min(half / spacing, 1.0e6f)));
+}
+
 void drawThickOutlines(Globals& g, const float* x, const float* y, int n) {
     const LineState& line = g.line;
     const float uf = g.out.unitFactor;
@@ -153,8 +178,19 @@ void drawThickOutlines(Globals& g, const float* x, const float* y, int n) {
     if (p.n < 2 || (p.closed && p.n < 3)) return;
     JoinStyle style{line.lineJoin, float(std::abs(line.lineWidth)) * line.miterLimit, float(w)};
     int k = (w + 1) / 3;
+    // Outlines 1.5 units apart out to half the width. A width beyond the page
+    // is the page, and outlines closer than the device can show are spread
+    // out, so that the work stays bounded by what the page can hold.
+    float last = 0.5f * float(w) / uf, step = 1.5f / uf;
+    const float reach = pageReach(g);
+    if (last > reach) {
+        last = reach;
+        k = std::max(1, int(std::ceil(reach / step)));
+    }
+    const int rings = distinguishableRings(g);
+    if (k > rings) k = rings, step = last / float(k);
     for (int j = 1; j <= k; ++j) {
-        float h = (j == k ? 0.5f * float(w) : 0.5f * 3.0f * float(j)) / uf;
+        float h = j == k ? last : step * float(j);
         if (p.closed) {
             ringOutline(g, p, 1.0f, h, style);
             ringOutline(g, p, -1.0f, h, style);

@@ -83,16 +83,17 @@ bool forEachDateTick(Globals& g, const AxisDrawSpec& s, Fn&& fn) {
     const int mode = a.dateTicks[s.axis], labelUnit = a.timeUnit[s.axis];
     if (a.labelType[s.axis] != kLabDate || !g.util.baseDefined || (mode == 0 && labelUnit <= 0)) return false;
     const float lo = std::fmin(s.a, s.e), hi = std::fmax(s.a, s.e);
-    if (!(hi - lo < 200000.0f)) return false;
+    // Day numbers must fit an int, and the days of the axis a loop.
+    if (!(hi - lo < 200000.0f) || !(lo > -1.0e9f && hi < 1.0e9f)) return false;
     const float f = float(s.length - 1) / (s.e - s.a);
     char saved[sizeof g.ctl.routine];
     std::memcpy(saved, g.ctl.routine, sizeof saved);
     auto isLabelMonth = [&](int month) { return labelUnit <= 0 || (month - 1) % labelUnit == 0; };
     int day, month, year;
     if (mode == 1 || mode == 6) {
-        for (float d = std::ceil(lo); d <= hi; d += 1.0f) {
-            trfdat(int(d), day, month, year);
-            fn(std::round((d - s.a) * f), labelUnit > 0 ? day == 1 && isLabelMonth(month) : false);
+        for (int n = int(std::ceil(lo)), last = int(std::floor(hi)); n <= last; ++n) {
+            trfdat(n, day, month, year);
+            fn(std::round((float(n) - s.a) * f), labelUnit > 0 ? day == 1 && isLabelMonth(month) : false);
         }
     }
     if (mode != 1) {

@@ -99,7 +99,7 @@ void getpos(int& x, int& y) {
     if (!g) return;
     if (g->axis.kind != AxisKind::None) x = g->axis.nxa, y = g->axis.nya;
     else axisCorner(*g, x, y);
-    if (g->line.pageOrigin == 1) y = g->out.nyPage - y;
+    if (g->line.pageOrigin == 1) y = clampToInt((long long)g->out.nyPage - y);
 }
 
 void getclp(int& x, int& y, int& w, int& h) {
@@ -108,7 +108,7 @@ void getclp(int& x, int& y, int& w, int& h) {
     const LineState& l = g->line;
     // The upper left corner, as clpwin took it.
     x = l.clipX1, y = l.clipY1;
-    if (l.pageOrigin == 1) y = g->out.nyPage - y;
+    if (l.pageOrigin == 1) y = clampToInt((long long)g->out.nyPage - y);
     w = l.clipX2 - l.clipX1 + 1, h = l.clipY2 - l.clipY1 + 1;
 }
 

@@ -59,12 +59,14 @@ void storeScaling(AxisScaling& s, float a, float e, float first, float step, int
 
 void registerAxisClip(Globals& g) {
     const AxisState& a = g.axis;
-    const int gr = a.grace, ox = g.line.originX, oy = g.line.originY;
+    // In 64 bits: the grace margin and the origin may be any int.
+    const long long gr = a.grace, ox = g.line.originX, oy = g.line.originY;
+    const long long nxa = a.nxa, nya = a.nya, nxl = a.nxl, nyl = a.nyl;
     AxisClipArea area;
-    area.x1 = std::max(0, a.nxa - gr + ox);
-    area.x2 = std::min(g.out.nxPage, a.nxa + a.nxl - 1 + gr + ox);
-    area.y1 = std::max(0, a.nya - a.nyl + 1 - gr + oy);
-    area.y2 = std::min(g.out.nyPage, a.nya + gr + oy);
+    area.x1 = int(std::clamp(nxa - gr + ox, 0LL, (long long)g.out.nxPage + 1));
+    area.x2 = int(std::clamp(nxa + nxl - 1 + gr + ox, -1LL, (long long)g.out.nxPage));
+    area.y1 = int(std::clamp(nya - nyl + 1 - gr + oy, 0LL, (long long)g.out.nyPage + 1));
+    area.y2 = int(std::clamp(nya + gr + oy, -1LL, (long long)g.out.nyPage));
     if (a.kind == AxisKind::Polar) {
         area.circle = 1;
         area.cx = a.polarCX + float(ox), area.cy = a.polarCY + float(oy);

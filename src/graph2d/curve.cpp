@@ -131,7 +131,9 @@ void drawLines(Globals& g, const float* x, const float* y, int n, int mode, cons
     auto move = [&](float X, float Y) { pen.move(X, Y); };
     auto draw = [&](float X, float Y) { pen.draw(X, Y); };
     const int passes = curvePasses(g, g.line.curveThickness);
+    const int stride = coveredCopyStride(g, 1.0f / penFactor(g));
     for (int k = 0; k < passes; ++k) {
+        if (!passDrawn(k, passes, stride)) continue;
         g.line.parallelOffset = passOffset(g, k);
         switch (mode) {
             case kStep: emitSteps(n, point, move, draw); break;

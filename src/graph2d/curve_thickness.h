@@ -18,10 +18,19 @@ inline float penFactor(const Globals& g) {
     return 1.0f;
 }
 
-// Number of copies drawn for thickness t, at least one.
+// Number of copies drawn for thickness t, at least one; copies beyond the
+// page's diagonal on either side would add nothing.
 inline int curvePasses(const Globals& g, int thickness) {
-    const long p = std::lround(static_cast<double>(thickness) * penFactor(g));
-    return p < 1 ? 1 : (p > 100000 ? 100000 : static_cast<int>(p));
+    const double reach = std::hypot(double(g.out.nxPage) + 1.0, double(g.out.nyPage) + 1.0) * penFactor(g);
+    const double p = std::round(std::min(static_cast<double>(thickness) * penFactor(g), 2.0 * reach + 1.0));
+    return p < 1.0 ? 1 : (p > 100000.0 ? 100000 : static_cast<int>(p));
+}
+
+// Whether copy k of `passes` is drawn: under an emulated line width that
+// already covers `stride` pens only every stride-th pen offset and the two
+// outermost copies are.
+inline bool passDrawn(int k, int passes, int stride) {
+    return stride <= 1 || ((k + 1) / 2) % stride == 0 || k >= passes - 2;
 }
 
 // Perpendicular offset of copy k in plot units: 0, -1, +1, -2, +2, ... pens.

@@ -16,10 +16,13 @@ namespace vtx {
 namespace {
 
 // The frame: |thickness| nested rectangles, outward for a positive value.
+// Rectangles one unit apart: beyond the page's size more add nothing.
 void drawFrame(Globals& g, int thickness) {
     const AxisState& a = g.axis;
-    const int n = std::abs(thickness), dir = thickness > 0 ? 1 : -1;
-    for (int i = 0; i < n && i < 10000; ++i) {
+    const int n = boundedMagnitude(thickness, std::max(g.out.nxPage, g.out.nyPage) + 1);
+    const int dir = thickness > 0 ? 1 : -1, stride = coveredCopyStride(g, 1.0f);
+    for (int i = 0; i < n; ++i) {
+        if (!copyNeeded(i, n, stride)) continue;
         const float d = float(i * dir);
         const float x1 = float(a.nxa) - d, x2 = float(a.nxa + a.nxl - 1) + d;
         const float y1 = float(a.nya) + d, y2 = float(a.nya - a.nyl + 1) - d;

@@ -39,11 +39,14 @@ struct SavedAttributes {
 void drawFrame(Globals& g, int x, int y, int w, int h) {
     const int frame = g.axis.frame;
     // Rings one plot unit apart: beyond the page's size more add nothing.
-    const int count = std::min(frame < 0 ? -frame : frame, std::max(g.out.nxPage, g.out.nyPage) + 1);
+    const int count = boundedMagnitude(frame, std::max(g.out.nxPage, g.out.nyPage) + 1);
+    const int stride = coveredCopyStride(g, 1.0f);
     for (int k = 0; k < count; ++k) {
+        if (!copyNeeded(k, count, stride)) continue;
         // Positive thickness grows inwards, negative outwards.
         const float d = frame > 0 ? float(k) : -float(k + 1);
-        const float x1 = x + d, y1 = y + d, x2 = x + w - 1 - d, y2 = y + h - 1 - d;
+        const float x1 = float(x) + d, y1 = float(y) + d;
+        const float x2 = float(x) + float(w) - 1.0f - d, y2 = float(y) + float(h) - 1.0f - d;
         rectqq(g, x1, y1, x2, y2);
     }
     qqstrk(g);
@@ -60,7 +63,9 @@ void drawSample(Globals& g, const LegendEntry& e, float x, float yMid, float len
     if (e.lineStyle >= 0 && length > 0.0f) {
         setLineType(g, e.lineStyle);
         const int passes = curvePasses(g, e.thickness);
+        const int stride = coveredCopyStride(g, 1.0f / penFactor(g));
         for (int k = 0; k < passes; ++k) {
+            if (!passDrawn(k, passes, stride)) continue;
             g.line.parallelOffset = passOffset(g, k);
             lineqq(g, x, yMid, x + length, yMid);
             qqstrk(g);
@@ -109,7 +114,7 @@ void legend(char* buffer, int corner) {
     float y = y0 + L.margin * s + frame;
     if (box.hasTitle) {
         const int tw = measureString(*g, L.title);
-        qqmess(*g, L.title, int(std::lround(x0 + (box.width - tw) / 2.0f)), int(std::lround(y)));
+        qqmess(*g, L.title, roundToInt(float(x0) + (float(box.width) - float(tw)) / 2.0f), roundToInt(y));
         y += 1.5f * s;
     }
 
@@ -136,7 +141,7 @@ void legend(char* buffer, int corner) {
         if (g->colour.current != textColour) qqsclr(*g, textColour);
         float ty = y;
         forEachSubLine(*g, text, [&](const char* part) {
-            qqmess(*g, part, int(std::lround(textX)), int(std::lround(ty)));
+            qqmess(*g, part, roundToInt(textX), roundToInt(ty));
             ty += L.subLineSpacing * s;
         });
         y += (subs - 1) * L.subLineSpacing * s + s;

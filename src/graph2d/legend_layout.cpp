@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/checks.h"
 #include "text/strings.h"
 
 namespace vtx {
@@ -50,8 +51,11 @@ LegendBox legendBox(Globals& g, const char* buffer) {
     const float extra = box.subLineTotal * L.subLineSpacing * s;
     float height = 2.0f * extra + h + (2.0f * L.margin + L.lines - 1) * s + 2.0f * frame;
     if (box.hasTitle) height += 1.5f * s;
-    box.width = static_cast<int>(std::lround(width));
-    box.height = static_cast<int>(std::lround(height));
+    // Line spacings and margins may be any float: a box beyond any page is
+    // kept at a size that later sums of positions cannot overflow.
+    constexpr float kMaxExtent = 1.0e8f;
+    box.width = roundToInt(std::clamp(width, 0.0f, kMaxExtent));
+    box.height = roundToInt(std::clamp(height, 0.0f, kMaxExtent));
     return box;
 }
 
@@ -61,18 +65,18 @@ void legendCorner(const Globals& g, const LegendBox& box, int corner, int& x, in
         x = L.posX, y = L.posY;
         return;
     }
-    const int m = static_cast<int>(std::lround(L.margin * g.text.height));
-    int left, top, right, bottom;
+    const long long m = roundToInt(L.margin * g.text.height);
+    long long left, top, right, bottom;
     if (corner <= 4) {
         left = 0, top = 0, right = g.out.nxPage, bottom = g.out.nyPage;
     } else {
         const AxisState& a = g.axis;
-        left = a.nxa, right = a.nxa + a.nxl - 1, bottom = a.nya, top = a.nya - a.nyl + 1;
+        left = a.nxa, right = (long long)a.nxa + a.nxl - 1, bottom = a.nya, top = (long long)a.nya - a.nyl + 1;
     }
     const bool low = corner == 1 || corner == 2 || corner == 5 || corner == 6;
     const bool onRight = corner == 2 || corner == 3 || corner == 6 || corner == 7;
-    x = onRight ? right - m - box.width : left + m;
-    y = low ? bottom - m - box.height : top + m;
+    x = clampToInt(onRight ? right - m - box.width : left + m);
+    y = clampToInt(low ? bottom - m - box.height : top + m);
 }
 
 }  // namespace vtx

@@ -69,7 +69,7 @@ void legpos(int x, int y) {
     Globals* g = chkini("legpos");
     g->legend.fixedPosition = 1;
     g->legend.posX = x;
-    g->legend.posY = static_cast<int>(jqqyvl(*g, static_cast<float>(y)));
+    g->legend.posY = roundToInt(jqqyvl(*g, static_cast<float>(y)));
 }
 
 void legopt(float sampleLength, float margin, float subLineSpacing) {

@@ -73,7 +73,7 @@ int angleLabels(Globals& g) {
     const int colour = a.axisColours[1][2] >= 0 ? g.colour.current : -1;
     if (colour >= 0) qqsclr(g, a.axisColours[1][2]);
     int below = 0;
-    const int n = std::min(int(std::ceil(360.0f / std::fabs(a.sy.step))), 3600);
+    const int n = std::min(roundToInt(std::ceil(360.0 / std::fabs(double(a.sy.step)))), 3600);
     AxisLabel label;
     for (int i = 0; i < n; ++i) {
         const float deg = a.sy.first + float(i) * std::fabs(a.sy.step);
@@ -149,8 +149,9 @@ void drawPolarAxes(Globals& g) {
     if (a.axisParts[1] >= kPartLabels) below = angleLabels(g);
     if (a.axisParts[1] >= kPartName) angleName(g, below);
     // The frame: concentric circles, inward for a negative thickness.
-    const int n = std::min(std::abs(a.frame), 1000);
-    for (int i = 0; i < n; ++i) polarCircle(g, a.polarRadius + float(a.frame > 0 ? i : -i));
+    const int n = boundedMagnitude(a.frame, 1000), stride = coveredCopyStride(g, 1.0f);
+    for (int i = 0; i < n; ++i)
+        if (copyNeeded(i, n, stride)) polarCircle(g, a.polarRadius + float(a.frame > 0 ? i : -i));
 }
 
 }  // namespace
@@ -173,11 +174,12 @@ void drawPolarGrid(Globals& g, int ix, int iy) {
     if (ix > 0 && std::fabs(a.sx.step) > 0.0f) {
         const float d = std::fabs(a.sx.step) / float(ix);
         const float rmax = a.sx.e;
-        const int count = int(std::floor(rmax / d + 1.0e-4f));
+        const int count = roundToInt(std::floor(rmax / d + 1.0e-4f));
         for (int i = 1; i <= count && i <= 10000; ++i) polarCircle(g, float(i) * d * a.sx.factor);
     }
     if (iy > 0 && std::fabs(a.sy.step) > 0.0f) {
-        const int n = std::min(int(std::lround(360.0f / std::fabs(a.sy.step))) * iy, 36000);
+        const long long perStep = roundToInt(360.0 / std::fabs(double(a.sy.step)));
+        const int n = int(std::min(perStep * iy, 36000LL));
         for (int i = 0; i < n; ++i) {
             const float psi = pageAngle(a, 360.0f * float(i) / float(n));
             float x, y;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/checks.h"
 #include "core/globals.h"
 #include "utilities/api.h"
 
@@ -114,7 +115,7 @@ AutoScale autoScaleDate(Globals& g, float a, float e) {
     int day, month, year;
     char saved[sizeof g.ctl.routine];
     std::memcpy(saved, g.ctl.routine, sizeof saved);
-    trfdat(int(std::floor(a)), day, month, year);
+    trfdat(roundToInt(std::floor(a)), day, month, year);
     if (day != 1 || float(std::floor(a)) < a) {
         if (++month > 12) month = 1, ++year;
     }

@@ -1,10 +1,12 @@
 #include "text/strings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
 #include "core/checks.h"
 #include "core/messages.h"
+#include "device/pipeline.h"
 #include "text/api.h"
 #include "text/code_map.h"
 #include "text/fonts.h"
@@ -79,8 +81,8 @@ void warnOutOfPage(Globals& g, const char* what, float x, float y, const char* t
     if (!protocolOpen(g) || !g.prot.warnOn) return;
     char head[9];
     qqcopy(head, text, 8);
-    protocolPrintf(g, " <<<< Warning: %s(%5d/%5d) in MESSAG out of page - (%s).\n", what,
-                   static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)), head);
+    protocolPrintf(g, " <<<< Warning: %s(%5d/%5d) in MESSAG out of page - (%s).\n", what, roundToInt(x),
+                   roundToInt(y), head);
 }
 
 // The text box: the string's width and height with the margin of linesp
@@ -110,11 +112,13 @@ void frameAndShield(Globals& g, float width) {
         const int colour = textColour(g);
         if (t.frameColour >= 0) textSetColour(g, t.frameColour);
         // Rings one plot unit apart: beyond the page's size more add nothing.
-        const int n = std::min(std::abs(t.frameThickness), std::max(g.out.nxPage, g.out.nyPage) + 1);
+        const int n = boundedMagnitude(t.frameThickness, std::max(g.out.nxPage, g.out.nyPage) + 1);
         const float dir = t.frameThickness > 0 ? 1.0f : -1.0f;
         float sn, cs;
         directionOf(g, sn, cs);
+        const int stride = coveredCopyStride(g, 1.0f);
         for (int i = 0; i < n; ++i) {
+            if (!copyNeeded(i, n, stride)) continue;
             const float d = dir * i;
             // corners moved outwards along the text direction and its normal
             const float ox[4] = {-d, d, d, -d}, oy[4] = {-d, -d, d, d};
@@ -182,7 +186,9 @@ int measureString(Globals& g, const char* text) {
     g.text.height = height;
     g.text.run = saved;
     clearScaleCache(g);
-    return w <= 0.0f ? 0 : static_cast<int>(std::lround(w));
+    // Spacings may be any float; a width beyond any page is kept small
+    // enough that sums of widths and positions stay in the int range.
+    return w <= 0.0f ? 0 : roundToInt(std::min(w, 1.0e9f));
 }
 
 void qqmess(Globals& g, const char* text, int x, int y) {
@@ -240,7 +246,7 @@ void qqmess(Globals& g, const char* text, int x, int y) {
 void messag(const char* text, int x, int y) {
     Globals* g = jqqlev(1, 3, "messag");
     if (!g) return;
-    if (g->line.pageOrigin == 1 && !(x == 999 && y == 999)) y = g->out.nyPage - y;
+    if (g->line.pageOrigin == 1 && !(x == 999 && y == 999)) y = clampToInt((long long)g->out.nyPage - y);
     qqmess(*g, text, x, y);
 }
 
@@ -271,7 +277,7 @@ int numberText(Globals& g, float value, int ndig, int x, int y, bool measure) {
 void number(float value, int ndig, int x, int y) {
     Globals* g = jqqlev(1, 3, "number");
     if (!g || jqqval(ndig, -1, 100) != 0) return;
-    if (g->line.pageOrigin == 1 && !(x == 999 && y == 999)) y = g->out.nyPage - y;
+    if (g->line.pageOrigin == 1 && !(x == 999 && y == 999)) y = clampToInt((long long)g->out.nyPage - y);
     numberText(*g, value, ndig, x, y, false);
 }
 

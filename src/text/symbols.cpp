@@ -169,7 +169,7 @@ void symbol(int number, int x, int y) {
     if (!g) return;
     const int highest = g->text.userSymbol > kHighestSymbol ? g->text.userSymbol : kHighestSymbol;
     if (jqqval(number, 0, highest) != 0) return;
-    if (g->line.pageOrigin == 1) y = g->out.nyPage - y;
+    if (g->line.pageOrigin == 1) y = clampToInt((long long)g->out.nyPage - y);
     if (x < 0 || x > g->out.nxPage || y < 0 || y > g->out.nyPage)
         protocolPrintf(*g, " >>>> (%d/%d) out of page in symbol!\n", x, y);
     dsymbl(*g, number, static_cast<float>(x), static_cast<float>(y));

@@ -39,8 +39,6 @@ bool baseDefined(const Globals& g) {
     return false;
 }
 
-int clampToInt(long long v) { return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : int(v); }
-
 }  // namespace
 
 void basdat(int day, int month, int year) {

@@ -419,4 +419,23 @@ TEST_F(ImageWriters, ReportsUnopenableFilesAndUnusablePictures) {
     EXPECT_FALSE(fs::exists(dir_ / "x.png"));
 }
 
+TEST_F(ImageWriters, RefusesSizesTheHeaderCannotHold) {
+    // The size check comes before any pixel is read, so a described size
+    // larger than the buffer behind it is never touched.
+    TestPicture picture(1, 1, 3);
+    picture.raster.width = 70000;
+    picture.raster.height = 70000;
+    picture.raster.stride = 3 * 70000;
+    for (auto format : {vtx::kImageGif, vtx::kImageBmp, vtx::kImageTiff}) {
+        const fs::path path = dir_ / ("big" + std::to_string(int(format)));
+        EXPECT_EQ(vtx::writeImageFile(picture.raster, path.c_str(), format), vtx::kImageTooLarge) << int(format);
+        EXPECT_FALSE(fs::exists(path));
+    }
+    // 65535 pixels is still a GIF side; one more is not.
+    TestPicture row(65536, 1, 1);
+    EXPECT_EQ(vtx::writeImageFile(row.raster, (dir_ / "row.gif").c_str(), vtx::kImageGif), vtx::kImageTooLarge);
+    row.raster.width = 65535;
+    EXPECT_EQ(vtx::writeImageFile(row.raster, (dir_ / "row.gif").c_str(), vtx::kImageGif), vtx::kImageOk);
+}
+
 }  // namespace

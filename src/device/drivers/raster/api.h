@@ -29,6 +29,10 @@ void wpixls(const unsigned char* buffer, int x, int y, int width, int height);
 // Bytes per pixel of the row and rectangle routines: 1, or 3 after imgmod "RGB".
 int pixelBytes();
 
+// True when the rectangle lies wholly inside the picture (no warning): the
+// size of a read is known to be sensible before its buffer is allocated.
+bool pixelAreaInside(long long x, long long y, long long width, long long height);
+
 // The picture saved to a file.
 void rpng(const char* file);
 void rbmp(const char* file);

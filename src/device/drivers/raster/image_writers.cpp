@@ -12,6 +12,18 @@ bool isUsablePicture(const RasterPicture& picture) {
            picture.stride >= picture.rowBytes();
 }
 
+bool fitsImageFormat(const RasterPicture& picture, ImageFileFormat format) {
+    // Pixel bytes with rows padded to four bytes, plus room for headers and a palette.
+    const unsigned long long padded = (static_cast<unsigned long long>(picture.rowBytes()) + 3) & ~3ULL;
+    const unsigned long long fileBytes = padded * static_cast<unsigned long long>(picture.height) + 4096;
+    switch (format) {
+        case kImageGif: return picture.width <= 65535 && picture.height <= 65535;
+        case kImageBmp:
+        case kImageTiff: return fileBytes <= 0xFFFFFFFFULL;
+        default: return true;
+    }
+}
+
 int listedPaletteEntries(const RasterPicture& picture) {
     if (picture.paletteEntries < 1) return 1;
     if (picture.paletteEntries > 256) return 256;
@@ -45,6 +57,7 @@ int writeImageFile(const RasterPicture& picture, const char* path, ImageFileForm
         case kImageGif: encode = encodeGif; break;
     }
     if (encode == nullptr) return kImageBadPicture;
+    if (!fitsImageFormat(picture, format)) return kImageTooLarge;
 
     std::FILE* file = std::fopen(path, "wb");
     if (file == nullptr) return kImageCannotOpen;

@@ -24,6 +24,7 @@ enum ImageStatus : int {
     kImageZlibEndFailed = -5,
     kImageBufferTooSmall = -6,  // writePngToMemory: the PNG does not fit
     kImageBadPicture = -7,      // the description itself is unusable
+    kImageTooLarge = -8,        // the format's header cannot hold the picture's size
 };
 
 // Format numbers as the raster devices use them: device number − 600.
@@ -88,5 +89,9 @@ int nearestPaletteIndex(const unsigned char (&palette)[256][3], int red, int gre
 int listedPaletteEntries(const RasterPicture& picture);
 
 bool isUsablePicture(const RasterPicture& picture);
+
+// Whether the size fields of the format can describe the picture: GIF sides
+// are 16-bit, BMP and TIFF files address their bytes with 32-bit sizes.
+bool fitsImageFormat(const RasterPicture& picture, ImageFileFormat format);
 
 }  // namespace vtx

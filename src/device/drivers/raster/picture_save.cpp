@@ -82,7 +82,7 @@ void savePicture(const char* name, const char* file, int format) {
         try {
             scalePicture(picture, access, scaled);
         } catch (const std::bad_alloc&) {
-            warnin(51);
+            warnin(53);
             return;
         }
     }

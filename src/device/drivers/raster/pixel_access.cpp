@@ -1,6 +1,8 @@
 // Pixel access on the raster devices: between imgini and imgfin single
 // pixels, rows and rectangles of the raster are read and written, as colour
 // indices or, after imgmod "RGB", as red, green, blue triples.
+#include <algorithm>
+
 #include "core/checks.h"
 #include "core/devices.h"
 #include "core/messages.h"
@@ -30,8 +32,7 @@ Globals* accessOpen(const char* name) {
 
 // A rectangle wholly inside the raster; warning 58 otherwise.
 bool inside(long x, long y, long w, long h) {
-    const VirtualRaster& r = virtualRaster();
-    if (x >= 0 && y >= 0 && w >= 1 && h >= 1 && x + w <= r.width && y + h <= r.height) return true;
+    if (pixelAreaInside(x, y, w, h)) return true;
     warnin(58);
     return false;
 }
@@ -49,6 +50,11 @@ ImageAccess& imageAccess() { return g_access; }
 void resetImageAccess() { g_access = ImageAccess{}; }
 
 int pixelBytes() { return g_access.rgb ? 3 : 1; }
+
+bool pixelAreaInside(long long x, long long y, long long width, long long height) {
+    const VirtualRaster& r = virtualRaster();
+    return x >= 0 && y >= 0 && width >= 1 && height >= 1 && x + width <= r.width && y + height <= r.height;
+}
 
 void imgini() {
     Globals* g = jqqlev(1, 3, "imgini");
@@ -94,6 +100,10 @@ void imgbox(int x, int y, int width, int height) {
 
 void imgsiz(int width, int height) {
     if (!jqqlev(1, 3, "imgsiz") || !positive(width, height)) return;
+    if (width > kMaxPictureSide || height > kMaxPictureSide) {
+        warni1(2, std::max(width, height));
+        return;
+    }
     g_access.sizeSet = 1;
     g_access.sizeW = width, g_access.sizeH = height;
 }

@@ -20,6 +20,10 @@ int writePictureFile(const RasterPicture& picture, const char* file, int format)
         case kImageOk: break;
         case kImageCannotOpen: warnc1(36, file); break;
         case kImageNoMemory: warnin(51); break;
+        case kImageTooLarge:
+            qqserr("Picture too large for the file format");
+            warnin(101);
+            break;
         case kImageZlibInitFailed:
         case kImageZlibDeflateFailed:
         case kImageZlibEndFailed:
