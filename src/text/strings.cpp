@@ -5,6 +5,7 @@
 
 #include "core/checks.h"
 #include "core/messages.h"
+#include "device/frame_rings.h"
 #include "text/api.h"
 #include "text/code_map.h"
 #include "text/fonts.h"
@@ -109,8 +110,7 @@ void frameAndShield(Globals& g, float width) {
     if (t.frameThickness != 0) {
         const int colour = textColour(g);
         if (t.frameColour >= 0) textSetColour(g, t.frameColour);
-        // Rings one plot unit apart: beyond the page's size more add nothing.
-        const int n = std::min(std::abs(t.frameThickness), std::max(g.out.nxPage, g.out.nyPage) + 1);
+        const int n = frameRingCount(g, t.frameThickness);
         const float dir = t.frameThickness > 0 ? 1.0f : -1.0f;
         float sn, cs;
         directionOf(g, sn, cs);

@@ -52,6 +52,7 @@ inline DevicePoint paperPoint(const Globals& g, float x, float y) {
 // The largest scale at which the page fits on the paper (39 by 56 cm, or
 // the hardware page of setpag), in `perPenUnit` device units per plot unit.
 inline float paperFit(const Globals& g, bool turned, float perPenUnit) {
+    // A page of one unit is stored as size 0; the fit must stay finite.
     const float W = std::max(float(g.out.nxPage), 1.0f), H = std::max(float(g.out.nyPage), 1.0f);
     float p1 = 3900.0f, p2 = 5600.0f;
     if (g.out.hwPageSet) p1 = 2.0f * float(g.out.hwPageW), p2 = 2.0f * float(g.out.hwPageH);

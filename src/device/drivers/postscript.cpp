@@ -119,9 +119,6 @@ inline int roundDevice(float v) {
     return int(std::floor(v + 0.5f));
 }
 
-// A landscape page is turned onto the paper unless the page mode is NONE.
-bool turnedPage(const Globals& g) { return g.out.nxPage > g.out.nyPage && g.out.pageMode != 2; }
-
 bool reverseScreen(const Globals& g) { return g.out.screenMode == 2; }
 
 // "%5d" into out; returns the characters written. Paths are the bulk of a
@@ -179,11 +176,7 @@ void strokePath(Globals& g) {
 }
 
 // A landscape page is turned onto the paper unless the page mode is NONE.
-DevicePoint mapPoint(const Globals& g, float x, float y) {
-    const float s = g.out.deviceScale;
-    if (turnedPage(g)) return {y * s, x * s};
-    return {x * s, (float(g.out.nyPage) - y) * s};
-}
+DevicePoint mapPoint(const Globals& g, float x, float y) { return paperPoint(g, x, y); }
 
 struct Scales {
     float s;  // plot units to device units
@@ -192,11 +185,7 @@ struct Scales {
 
 Scales computeScales(const Globals& g) {
     const float uf = g.out.unitFactor;
-    // A page of one unit is stored as size 0; the fit must stay finite.
-    const float W = std::max(float(g.out.nxPage), 1.0f), H = std::max(float(g.out.nyPage), 1.0f);
-    float p1 = 3900.0f, p2 = 5600.0f;
-    if (g.out.hwPageSet) p1 = 2.0f * float(g.out.hwPageW), p2 = 2.0f * float(g.out.hwPageH);
-    float fit = turnedPage(g) ? std::min(p1 / H, p2 / W) : std::min(p1 / W, p2 / H);
+    const float fit = paperFit(g, paperTurned(g), 1.0f);
     float t = g.out.scaleMode == 0 ? std::min(2.0f * g.out.scaleFactor * uf, fit) : fit;
     float s = g.out.hwPageSet ? t : 3900.0f * uf / 2100.0f;
     float k = s > 0.0f ? t / s : 1.0f;
@@ -217,7 +206,7 @@ struct ScaleField {
 void blackBackground(Globals& g) {
     const float s = g.out.deviceScale;
     int h = roundDevice(float(g.out.nyPage) * s), w = roundDevice(float(g.out.nxPage) * s);
-    if (turnedPage(g)) qpsprintf(g, "0 0 %d %d 0 0 0 e ", h, w);
+    if (paperTurned(g)) qpsprintf(g, "0 0 %d %d 0 0 0 e ", h, w);
     else qpsprintf(g, "0 %d %d 0 0 0 0 e ", h, w);
 }
 
@@ -225,7 +214,7 @@ void begin(Globals& g) {
     Scales sc = computeScales(g);
     g.out.deviceScale = sc.s;
     createDriverData<PostScriptState>(g);
-    const bool turned = turnedPage(g);
+    const bool turned = paperTurned(g);
     const float W = float(g.out.nxPage), H = float(g.out.nyPage);
     float ox = 150.0f, oy = 200.0f;
     if (g.out.hwOrigSet) ox = 2.0f * float(g.out.hwOrigX), oy = 2.0f * float(g.out.hwOrigY);
@@ -267,7 +256,7 @@ void newPage(Globals& g) {
     if (g.ctl.device == 502 && !reverseScreen(g)) {
         const float s = g.out.deviceScale;
         int w = roundDevice(float(g.out.nxPage + 1) * s), h = roundDevice(float(g.out.nyPage + 1) * s);
-        if (turnedPage(g)) qpsprintf(g, "0 0 %d %d 0 0 0 e ", h, w);
+        if (paperTurned(g)) qpsprintf(g, "0 0 %d %d 0 0 0 e ", h, w);
         else qpsprintf(g, "0 %d %d 0 0 0 0 e ", h, w);
     } else {
         qpsbuf(g, "erasepage ", 10);
@@ -348,7 +337,7 @@ void character(Globals& g, const DeviceChar& c) {
     const float cy = c.y - 0.5f * c.advance * std::sin(a) - c.baseShift * std::cos(a);
     const float s = g.out.deviceScale;
     int dx, dy, angle = c.angle;
-    if (turnedPage(g)) {
+    if (paperTurned(g)) {
         dx = static_cast<int>(std::lround(cy * s));
         dy = static_cast<int>(std::lround(cx * s));
         angle += 90;
@@ -366,7 +355,7 @@ extern const DeviceDriver kPostScriptDriver = {
     end,            // end: showpage
     newPage,        // newPage: copypage, or the black page of PSCL
     nullptr,        // erase
-    mapPoint,       // mapPoint: points of 0.05 mm, landscape turned onto the paper
+    mapPoint,       // mapPoint: units of 0.05 mm, landscape turned onto the paper
     drwpsc,         // vector: paths of at most 50 points
     colour,         // colour: setrgbcolor through the prolog's f
     lineAttribute,  // lineAttribute: setlinewidth, setlinecap, setlinejoin, setmiterlimit
