@@ -17,8 +17,8 @@ enum VectorOp {
 
 // Hardware line attributes of the devices with kHardwareLines.
 enum class LineAttribute {
-    Width,       // linwid: pen units; the plot-unit width as given
-    PenWidth,    // penwid: pen units (fractional); the plot-unit width as given
+    Width,       // linwid: a whole number of pen units
+    PenWidth,    // penwid: pen units with a fraction
     Cap,         // 0 cut, 1 round, 2 long
     Join,        // 0 sharp, 1 round, 2 truncated
     MiterLimit,  // the miter limit times the line width, in pen units
@@ -28,6 +28,7 @@ enum class LineAttribute {
 // capitals come out about as high as the vector glyphs.
 constexpr float kDeviceFontScale = 22.0f / 15.0f;
 
+// A point in a device's own coordinates.
 struct DevicePoint {
     float x, y;
 };
@@ -60,9 +61,10 @@ struct DeviceDriver {
     void (*vector)(Globals& g, float x, float y, int op);
     // The current colour changed: its index and its table entry.
     void (*colour)(Globals& g, int index, int red, int green, int blue);
-    // A hardware line attribute (LineAttribute): `penUnits` in pen units of
-    // 0.05 mm, `plotUnits` the width in plot units where it is a width.
-    void (*lineAttribute)(Globals& g, LineAttribute what, float penUnits, float plotUnits);
+    // A hardware line attribute: `value` in pen units of 0.05 mm for the
+    // widths and the miter limit, the code for caps and joins; `plotUnits`
+    // the width in plot units as the program gave it (widths only).
+    void (*lineAttribute)(Globals& g, LineAttribute what, float value, float plotUnits);
     // The device's own clip rectangle, device coordinates (window, raster).
     void (*clipRect)(Globals& g, int x1, int y1, int x2, int y2);
     // A polygon filled solid by the device, in plot coordinates with the

@@ -42,9 +42,9 @@ void namedLineType(const char* name, int n) {
     setLineType(*g, n);
 }
 
-void sendAttribute(Globals& g, LineAttribute what, float penUnits, float plotUnits = 0.0f) {
+void sendAttribute(Globals& g, LineAttribute what, float value, float plotUnits = 0.0f) {
     const DeviceDriver* driver = deviceDriver(g.ctl.device);
-    if (driver && driver->lineAttribute) driver->lineAttribute(g, what, penUnits, plotUnits);
+    if (driver && driver->lineAttribute) driver->lineAttribute(g, what, value, plotUnits);
 }
 
 }  // namespace

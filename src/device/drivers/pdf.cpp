@@ -479,7 +479,7 @@ void writeMiterLimit(PdfState& pdf, float points) {
 }
 
 // Every operator written counts as one vector in the banner's total.
-void lineAttribute(Globals& g, LineAttribute what, float penUnits, float /*plotUnits*/) {
+void lineAttribute(Globals& g, LineAttribute what, float value, float /*plotUnits*/) {
     PdfState* state = stateOf(g);
     if (!state || !state->open) return;
     PdfState& pdf = *state;
@@ -488,17 +488,17 @@ void lineAttribute(Globals& g, LineAttribute what, float penUnits, float /*plotU
     switch (what) {
         case LineAttribute::Width:
         case LineAttribute::PenWidth: {
-            const float points = penUnits * kPointsPerPenUnit;
+            const float points = value * kPointsPerPenUnit;
             pdf.lineWidth = std::isfinite(points) ? std::clamp(points, 0.0f, 1e5f) : pdf.lineWidth;
             putf(pdf, "%.3f w\n", double(pdf.lineWidth));
             break;
         }
         case LineAttribute::Cap:
-            pdf.lineCap = std::isfinite(penUnits) ? std::clamp(int(penUnits), 0, 2) : 0;
+            pdf.lineCap = std::isfinite(value) ? std::clamp(int(value), 0, 2) : 0;
             putf(pdf, "%d J\n", pdf.lineCap);
             break;
         case LineAttribute::Join:
-            pdf.lineJoin = std::isfinite(penUnits) ? std::clamp(int(penUnits), 0, 2) : 0;
+            pdf.lineJoin = std::isfinite(value) ? std::clamp(int(value), 0, 2) : 0;
             putf(pdf, "%d j\n", pdf.lineJoin);
             // A sharp join restates the miter limit for the current width.
             if (pdf.lineJoin == 0) {
@@ -506,7 +506,7 @@ void lineAttribute(Globals& g, LineAttribute what, float penUnits, float /*plotU
                 writeMiterLimit(pdf, miterLength(g.line) * kPointsPerPenUnit);
             }
             break;
-        case LineAttribute::MiterLimit: writeMiterLimit(pdf, penUnits * kPointsPerPenUnit); break;
+        case LineAttribute::MiterLimit: writeMiterLimit(pdf, value * kPointsPerPenUnit); break;
     }
 }
 

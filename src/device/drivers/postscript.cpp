@@ -277,26 +277,26 @@ void writeMiterLimit(Globals& g, float penUnits) {
 }
 
 // Each attribute ends the open path first, which counts as one vector.
-void lineAttribute(Globals& g, LineAttribute what, float penUnits, float /*plotUnits*/) {
+void lineAttribute(Globals& g, LineAttribute what, float value, float /*plotUnits*/) {
     ++g.ctl.vectors;
     strokePath(g);
     switch (what) {
         case LineAttribute::Width:
-            qpsprintf(g, "%5d cm ", roundDevice(penUnits));
+            qpsprintf(g, "%5d cm ", roundDevice(value));
             qpsbuf(g, "setlinewidth ", 13);
             // The miter limit is a length here: a new width restates it.
             if (g.line.lineJoin == 0) writeMiterLimit(g, miterLength(g.line));
             break;
         case LineAttribute::PenWidth:
-            qpsprintf(g, "%8.2f cm ", std::isfinite(penUnits) ? double(penUnits) : 0.0);
+            qpsprintf(g, "%8.2f cm ", std::isfinite(value) ? double(value) : 0.0);
             qpsbuf(g, "setlinewidth ", 13);
             break;
-        case LineAttribute::Cap: qpsprintf(g, "%1d setlinecap ", roundDevice(penUnits)); break;
+        case LineAttribute::Cap: qpsprintf(g, "%1d setlinecap ", roundDevice(value)); break;
         case LineAttribute::Join:
-            qpsprintf(g, "%1d setlinejoin ", roundDevice(penUnits));
-            if (roundDevice(penUnits) == 0) writeMiterLimit(g, miterLength(g.line));
+            qpsprintf(g, "%1d setlinejoin ", roundDevice(value));
+            if (roundDevice(value) == 0) writeMiterLimit(g, miterLength(g.line));
             break;
-        case LineAttribute::MiterLimit: writeMiterLimit(g, penUnits); break;
+        case LineAttribute::MiterLimit: writeMiterLimit(g, value); break;
     }
 }
 

@@ -46,9 +46,11 @@ SvgState* stateOf(Globals& g) { return driverData<SvgState>(g.driver, &kSvgDrive
 inline double coordinate(float v) { return std::isfinite(v) ? double(v) : 0.0; }
 
 // Points of a polyline or polygon: five to a line, no break after the last.
-void writePoints(Globals& g, const float* x, const float* y, int n) {
+template <typename PointAt>
+void writePoints(Globals& g, int n, PointAt pointAt) {
     for (int i = 0; i < n; ++i) {
-        outPrintf(g, " %.2f, %.2f", coordinate(x[i]), coordinate(y[i]));
+        const DevicePoint p = pointAt(i);
+        outPrintf(g, " %.2f, %.2f", coordinate(p.x), coordinate(p.y));
         if ((i + 1) % kPointsPerLine == 0 && i + 1 < n) outWrite(g, "\n", 1);
     }
 }
@@ -105,7 +107,7 @@ void writePath(SvgState& svg, Globals& g) {
         outPrintf(g, "x2=\"%.2f\" y2=\"%.2f\"/>\n", coordinate(svg.path.x[1]), coordinate(svg.path.y[1]));
     } else if (svg.path.count > 2) {
         outWrite(g, "<polyline points=\"\n", 19);
-        writePoints(g, svg.path.x, svg.path.y, svg.path.count);
+        writePoints(g, svg.path.count, [&](int i) { return DevicePoint{svg.path.x[i], svg.path.y[i]}; });
         outWrite(g, "\"/>\n", 4);
     }
 }
@@ -187,11 +189,7 @@ void polygon(Globals& g, const float* x, const float* y, int n) {
     strokePath(svg, g);
     if (svg.group != kLineGroup) openLineGroup(svg, g);
     outPrintf(g, "<polygon fill=\"#%02x%02x%02x\" points=\"\n", svg.red, svg.green, svg.blue);
-    for (int i = 0; i < n; ++i) {
-        const DevicePoint p = mapPoint(g, x[i], y[i]);
-        outPrintf(g, " %.2f, %.2f", coordinate(p.x), coordinate(p.y));
-        if ((i + 1) % kPointsPerLine == 0 && i + 1 < n) outWrite(g, "\n", 1);
-    }
+    writePoints(g, n, [&](int i) { return mapPoint(g, x[i], y[i]); });
     outWrite(g, "\"/>\n", 4);
 }
 
@@ -207,7 +205,7 @@ void colour(Globals& g, int /*index*/, int red, int green, int blue) {
 
 // Only the width is SVG's: a new width closes the group, and the next
 // element opens one with it. The change counts as one vector.
-void lineAttribute(Globals& g, LineAttribute what, float /*penUnits*/, float plotUnits) {
+void lineAttribute(Globals& g, LineAttribute what, float /*value*/, float plotUnits) {
     if (what != LineAttribute::Width && what != LineAttribute::PenWidth) return;
     ++g.ctl.vectors;
     SvgState* svg = stateOf(g);
