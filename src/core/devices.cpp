@@ -10,31 +10,80 @@ namespace vtx {
 
 namespace {
 
-struct DeviceEntry {
-    const char* key;
+struct DeviceRow {
+    int number;
+    const char* keyword;
+    const char* extension;
+    DeviceClass cls;
+    unsigned capabilities;
+};
+
+constexpr DeviceRow kDevices[] = {
+#define DEVICE(number, keyword, extension, cls, driver, capabilities) \
+    {number, keyword, extension, DeviceClass::cls, capabilities},
+#include "core/devices.def"
+};
+
+struct DeviceRange {
+    int first, last;
+    DeviceRow row;
+};
+
+constexpr DeviceRange kRanges[] = {
+#define DEVICE_RANGE(first, last, cls, driver, capabilities) \
+    {first, last, {0, "    ", "   ", DeviceClass::cls, capabilities}},
+#include "core/devices.def"
+};
+
+struct DeviceKeyword {
+    const char* keyword;
     int number;
 };
 
-const DeviceEntry kDevices[] = {
-    {"XWIN", 72}, {"XWI1", 72}, {"XWI2", 73}, {"XWI3", 74}, {"XWI4", 75}, {"XWI5", 76}, {"XWI6", 77},
-    {"XWI7", 78}, {"XWI8", 79}, {"XWND", 80}, {"CONS", 101}, {"VT34", 103}, {"TEKT", 151}, {"LN03", 161},
-    {"VXME", 201}, {"CGM ", 211}, {"WMF ", 221}, {"KYOC", 301}, {"HPGL", 401}, {"HPA4", 402}, {"HPA3", 403},
-    {"HPA2", 404}, {"HPA1", 405}, {"POST", 501}, {"PSCL", 502}, {"EPS ", 503}, {"PS  ", 504}, {"PDF ", 511},
-    {"TIFF", 601}, {"IMAG", 602}, {"VIRT", 603}, {"PNG ", 604}, {"PPM ", 605}, {"BMP ", 606}, {"GIF ", 607},
-    {"JAVA", 701}, {"SVG ", 801},
+constexpr DeviceKeyword kKeywords[] = {
+#define DEVICE_KEYWORD(keyword, number) {keyword, number},
+#include "core/devices.def"
 };
 
-struct ExtensionEntry {
-    int first, last;
-    const char* ext;
-};
+constexpr bool fourCharacters(const char* k) {
+    return k[0] != '\0' && k[1] != '\0' && k[2] != '\0' && k[3] != '\0' && k[4] == '\0';
+}
 
-const ExtensionEntry kExtensions[] = {
-    {201, 201, "met"}, {211, 211, "cgm"}, {221, 221, "wmf"}, {301, 301, "kyo"}, {401, 405, "hpg"},
-    {151, 151, "tek"}, {161, 161, "ln3"}, {501, 502, "psc"}, {503, 503, "eps"}, {504, 504, "ps"},
-    {511, 511, "pdf"}, {601, 601, "tif"}, {602, 602, "img"}, {604, 604, "png"}, {605, 605, "ppm"},
-    {606, 606, "bmp"}, {607, 607, "gif"}, {701, 701, "java"}, {801, 801, "svg"},
-};
+constexpr bool validKeywords() {
+    for (const DeviceRow& d : kDevices)
+        if (!fourCharacters(d.keyword)) return false;
+    for (const DeviceKeyword& k : kKeywords)
+        if (!fourCharacters(k.keyword)) return false;
+    return true;
+}
+static_assert(validKeywords(), "device keywords are four characters, padded with blanks");
+
+constexpr bool sameKeyword(const char* a, const char* b) {
+    return a[0] == b[0] && a[1] == b[1] && a[2] == b[2] && a[3] == b[3];
+}
+
+constexpr bool distinctRows() {
+    constexpr int n = sizeof kDevices / sizeof kDevices[0];
+    for (int i = 0; i < n; ++i) {
+        for (int j = i + 1; j < n; ++j)
+            if (kDevices[i].number == kDevices[j].number || sameKeyword(kDevices[i].keyword, kDevices[j].keyword))
+                return false;
+        for (const DeviceKeyword& k : kKeywords)
+            if (sameKeyword(kDevices[i].keyword, k.keyword)) return false;
+        for (const DeviceRange& r : kRanges)
+            if (kDevices[i].number >= r.first && kDevices[i].number <= r.last) return false;
+    }
+    return true;
+}
+static_assert(distinctRows(), "each device number and keyword has one row, outside the ranges");
+
+const DeviceRow* findDevice(int device) {
+    for (const DeviceRow& d : kDevices)
+        if (d.number == device) return &d;
+    for (const DeviceRange& r : kRanges)
+        if (device >= r.first && device <= r.last) return &r.row;
+    return nullptr;
+}
 
 // The user's keyword as the device table compares it: four characters,
 // upper case, padded with blanks.
@@ -50,34 +99,28 @@ void tableKey(const char* keyword, char key[5]) {
 int deviceNumber(const char* keyword) {
     char key[5];
     tableKey(keyword, key);
-    for (const DeviceEntry& d : kDevices)
-        if (std::memcmp(d.key, key, 4) == 0) return d.number;
+    for (const DeviceRow& d : kDevices)
+        if (std::memcmp(d.keyword, key, 4) == 0) return d.number;
+    for (const DeviceKeyword& k : kKeywords)
+        if (std::memcmp(k.keyword, key, 4) == 0) return k.number;
+    // MET1 to MET9 name the window that shows the metafile.
     if (key[0] == 'M' && key[1] == 'E' && key[2] == 'T' && key[3] >= '1' && key[3] <= '9') return 80;
     return 0;
 }
 
 DeviceClass deviceClass(int device) {
-    if (device <= 0) return DeviceClass::Unknown;
-    if (device <= 100) return DeviceClass::Screen;
-    if (device <= 200) return DeviceClass::Terminal;
-    if (device <= 300) return DeviceClass::Metafile;
-    if (device <= 400) return DeviceClass::Kyocera;
-    if (device <= 500) return DeviceClass::Hpgl;
-    if (device <= 600) return DeviceClass::PostScript;
-    if (device <= 700) return DeviceClass::Raster;
-    if (device == 701) return DeviceClass::Java;
-    if (device == 801) return DeviceClass::Svg;
-    return DeviceClass::Unknown;
+    const DeviceRow* d = findDevice(device);
+    return d ? d->cls : DeviceClass::Unknown;
 }
 
 const char* defaultExtension(int device) {
-    for (const ExtensionEntry& e : kExtensions)
-        if (device >= e.first && device <= e.last) return e.ext;
-    return "   ";
+    const DeviceRow* d = findDevice(device);
+    return d ? d->extension : "   ";
 }
 
-bool writtenAtEnd(int device) {
-    return deviceClass(device) == DeviceClass::Raster || device == 221 || device == 511;
+bool deviceCan(int device, unsigned what) {
+    const DeviceRow* d = findDevice(device);
+    return d && (d->capabilities & what) == what;
 }
 
 void metafl(const char* keyword) {

@@ -5,6 +5,7 @@
 
 #include "core/control_state.h"
 #include "device/device_state.h"
+#include "device/driver_state.h"
 #include "device/fill_state.h"
 #include "device/shield_state.h"
 #include "device/transform_state.h"
@@ -38,6 +39,7 @@ struct Globals {
     MapState map;          // map projections and coastlines
     BusinessState biz;     // bar graphs and pie charts
     UtilityState util;     // base date and gridding parameters
+    DriverState driver;    // the open output driver's own state
 };
 
 // Creates the record on first use (mode 0; returns 1 if it already existed,

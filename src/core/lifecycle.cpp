@@ -19,8 +19,6 @@ namespace vtx {
 
 namespace {
 
-bool isReverseByDefault(int device) { return device == 511 || device == 503 || device == 504 || device == 801; }
-
 void chooseWindowSize(Globals& g) {
     if (g.out.winPlace != 1) g.out.winX = g.out.winY = 0;
     if (g.out.winPlace == 0) {
@@ -45,7 +43,7 @@ void openOutput(Globals& g) {
     int device = g.ctl.device;
     g.out.lineLen = 0;
     g.out.lineBuf[0] = '\0';
-    if (device == 101 || device == 103) {
+    if (deviceCan(device, kToStdout)) {
         g.out.file = stdout;
         g.out.toStdout = 1;
         return;
@@ -60,7 +58,7 @@ void openOutput(Globals& g) {
     }
     if (writtenAtEnd(device)) return;
     gfilnn(g, g.out.fileName, kNameLen);
-    g.out.file = std::fopen(g.out.fileName, device == 211 ? "wb" : "w");
+    g.out.file = std::fopen(g.out.fileName, deviceCan(device, kBinaryFile) ? "wb" : "w");
     if (!g.out.file) reportFileError(g);
 }
 
@@ -81,10 +79,10 @@ void vtxini() {
     g.colour.current = 0;
 
     int set = g.out.screenModeSet;
-    g.out.screenMode = set != 4 ? set : (isReverseByDefault(g.ctl.device) ? 2 : 0);
+    g.out.screenMode = set != 4 ? set : (deviceCan(g.ctl.device, kReverseByDefault) ? 2 : 0);
     if (g.ctl.device == 0) {
-        g.ctl.device = 201;
-        std::strcpy(g.ctl.deviceKey, "VXME");
+        g.ctl.device = kDefaultDevice;
+        std::strcpy(g.ctl.deviceKey, kDefaultDeviceKey);
     }
     vtxlog("c");
 
@@ -113,16 +111,18 @@ void vtxfin() {
     int device = g.ctl.device;
     DeviceClass cls = deviceClass(device);
     int fileMode = 1;
-    if (cls == DeviceClass::Screen || (cls == DeviceClass::Terminal && device < 150) || device == 603 ||
-        (device == 511 && (g.out.pdfMode & 2)))
+    // No file to name: a window, standard output, memory.
+    if (cls == DeviceClass::Screen || deviceCan(device, kToStdout) || deviceCan(device, kInMemory) ||
+        (deviceCan(device, kMemoryOption) && (g.out.pdfMode & 2)))
         fileMode = 0;
     const DeviceDriver* driver = deviceDriver(device);
     // A device without a driver (WMF so far) writes no file to name.
     if (!driver) fileMode = 0;
-    // PDF versioned its name when it opened the file at vtxini.
-    if (writtenAtEnd(device) && device != 511 && fileMode == 1) gfilnn(g, g.out.fileName, kNameLen);
+    // A driver that opens its own file versioned its name at vtxini.
+    if (writtenAtEnd(device) && !deviceCan(device, kOpensOwnFile) && fileMode == 1)
+        gfilnn(g, g.out.fileName, kNameLen);
     if (driver && driver->end) driver->end(g);
-    if (device >= 101 && device <= 600 && device != 221 && device != 511) flushLineBuffer(g, device == 211);
+    if (deviceCan(device, kLineBuffered)) flushLineBuffer(g, deviceCan(device, kBinaryFile));
     closePlotFile(g);
     // A file that could not be written in full is not claimed by the banner.
     if (g.out.fileError && fileMode == 1) {
@@ -133,7 +133,7 @@ void vtxfin() {
     g.ctl.level = 0;
     g.ctl.finished = 1;
     vtxlog("c");
-    if (device == 103) {
+    if (deviceCan(device, kWaitsAtEnd)) {
         std::getchar();
         std::printf("\033[?38l\n");
         std::fflush(stdout);

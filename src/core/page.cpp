@@ -4,6 +4,7 @@
 
 #include "core/api.h"
 #include "core/checks.h"
+#include "core/devices.h"
 #include "core/messages.h"
 
 namespace vtx {
@@ -46,8 +47,8 @@ void setpag(const char* keyword) {
     g->out.pageH = h * g->out.unitFactor;
     std::memcpy(g->out.pageKey, key, 5);
     if (!g->ctl.deviceChosen) {
-        g->ctl.device = 201;
-        std::strcpy(g->ctl.deviceKey, "VXME");
+        g->ctl.device = kDefaultDevice;
+        std::strcpy(g->ctl.deviceKey, kDefaultDeviceKey);
         g->ctl.deviceChosen = 1;
     }
 }

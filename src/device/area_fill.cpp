@@ -6,6 +6,7 @@
 #include <new>
 
 #include "core/checks.h"
+#include "core/devices.h"
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/line_style.h"
@@ -18,12 +19,6 @@ namespace vtx {
 namespace {
 
 constexpr int kSolidPattern = 16;
-constexpr int kDevicePdf = 511, kDeviceWmf = 221, kDeviceSvg = 801;
-
-bool deviceFills(int device) {
-    return device <= 100 || device == kDeviceWmf || device == kDeviceSvg || (device >= 501 && device <= 600);
-}
-
 bool insideWindow(const LineState& line, const float* x, const float* y, int n) {
     for (int i = 0; i < n; ++i) {
         float px = x[i] + float(line.originX), py = y[i] + float(line.originY);
@@ -38,30 +33,16 @@ bool insideWindow(const LineState& line, const float* x, const float* y, int n) 
 // rectangular clipping with every vertex visible.
 bool useDeviceFill(const Globals& g, const float* x, const float* y, int n) {
     return g.fill.pattern == kSolidPattern && !g.line.shieldTest && g.line.clipShape == 0 &&
-           deviceFills(g.ctl.device) && insideWindow(g.line, x, y, n);
+           deviceCan(g.ctl.device, kFillsPolygons) && insideWindow(g.line, x, y, n);
 }
 
 void deviceFill(Globals& g, const float* x, const float* y, int n, float* work) {
     qqstrk(g);
-    const int device = g.ctl.device;
     const float ox = float(g.line.originX), oy = float(g.line.originY);
-    if (device <= 100 || device == kDeviceWmf) {
-        xjpoly(g, x, y, n);  // adds the origin shift itself
-    } else if (device == kDevicePdf) {
-        xjdraw(g, x[0] + ox, y[0] + oy, kOpMove);
-        for (int i = 1; i < n; ++i) xjdraw(g, x[i] + ox, y[i] + oy, kOpDraw);
-        xjdraw(g, 0.0f, 0.0f, kOpFill);
-    } else {
-        const DeviceDriver* driver = deviceDriver(device);
-        if (!driver || !driver->polygon) return;
-        float* dx = work;
-        float* dy = work + n;
-        for (int i = 0; i < n; ++i) {
-            dx[i] = x[i] + ox, dy[i] = y[i] + oy;
-            plotToDevice(g, dx[i], dy[i]);
-        }
-        driver->polygon(g, dx, dy, n);
-    }
+    float* dx = work;
+    float* dy = work + n;
+    for (int i = 0; i < n; ++i) dx[i] = x[i] + ox, dy[i] = y[i] + oy;
+    devicePolygon(g, dx, dy, n);
 }
 
 // Each span is a polyline of its own through the whole pipeline, so hatch

@@ -14,13 +14,6 @@ namespace vtx {
 
 namespace {
 
-// Devices whose background is drawn from entry 0, so that reverse screen
-// mode has to exchange it with the last colour to draw black on white.
-bool drawsBackgroundFromTable(int device) {
-    return (device > 0 && device <= 100) || device == 502 || device == 503 || device == 504 || device == 511 ||
-           device > 600;
-}
-
 // Component bytes of colours given in 0..1; callers have checked the range,
 // slightly outside it by the tolerance.
 int componentByte(float c) {
@@ -86,16 +79,18 @@ void loadColourTable(Globals& g, int kind) {
     c.rangeHigh = scaleRangeEnd(kind);
     c.foreground = lastColourIndex(kind);
     c.background = 0;
-    if (paperForeground(device) && isPlainRamp(kind)) c.foreground = 0, c.background = 255;
+    if (deviceCan(device, kPaperForeground) && isPlainRamp(kind)) c.foreground = 0, c.background = 255;
 
     c.reverse = 0;
-    if (predefined && g.out.screenMode == 2 && drawsBackgroundFromTable(device)) exchangeForReverseScreen(g);
+    if (predefined && g.out.screenMode == 2 && deviceCan(device, kBackgroundFromTable)) exchangeForReverseScreen(g);
 
     sendColourTableToDevice(g);
     qqsclr(g, c.foreground);
 }
 
-void loadDefaultColourTable(Globals& g) { loadColourTable(g, g.ctl.device == 501 ? kVltRGrey : kVltRain); }
+void loadDefaultColourTable(Globals& g) {
+    loadColourTable(g, deviceCan(g.ctl.device, kGreyDefaultTable) ? kVltRGrey : kVltRain);
+}
 
 void setvlt(const char* name) {
     Globals* g = jqqlev(1, 3, "setvlt");
@@ -168,7 +163,9 @@ void revscr() {
     Globals* g = jqqlev(1, 3, "revscr");
     if (!g) return;
     g->out.screenMode = 2;
-    if (g->colour.reverse || !drawsBackgroundFromTable(g->ctl.device)) return;
+    // Devices that draw the background from entry 0 exchange it with the
+    // last colour in reverse screen mode, to draw black on white.
+    if (g->colour.reverse || !deviceCan(g->ctl.device, kBackgroundFromTable)) return;
     exchangeForReverseScreen(*g);
     sendColourTableToDevice(*g);
     qqsclr(*g, g->colour.current);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "core/devices.h"
 #include "device/device_state.h"
 
 namespace vtx {
@@ -43,10 +44,6 @@ const int kGreyNames[kColourNames] = {255, 230, 185, 150, 95, 215, 175, 110, 255
 const int kVgaNames[kColourNames] = {15, 4, 2, 14, 1, 12, 3, 5, 0};
 
 bool isReversed(int kind) { return kind == kVltRRain || kind == kVltRSpec || kind == kVltRGrey; }
-
-// Devices whose drawing surface starts black and swaps the first and last
-// entry of the short tables to draw black on white.
-bool swapsShortTables(int device) { return device == 501 || device == 221; }
 
 int roundHalfUp(float x) { return int(std::floor(x + 0.5f)); }
 
@@ -106,17 +103,15 @@ int scaleRangeEnd(int kind) {
 
 bool isPlainRamp(int kind) { return kind == kVltRain || kind == kVltSpec || kind == kVltGrey; }
 
-bool paperForeground(int device) { return device == 501 || device == 211 || device == 221 || device == 701; }
-
 void fillColourTable(int kind, int device, ColourEntry table[kColourEntries]) {
     switch (kind) {
         case kVltSmall:
             for (int i = 0; i < 9; ++i) table[i] = kSmall[i];
-            if (swapsShortTables(device)) std::swap(table[0], table[1]);
+            if (deviceCan(device, kSwapsShortTables)) std::swap(table[0], table[1]);
             return;
         case kVltVga:
             for (int i = 0; i < 16; ++i) table[i] = kVga[i];
-            if (swapsShortTables(device)) std::swap(table[0], table[15]);
+            if (deviceCan(device, kSwapsShortTables)) std::swap(table[0], table[15]);
             return;
         case kVltRain:
         case kVltRRain:
@@ -150,7 +145,7 @@ void fillColourNameMap(int kind, int device, int map[kColourNames]) {
         default: row = kRainbowNames; break;
     }
     for (int i = 0; i < kColourNames; ++i) map[i] = row[i];
-    if ((device == 221 || device == 211) && isPlainRamp(kind)) map[0] = 0;
+    if (deviceCan(device, kWhiteIsEntryZero) && isPlainRamp(kind)) map[0] = 0;
     if (isReversed(kind))
         for (int i = 1; i <= 7; ++i) map[i] = 255 - row[i];
 }

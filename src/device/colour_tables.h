@@ -35,10 +35,6 @@ int scaleRangeEnd(int kind);
 // paper devices draw with inverted foreground and background.
 bool isPlainRamp(int kind);
 
-// Devices that draw on white paper: their foreground is entry 0 for the
-// unreversed ramps.
-bool paperForeground(int device);
-
 // Writes the entries of a kind into the table, with the exchanges the device
 // asks for; entries beyond the kind's size are left as they are.
 void fillColourTable(int kind, int device, ColourEntry table[kColourEntries]);

@@ -1,3 +1,4 @@
+// The driver of each device, from the driver column of core/devices.def.
 #include "device/driver.h"
 
 namespace vtx {
@@ -13,17 +14,26 @@ extern const DeviceDriver kCgmDriver;
 extern const DeviceDriver kPdfDriver;
 extern const DeviceDriver kSvgDriver;
 
+namespace {
+
+// Stands for "no driver yet" in the table (window and WMF devices).
+const DeviceDriver kNoneDriver = {};
+
+inline const DeviceDriver* driverOrNull(const DeviceDriver* d) { return d == &kNoneDriver ? nullptr : d; }
+
+}  // namespace
+
+// A switch, so that the dispatcher's lookup per point stays a jump.
 const DeviceDriver* deviceDriver(int device) {
-    if (device >= 101 && device <= 200) return &kTerminalDriver;
-    if (device == 201) return &kVxmetaDriver;
-    if (device == 211) return &kCgmDriver;
-    if (device >= 301 && device <= 400) return &kKyoceraDriver;
-    if (device >= 401 && device <= 500) return &kHpglDriver;
-    if (device >= 501 && device <= 600 && device != 511) return &kPostScriptDriver;
-    if (device >= 601 && device <= 700) return &kRasterDriver;
-    if (device == 511) return &kPdfDriver;
-    if (device == 701) return &kJavaDriver;
-    if (device == 801) return &kSvgDriver;
+    switch (device) {
+#define DEVICE(number, keyword, extension, cls, driver, capabilities) \
+    case number: return driverOrNull(&k##driver##Driver);
+#include "core/devices.def"
+        default: break;
+    }
+#define DEVICE_RANGE(first, last, cls, driver, capabilities) \
+    if (device >= first && device <= last) return driverOrNull(&k##driver##Driver);
+#include "core/devices.def"
     return nullptr;
 }
 

@@ -42,28 +42,16 @@ void namedLineType(const char* name, int n) {
     setLineType(*g, n);
 }
 
-bool isPostScriptClass(int device) { return device >= 501 && device <= 600; }
-
-void sendAttribute(Globals& g, LineAttribute what, float value) {
+void sendAttribute(Globals& g, LineAttribute what, float value, float plotUnits = 0.0f) {
     const DeviceDriver* driver = deviceDriver(g.ctl.device);
-    if (driver && driver->lineAttribute) driver->lineAttribute(g, what, value);
-}
-
-// Points per plot unit of the default unit, for PDF widths.
-constexpr float kPointsPerUnit = 0.5f * 72.0f / 254.0f;
-
-// Hardware widths go after the open path is drawn with the old width.
-void endPostScriptPath(Globals& g) {
-    if (g.ctl.device != 511) xjdraw(g, 0.0f, 0.0f, kOpStroke);
-}
-
-void repeatMiterLimit(Globals& g) {
-    float wPrime = std::max(5.0f, 2.0f * float(std::abs(g.line.lineWidth)));
-    if (g.ctl.device == 511) xjdraw(g, g.line.miterLimit * wPrime * kPointsPerUnit, 0.0f, kOpStroke);
-    else sendAttribute(g, LineAttribute::MiterLimit, std::round(g.line.miterLimit * wPrime));
+    if (driver && driver->lineAttribute) driver->lineAttribute(g, what, value, plotUnits);
 }
 
 }  // namespace
+
+float miterLength(const LineState& line) {
+    return line.miterLimit * std::max(5.0f, 2.0f * float(std::abs(line.lineWidth)));
+}
 
 void myline(const int* pattern, int n) {
     Globals* g = chkini("myline");
@@ -99,24 +87,15 @@ void linwid(int n) {
         return;
     }
     qqstrk(*g);
-    const int device = g->ctl.device;
-    const float uf = g->out.unitFactor;
-    if (isPostScriptClass(device)) {
-        endPostScriptPath(*g);
-        g->line.lineWidth = -n;
-        int w = std::max(5, int(std::lround(2.0f * float(n) * uf)));
-        if (device == 511) {
-            xjdraw(*g, float(w) * kPointsPerUnit, 0.0f, kOpWidth);
-        } else {
-            sendAttribute(*g, LineAttribute::Width, float(w));
-            if (g->line.lineJoin == 0) repeatMiterLimit(*g);
-        }
-    } else if (device == 801) {
-        xjdraw(*g, float(n), 0.0f, kOpWidth);
-        g->line.lineWidth = -n;
-    } else {
+    // Devices that draw wide lines themselves keep the width negative, so
+    // that the pipeline does not thicken the lines again.
+    if (!deviceCan(g->ctl.device, kHardwareLines)) {
         g->line.lineWidth = n;
+        return;
     }
+    g->line.lineWidth = -n;
+    const int w = std::max(5, int(std::lround(2.0f * float(n) * g->out.unitFactor)));
+    sendAttribute(*g, LineAttribute::Width, float(w), float(n));
 }
 
 void penwid(float x) {
@@ -132,22 +111,16 @@ void penwid(float x) {
         return;
     }
     qqstrk(*g);
-    const int device = g->ctl.device;
+    if (!deviceCan(g->ctl.device, kHardwareLines)) {
+        g->line.lineWidth = stored;
+        return;
+    }
     const float uf = g->out.unitFactor;
     float w;
     if (x >= 0.99f) w = std::max(2.0f * x * uf, 5.0f);
     else w = (uf > 2.0f ? 2.0f : 5.0f) * x * uf;
-    if (isPostScriptClass(device)) {
-        endPostScriptPath(*g);
-        g->line.lineWidth = -stored;
-        if (device == 511) xjdraw(*g, w * kPointsPerUnit, 0.0f, kOpWidth);
-        else sendAttribute(*g, LineAttribute::PenWidth, w);
-    } else if (device == 801) {
-        xjdraw(*g, x, 0.0f, kOpWidth);
-        g->line.lineWidth = -stored;
-    } else {
-        g->line.lineWidth = stored;
-    }
+    g->line.lineWidth = -stored;
+    sendAttribute(*g, LineAttribute::PenWidth, w, x);
 }
 
 void lncap(const char* keyword) {
@@ -157,10 +130,7 @@ void lncap(const char* keyword) {
     g->line.lineCap = i - 1;
     if (!outputOpen(*g)) return;
     qqstrk(*g);
-    if (!isPostScriptClass(g->ctl.device)) return;
-    endPostScriptPath(*g);
-    if (g->ctl.device == 511) xjdraw(*g, float(i - 1), 0.0f, kOpCap);
-    else sendAttribute(*g, LineAttribute::Cap, float(i - 1));
+    sendAttribute(*g, LineAttribute::Cap, float(i - 1));
 }
 
 void lnjoin(const char* keyword) {
@@ -170,11 +140,8 @@ void lnjoin(const char* keyword) {
     g->line.lineJoin = i - 1;
     if (!outputOpen(*g)) return;
     qqstrk(*g);
-    if (!isPostScriptClass(g->ctl.device)) return;
-    endPostScriptPath(*g);
-    if (g->ctl.device == 511) xjdraw(*g, float(i - 1), 0.0f, kOpJoin);
-    else sendAttribute(*g, LineAttribute::Join, float(i - 1));
-    if (i == 1) repeatMiterLimit(*g);
+    // A sharp join makes the devices restate the miter limit.
+    sendAttribute(*g, LineAttribute::Join, float(i - 1));
 }
 
 void lnmlt(float x) {
@@ -186,9 +153,7 @@ void lnmlt(float x) {
     g->line.miterLimit = x;
     if (!outputOpen(*g)) return;
     qqstrk(*g);
-    if (!isPostScriptClass(g->ctl.device)) return;
-    endPostScriptPath(*g);
-    repeatMiterLimit(*g);
+    sendAttribute(*g, LineAttribute::MiterLimit, miterLength(g->line));
 }
 
 void thkcrv(int n) {

@@ -4,6 +4,11 @@
 namespace vtx {
 
 struct Globals;
+struct LineState;
+
+// The miter limit as the devices state it: the limit times the line width
+// (at least 5 pen units), in pen units.
+float miterLength(const LineState& line);
 
 // Selects the dash pattern of line type n (0..7) without a level check.
 void setLineType(Globals& g, int n);

@@ -78,11 +78,10 @@ void sclpax(Globals& g, int mode);
 
 // Device dispatcher: plot coordinates to device coordinates and the driver.
 void xjdraw(Globals& g, float x, float y, int op);
-void xjpoly(Globals& g, const float* x, const float* y, int n);
 
-// A point in plot coordinates converted as xjdraw converts it for the
-// selected device (no origin shift).
-void plotToDevice(const Globals& g, float& x, float& y);
+// A solid polygon in plot coordinates (origin shift applied) to the driver's
+// polygon entry; false if the device's driver has none.
+bool devicePolygon(Globals& g, const float* x, const float* y, int n);
 
 // True while an output is open (between vtxini and vtxfin).
 inline bool outputOpen(const Globals& g) { return g.ctl.level >= 1; }

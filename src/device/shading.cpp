@@ -1,6 +1,7 @@
 #include "device/shading.h"
 
 #include "core/checks.h"
+#include "core/devices.h"
 #include "core/messages.h"
 
 namespace vtx {
@@ -11,7 +12,6 @@ namespace {
 constexpr int kBuiltinCodes[18] = {0,     45150, 150450, 135150, 45450, 45151, 135210, 45451, 30140,
                                    45211, 151,   45310,  70470,  45311, 451,   45210,  100,    550};
 
-constexpr int kDeviceWmf = 221;
 
 // Stores a pattern after its ranges were checked; the spacing keeps its
 // physical size through the unit factor.
@@ -22,7 +22,7 @@ void storePattern(Globals& g, int angle, int type, int density, int cross) {
     float spacing = 5.0f * density + 2.0f;
     switch (type) {
         case 1:
-            if (density == 0 && g.ctl.device == kDeviceWmf) spacing = 0.4f;
+            if (density == 0 && deviceCan(g.ctl.device, kFineSolidHatch)) spacing = 0.4f;
             break;
         case 2: spacing = 20.0f, f.groupDrawn = 2, f.groupSkipped = density; break;
         case 3: spacing = 15.0f, f.groupDrawn = 3, f.groupSkipped = density; break;

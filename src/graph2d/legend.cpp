@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "device/area_fill.h"
 #include "device/colour.h"
+#include "device/frame_rings.h"
 #include "device/line_style.h"
 #include "device/pipeline.h"
 #include "device/shading.h"
@@ -38,8 +39,7 @@ struct SavedAttributes {
 
 void drawFrame(Globals& g, int x, int y, int w, int h) {
     const int frame = g.axis.frame;
-    // Rings one plot unit apart: beyond the page's size more add nothing.
-    const int count = boundedMagnitude(frame, std::max(g.out.nxPage, g.out.nyPage) + 1);
+    const int count = frameRingCount(g, frame);
     const int stride = coveredCopyStride(g, 1.0f);
     for (int k = 0; k < count; ++k) {
         if (!copyNeeded(k, count, stride)) continue;

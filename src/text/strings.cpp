@@ -6,6 +6,7 @@
 
 #include "core/checks.h"
 #include "core/messages.h"
+#include "device/frame_rings.h"
 #include "device/pipeline.h"
 #include "text/api.h"
 #include "text/code_map.h"
@@ -111,8 +112,7 @@ void frameAndShield(Globals& g, float width) {
     if (t.frameThickness != 0) {
         const int colour = textColour(g);
         if (t.frameColour >= 0) textSetColour(g, t.frameColour);
-        // Rings one plot unit apart: beyond the page's size more add nothing.
-        const int n = boundedMagnitude(t.frameThickness, std::max(g.out.nxPage, g.out.nyPage) + 1);
+        const int n = frameRingCount(g, t.frameThickness);
         const float dir = t.frameThickness > 0 ? 1.0f : -1.0f;
         float sn, cs;
         directionOf(g, sn, cs);

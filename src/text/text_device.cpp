@@ -4,6 +4,7 @@
 #include <new>
 
 #include "core/checks.h"
+#include "core/devices.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
 #include "device/colour.h"
@@ -71,11 +72,8 @@ void registerShieldBox(Globals& g, int group, float x, float y, float width, flo
 }
 
 bool deviceFontUsable(const Globals& g) {
-    const int d = g.ctl.device;
-    // PostScript, PDF and SVG draw device characters; the window's and bitmap
-    // fonts arrive with the window output.
-    const bool driver = (d >= 501 && d <= 600) || d == 801;
-    return driver && g.line.project3d == 0 && g.trf.active == 0 && g.ctl.level >= 1;
+    // The window's and bitmap fonts arrive with the window output.
+    return deviceCan(g.ctl.device, kDeviceFonts) && g.line.project3d == 0 && g.trf.active == 0 && g.ctl.level >= 1;
 }
 
 }  // namespace vtx

@@ -41,10 +41,11 @@ bool deviceFontUsable(const Globals& g);
 // base line, advance along the text direction.
 void deviceChar(Globals& g, int code, float x, float y, float advance);
 
-// Width of a character in the selected PostScript font, plot units.
+// Width of a character in the selected device font, plot units.
 float psCharAdvance(const Globals& g, int code);
 
-// Emits the font selection and size of the PostScript font to the device.
+// Sends the selected device font and its size to drivers that keep a
+// current font.
 void psEmitFont(Globals& g);
 
 }  // namespace vtx

@@ -1,6 +1,6 @@
 // The SVG, PDF and CGM drivers driven through the device dispatcher and
-// their own entry points (characters, rectangles, polygons), read back byte
-// by byte from the files they write.
+// their driver records (colours, characters, polygons), read back byte by
+// byte from the files they write.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -15,8 +15,7 @@
 #include "device/api.h"
 #include "device/colour.h"
 #include "device/driver.h"
-#include "device/drivers/pdf.h"
-#include "device/drivers/svg.h"
+#include "device/drivers/latin1.h"
 #include "device/pipeline.h"
 
 namespace vtx {
@@ -54,6 +53,15 @@ std::string finish(const std::string& path) {
     vtxfin();
     return readFile(path);
 }
+
+const DeviceDriver& driverOf(const Globals& g) { return *deviceDriver(g.ctl.device); }
+
+// A character of a device font at a pen position, without base shift.
+DeviceChar glyph(int code, float x, float y, int font, int height, int angle = 0) {
+    return {code, font, height, angle, x, y, 0.0f, 0.0f};
+}
+
+void normalScreen() { scrmod("NOREV"); }
 
 int count(const std::string& text, const std::string& what) {
     int n = 0;
@@ -100,7 +108,7 @@ TEST(Svg, ColourChangeSplitsAPolylineIntoTwoGroups) {
     xjdraw(g, 0, 0, kOpMove);
     xjdraw(g, 100, 0, kOpDraw);
     xjdraw(g, 100, 100, kOpDraw);
-    qqsvg3(g, 255, 0, 0);
+    driverOf(g).colour(g, 1, 255, 0, 0);
     xjdraw(g, 200, 100, kOpDraw);
     xjdraw(g, 200, 200, kOpDraw);
     const std::string text = finish(path);
@@ -122,11 +130,12 @@ TEST(Svg, ColourChangeSplitsAPolylineIntoTwoGroups) {
 TEST(Svg, CharactersAreTextElementsWithEscapesAndTheFontInTheirGroup) {
     const std::string path = scratchFile("text.svg");
     Globals& g = openPlot("SVG", path);
-    qqsvg5(g, 'a', 100, 200, 5, 36, 0);
-    qqsvg5(g, '<', 130, 200, 5, 36, 0);
-    qqsvg5(g, 'b', 160, 200, 5, 36, 0);
-    qqsvg5(g, 130, 190, 200, 18, 36, 30);  // a-umlaut in Courier, turned
-    qqsvg5(g, 250, 220, 200, 18, 36, 0);   // beyond the accented letters: a blank
+    const DeviceDriver& d = driverOf(g);
+    d.character(g, glyph('a', 100, 200, 5, 36));
+    d.character(g, glyph('<', 130, 200, 5, 36));
+    d.character(g, glyph('b', 160, 200, 5, 36));
+    d.character(g, glyph(130, 190, 200, 18, 36, 30));  // a-umlaut in Courier, turned
+    d.character(g, glyph(250, 220, 200, 18, 36));      // beyond the accented letters: a blank
     const std::string text = finish(path);
     const float s = g.out.deviceScale;
     const int size = int(36 * 22 * s / 15 + 0.5f);
@@ -144,21 +153,31 @@ TEST(Svg, CharactersAreTextElementsWithEscapesAndTheFontInTheirGroup) {
     EXPECT_NE(text.find("> </text>\n</g>\n</svg>\n"), std::string::npos);
 }
 
-TEST(Svg, PolygonsAndRectanglesAreFilledInTheCurrentColour) {
+TEST(Svg, PolygonsAreFilledInTheCurrentColourAtTheDevicesOwnPoints) {
     const std::string path = scratchFile("fill.svg");
     Globals& g = openPlot("SVG", path);
-    qqsvg3(g, 0, 128, 255);
-    const float x[3] = {0, 287, 0}, y[3] = {0, 0, 287.5f};
-    deviceDriver(801)->polygon(g, x, y, 3);
-    qqsvg4(g, 1.5f, 2, 30, 40.25f, 1, 2, 3);
+    driverOf(g).colour(g, 1, 0, 128, 255);
+    const float s = g.out.deviceScale;
+    const float x[3] = {0, 1000, 0}, y[3] = {0, 0, 500};
+    driverOf(g).polygon(g, x, y, 3);
     const std::string text = finish(path);
-    const char* polygon =
-        "<g fill=\"none\" stroke=\"#0080ff\" stroke-width=\"1.000\">\n<polygon fill=\"#0080ff\" points=\"\n"
-        " 0.00, 0.00 287.00, 0.00 0.00, 287.50\"/>\n";
+    char polygon[256];
+    std::snprintf(polygon, sizeof polygon,
+                  "<g fill=\"none\" stroke=\"#0080ff\" stroke-width=\"1.000\">\n<polygon fill=\"#0080ff\" points=\"\n"
+                  " 0.00, 0.00 %.2f, 0.00 0.00, %.2f\"/>\n",
+                  1000 * s, 500 * s);
     EXPECT_NE(text.find(polygon), std::string::npos) << text;
-    EXPECT_NE(text.find("<rect x=\"1.50\" y=\"2.00\" width=\"30.00\" height=\"40.25\"\n"
-                        " fill=\"#010203\" stroke=\"none\"/>\n"),
-              std::string::npos);
+}
+
+TEST(Svg, ANormalScreenStartsWithABlackRectangleOverTheWindow) {
+    const std::string path = scratchFile("black.svg");
+    Globals& g = openPlot("SVG", path, normalScreen);
+    char rect[160];
+    std::snprintf(rect, sizeof rect, "<rect x=\"0.00\" y=\"0.00\" width=\"%d.00\" height=\"%d.00\"\n"
+                  " fill=\"#000000\" stroke=\"none\"/>\n", g.out.winW - 1, g.out.winH - 1);
+    const std::string text = finish(path);
+    scrmod("AUTO");
+    EXPECT_NE(text.find(rect), std::string::npos) << text;
 }
 
 TEST(Svg, Latin1MappingOfTheAccentedCharacters) {
@@ -181,29 +200,47 @@ TEST(Pdf, OnlyTheLastOfTwoMovesIsWrittenBeforeADraw) {
     xjdraw(g, 20, 20, kOpMove);
     xjdraw(g, 30, 20, kOpDraw);
     xjdraw(g, 30, 30, kOpDraw);
-    xjdraw(g, 0, 0, kOpFill);
     const std::string text = finish(path);
     const float s = g.out.deviceScale;  // landscape: turned, points are (y s, x s)
     char expected[160];
-    std::snprintf(expected, sizeof expected, "%.2f %.2f m\n%.2f %.2f l\n%.2f %.2f l\nh\nf*\n", 20 * s, 20 * s,
+    std::snprintf(expected, sizeof expected, "%.2f %.2f m\n%.2f %.2f l\n%.2f %.2f l\nS\n", 20 * s, 20 * s,
                   20 * s, 30 * s, 30 * s, 30 * s);
     EXPECT_NE(text.find(std::string("RG\n") + expected), std::string::npos) << text;
+}
+
+TEST(Pdf, APolygonIsOnePathFilledEvenOddAfterTheOpenPathIsStroked) {
+    const std::string path = scratchFile("polygon.pdf");
+    Globals& g = openPlot("PDF", path, rawStreams);
+    xjdraw(g, 10, 10, kOpMove);
+    xjdraw(g, 20, 10, kOpDraw);
+    const long vectors = g.ctl.vectors;
+    const float x[3] = {100, 200, 100}, y[3] = {100, 100, 300};
+    driverOf(g).polygon(g, x, y, 3);
+    EXPECT_EQ(g.ctl.vectors, vectors + 4) << "the move, two draws and the fill";
+    const std::string text = finish(path);
+    const float s = g.out.deviceScale;
+    char expected[200];
+    std::snprintf(expected, sizeof expected, "l\nS\n%.2f %.2f m\n%.2f %.2f l\n%.2f %.2f l\nh\nf*\n", 100 * s,
+                  100 * s, 100 * s, 200 * s, 300 * s, 100 * s);
+    EXPECT_NE(text.find(expected), std::string::npos) << text;
 }
 
 TEST(Pdf, CharactersUseOctalEscapesWinAnsiBytesAndOneFontObject) {
     const std::string path = scratchFile("text.pdf");
     Globals& g = openPlot("PDF", path, rawStreams);
-    xjdraw(g, 100, 200, kOpMove);
-    qqpdf5(g, '(', 0, 4, 12);
-    qqpdf5(g, 130, 0, 4, 12);
-    qqpdf5(g, '\\', 45, 4, 12);
+    const DeviceDriver& d = driverOf(g);
+    d.character(g, glyph('(', 100, 200, 4, 40));
+    d.character(g, glyph(130, 100, 200, 4, 40));
+    d.character(g, glyph('\\', 100, 200, 4, 40, 45));
     xjdraw(g, 300, 200, kOpMove);
     xjdraw(g, 400, 200, kOpDraw);
     const std::string text = finish(path);
     const float s = g.out.deviceScale;
-    char matrix[64];
+    char matrix[64], font[32];
     std::snprintf(matrix, sizeof matrix, "0 1 -1 0 %.2f %.2f Tm\n", 200 * s, 100 * s);
-    const std::string expected = std::string("BT\n/F5 12.0 Tf\n") + matrix + "(\\50) Tj\n" + matrix + "(\xE4) Tj\n";
+    std::snprintf(font, sizeof font, "BT\n/F5 %.1f Tf\n", 40 * s * kDeviceFontScale);
+    // every character moves to its own start, which ends the text object
+    const std::string expected = font + std::string(matrix) + "(\\50) Tj\nET\n" + font + matrix + "(\xE4) Tj\nET\n";
     EXPECT_NE(text.find(expected), std::string::npos) << text;
     EXPECT_NE(text.find("-0.71 0.71 -0.71 -0.71"), std::string::npos) << "45 degrees on a turned page";
     EXPECT_NE(text.find("(\\134) Tj\nET\n"), std::string::npos);
@@ -213,17 +250,22 @@ TEST(Pdf, CharactersUseOctalEscapesWinAnsiBytesAndOneFontObject) {
     EXPECT_NE(text.find("/Resources << /ProcSet [/PDF /Text]\n/Font <<\n/F5 "), std::string::npos);
 }
 
+void rawStreamsOnNormalScreen() {
+    rawStreams();
+    normalScreen();
+}
+
 TEST(Pdf, FontsAreWrittenOnceAndListedOnLaterPages) {
     const std::string path = scratchFile("pages.pdf");
-    Globals& g = openPlot("PDF", path, rawStreams);
-    xjdraw(g, 100, 200, kOpMove);
-    qqpdf5(g, 'A', 0, 0, 10);
+    Globals& g = openPlot("PDF", path, rawStreamsOnNormalScreen);
+    driverOf(g).character(g, glyph('A', 100, 200, 0, 30));
     newpag();
-    qqpdf4(g, 1, 2, 3, 4);
     const std::string text = finish(path);
+    scrmod("AUTO");
     EXPECT_EQ(count(text, "/BaseFont /Times-Roman"), 1);
     EXPECT_EQ(count(text, "/F1 "), 3);  // Tf, and the resources of both pages
-    EXPECT_NE(text.find("1.00 2.00 3.00 4.00 re\nf\n"), std::string::npos);
+    // a normal screen paints every page black first
+    EXPECT_EQ(count(text, "0 0 0 RG\n0.00 0.00 "), 2);
 }
 
 // --- CGM ---

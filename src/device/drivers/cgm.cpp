@@ -8,10 +8,13 @@
 
 #include "core/messages.h"
 #include "device/driver.h"
+#include "device/drivers/driver_common.h"
 #include "device/drivers/path_buffer.h"
 #include "device/output.h"
 
 namespace vtx {
+
+extern const DeviceDriver kCgmDriver;
 
 namespace {
 
@@ -37,15 +40,16 @@ enum ElementHeader : unsigned {
     kLineColour = 0x5083,
 };
 
-// One metafile at a time, from vtxini to vtxfin.
-struct CgmState {
+// The open metafile, in the record from begin to end.
+struct CgmState : DriverData {
+    CgmState() : DriverData(&kCgmDriver) {}
     bool open = false;
-    bool pathActive = false;
     PathBuffer<short> path;
     int picture = 0;              // number of the current picture
     unsigned char colour[4] = {};
 };
-CgmState cgm;
+
+CgmState* stateOf(Globals& g) { return driverData<CgmState>(g.driver, &kCgmDriver); }
 
 // Every byte goes through the line buffer: a record that fills up is
 // written as 80 bytes and the rest of the data starts the next one.
@@ -89,7 +93,7 @@ inline short toVdc(float v) {
     return static_cast<short>(std::lround(v));
 }
 
-void flushPath(Globals& g) {
+void flushPath(CgmState& cgm, Globals& g) {
     // A single point is no line: a move followed by nothing writes nothing.
     if (cgm.path.count < 2) return;
     put16(g, kPolyline);
@@ -100,39 +104,24 @@ void flushPath(Globals& g) {
     }
 }
 
-// drwcgm: POLYLINE batches of at most 50 points; a full batch is written and
-// the next one starts at its last point, so long polylines have no gap.
-void drwcgm(Globals& g, float fx, float fy, int op) {
-    if (op == kOpInit) {
-        cgm.pathActive = true;
-        cgm.path.count = 0;
-        return;
-    }
-    if (!cgm.pathActive) return;
+// POLYLINE batches of at most 50 points; a full batch is written and the
+// next one starts at its last point, so long polylines have no gap.
+void vector(Globals& g, float fx, float fy, int op) {
+    CgmState* state = stateOf(g);
+    if (!state || !state->open) return;
+    CgmState& cgm = *state;
     const short x = toVdc(fx), y = toVdc(fy);
-    switch (op) {
-        case kOpMove:
-            flushPath(g);
-            cgm.path.restartAt(x, y);
-            break;
-        case kOpDraw:
-            if (cgm.path.draw(x, y)) {
-                flushPath(g);
-                cgm.path.restartAt(x, y);
-            }
-            break;
-        case kOpStroke:
-            flushPath(g);
-            cgm.path.endStroke();
-            break;
-        case kOpFinish:
-            flushPath(g);
-            cgm.path.count = 0;
-            cgm.pathActive = false;
-            break;
-        default: break;
+    if (op == kOpMove) {
+        flushPath(cgm, g);
+        cgm.path.restartAt(x, y);
+    } else if (op == kOpDraw && cgm.path.draw(x, y)) {
+        flushPath(cgm, g);
+        cgm.path.restartAt(x, y);
     }
 }
+
+// VDC of 0.05 mm, y upwards; page mode 1 turns the page.
+DevicePoint mapPoint(const Globals& g, float x, float y) { return metafilePoint(g, x, y); }
 
 // VDC are integers of 0.05 mm (the metric scale of WebCGM): two per plot
 // unit of 0.1 mm, fewer when a large page would leave the 16-bit range.
@@ -141,7 +130,7 @@ float vdcScale(const Globals& g) {
     return std::min(2.0f * g.out.unitFactor, 32767.0f / longer);
 }
 
-void openPicture(Globals& g) {
+void openPicture(CgmState& cgm, Globals& g) {
     ++cgm.picture;
     char name[kNameLen + 1];
     if (g.out.cgmPicture) std::snprintf(name, sizeof name, "%s", g.out.cgmPictureName);
@@ -166,11 +155,11 @@ void openPicture(Globals& g) {
         for (int i = 0; i < 3; ++i) bgd[i] = static_cast<unsigned char>(std::clamp(g.out.cgmBgd[i], 0, 255));
     putBytes(g, bgd, 4);
     put16(g, kBeginPictureBody);
-    drwcgm(g, 0.0f, 0.0f, kOpInit);
+    cgm.path.count = 0;
 }
 
 void begin(Globals& g) {
-    cgm = CgmState();
+    CgmState& cgm = createDriverData<CgmState>(g);
     cgm.open = true;
     g.out.deviceScale = vdcScale(g);
     putStringElement(g, kBeginMetafile, g.out.fileName);
@@ -187,41 +176,61 @@ void begin(Globals& g) {
     static const unsigned char kElementList[6] = {0x00, 0x01, 0xFF, 0xFF, 0x00, 0x01};
     put16(g, kMetafileElementList);
     putBytes(g, kElementList, 6);
-    openPicture(g);
+    openPicture(cgm, g);
 }
 
 void end(Globals& g) {
-    if (!cgm.open) return;
-    drwcgm(g, 0.0f, 0.0f, kOpFinish);
+    CgmState* cgm = stateOf(g);
+    if (!cgm || !cgm->open) return;
+    flushPath(*cgm, g);
     put16(g, kEndPicture);
     put16(g, kEndMetafile);
-    cgm.open = false;
+    g.driver.data.reset();
 }
 
-void writeLineColour(Globals& g) {
+void writeLineColour(CgmState& cgm, Globals& g) {
     put16(g, kLineColour);
     putBytes(g, cgm.colour, 4);
 }
 
 // Attributes restart with every picture; newpag then repeats the colour.
 void newPage(Globals& g) {
-    if (!cgm.open) return;
-    drwcgm(g, 0.0f, 0.0f, kOpFinish);
+    CgmState* state = stateOf(g);
+    if (!state || !state->open) return;
+    CgmState& cgm = *state;
+    flushPath(cgm, g);
     put16(g, kEndPicture);
-    openPicture(g);
+    openPicture(cgm, g);
 }
 
 void colour(Globals& g, int /*index*/, int red, int green, int blue) {
-    if (!cgm.open) return;
-    drwcgm(g, 0.0f, 0.0f, kOpStroke);
+    CgmState* state = stateOf(g);
+    if (!state || !state->open) return;
+    CgmState& cgm = *state;
+    flushPath(cgm, g);
+    cgm.path.endStroke();
     cgm.colour[0] = static_cast<unsigned char>(std::clamp(red, 0, 255));
     cgm.colour[1] = static_cast<unsigned char>(std::clamp(green, 0, 255));
     cgm.colour[2] = static_cast<unsigned char>(std::clamp(blue, 0, 255));
-    writeLineColour(g);
+    writeLineColour(cgm, g);
 }
 
 }  // namespace
 
-extern const DeviceDriver kCgmDriver = {begin, end, newPage, nullptr, drwcgm, colour, nullptr, nullptr, nullptr};
+extern const DeviceDriver kCgmDriver = {
+    begin,     // begin: metafile description and the first picture
+    end,       // end: END PICTURE and END METAFILE
+    newPage,   // newPage: the next picture
+    nullptr,   // erase
+    mapPoint,  // mapPoint: VDC of 0.05 mm, y upwards
+    vector,    // vector: POLYLINE batches
+    colour,    // colour: LINE COLOUR
+    nullptr,   // lineAttribute
+    nullptr,   // clipRect
+    nullptr,   // polygon
+    nullptr,   // colourTable
+    nullptr,   // selectFont
+    nullptr,   // character
+};
 
 }  // namespace vtx

@@ -5,13 +5,22 @@
 
 #include "core/messages.h"
 #include "device/driver.h"
+#include "device/drivers/driver_common.h"
 #include "device/output.h"
 
 namespace vtx {
 
+extern const DeviceDriver kJavaDriver;
+
 namespace {
 
-int lastX = 0, lastY = 0;  // the last device position, start of the next line
+// The open applet, in the record from begin to end.
+struct JavaState : DriverData {
+    JavaState() : DriverData(&kJavaDriver) {}
+    int lastX = 0, lastY = 0;  // the last device position, start of the next line
+};
+
+JavaState* stateOf(Globals& g) { return driverData<JavaState>(g.driver, &kJavaDriver); }
 
 // The class is named after the file: the part after the last '/', up to its first point.
 std::string className(const char* fileName) {
@@ -36,19 +45,26 @@ void begin(Globals& g) {
     float w = float(std::max(g.out.nxPage, 1)), h = float(std::max(g.out.nyPage, 1));
     if (g.out.pageMode == 1) std::swap(w, h);
     g.out.deviceScale = std::min(float(g.out.winW - 1) / w, float(g.out.winH - 1) / h);
-    lastX = lastY = 0;
+    createDriverData<JavaState>(g);
 }
 
-void end(Globals& g) { outPrintf(g, "  }\n}\n"); }
+void end(Globals& g) {
+    outPrintf(g, "  }\n}\n");
+    g.driver.data.reset();
+}
 
 void erase(Globals& g) { outPrintf(g, "  g.clearRect (0,0,%d,%d);\n", g.out.winW, g.out.winH); }
 
 void vector(Globals& g, float x, float y, int op) {
-    if (op != kOpDraw && op != kOpMove) return;
+    JavaState* java = stateOf(g);
+    if (!java) return;
     int nx = int(x), ny = int(y);
-    if (op == kOpDraw) outPrintf(g, "  g.drawLine (%d,%d,%d,%d);\n", lastX, lastY, nx, ny);
-    lastX = nx, lastY = ny;
+    if (op == kOpDraw) outPrintf(g, "  g.drawLine (%d,%d,%d,%d);\n", java->lastX, java->lastY, nx, ny);
+    java->lastX = nx, java->lastY = ny;
 }
+
+// Pixels of the applet's area, y downwards, like a window.
+DevicePoint mapPoint(const Globals& g, float x, float y) { return windowPoint(g, x, y); }
 
 void colour(Globals& g, int /*index*/, int red, int green, int blue) {
     outPrintf(g, "  g.setColor (new Color (%d,%d,%d));\n", std::clamp(red, 0, 255), std::clamp(green, 0, 255),
@@ -57,6 +73,20 @@ void colour(Globals& g, int /*index*/, int red, int green, int blue) {
 
 }  // namespace
 
-extern const DeviceDriver kJavaDriver = {begin, end, nullptr, erase, vector, colour, nullptr, nullptr, nullptr};
+extern const DeviceDriver kJavaDriver = {
+    begin,     // begin: the class and its paint method
+    end,       // end: closes the method and the class
+    nullptr,   // newPage
+    erase,     // erase: clearRect
+    mapPoint,  // mapPoint: pixels, y downwards
+    vector,    // vector: drawLine from the last position
+    colour,    // colour: setColor
+    nullptr,   // lineAttribute
+    nullptr,   // clipRect
+    nullptr,   // polygon
+    nullptr,   // colourTable
+    nullptr,   // selectFont
+    nullptr,   // character
+};
 
 }  // namespace vtx

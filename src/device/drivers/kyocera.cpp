@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "device/driver.h"
+#include "device/drivers/driver_common.h"
 #include "device/output.h"
 
 namespace vtx {
@@ -31,8 +32,13 @@ void end(Globals& g) { qqbuff(g, "RES;EXIT;"); }
 
 void newPage(Globals& g) { qqbuff(g, "PAGE;"); }
 
+// Dots from the upper left corner of the sheet.
+DevicePoint mapPoint(const Globals& g, float x, float y) {
+    const float s = g.out.deviceScale;
+    return {roundHalfUp(x * s), roundHalfUp(y * s)};
+}
+
 void vector(Globals& g, float x, float y, int op) {
-    if (op != kOpDraw && op != kOpMove) return;
     char record[40];
     std::snprintf(record, sizeof record, "%s%4d,%4d;", op == kOpDraw ? "DAP " : "MAP ", int(x), int(y));
     qqbuff(g, record);
@@ -40,6 +46,20 @@ void vector(Globals& g, float x, float y, int op) {
 
 }  // namespace
 
-extern const DeviceDriver kKyoceraDriver = {begin, end, newPage, nullptr, vector, nullptr, nullptr, nullptr, nullptr};
+extern const DeviceDriver kKyoceraDriver = {
+    begin,     // begin: units, orientation and margins
+    end,       // end: RES and EXIT
+    newPage,   // newPage: PAGE
+    nullptr,   // erase
+    mapPoint,  // mapPoint: dots, y downwards
+    vector,    // vector: MAP and DAP
+    nullptr,   // colour
+    nullptr,   // lineAttribute
+    nullptr,   // clipRect
+    nullptr,   // polygon
+    nullptr,   // colourTable
+    nullptr,   // selectFont
+    nullptr,   // character
+};
 
 }  // namespace vtx

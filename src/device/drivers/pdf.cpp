@@ -20,17 +20,19 @@
 #include "core/files.h"
 #include "core/messages.h"
 #include "device/driver.h"
-#include "device/drivers/svg.h"
+#include "device/drivers/driver_common.h"
+#include "device/drivers/latin1.h"
+#include "device/line_style.h"
 #include "device/output.h"
 #include "text/font_data.h"
 
 namespace vtx {
 
+extern const DeviceDriver kPdfDriver;
+
 namespace {
 
 constexpr size_t kContentCapacity = 300000;
-constexpr float kPointsPerDeviceUnit = 0.5f * 72.0f / 254.0f;
-
 
 enum ObjectKind { kPlainObject = 0, kContentObject = 1, kPageObject = 2, kFirstFontKind = 10 };
 enum FontUse { kFontUnused = 0, kFontPending = 1, kFontWritten = 2 };
@@ -40,7 +42,12 @@ struct PdfObject {
     int kind;
 };
 
-struct PdfState {
+// The document being built, in the record from begin to end.
+struct PdfState : DriverData {
+    PdfState() : DriverData(&kPdfDriver) {}
+    ~PdfState() override {
+        if (file) std::fclose(file);
+    }
     bool open = false;
     bool compress = true;
     bool toMemory = false;
@@ -69,15 +76,16 @@ struct PdfState {
     int fontUse[kPsFontCount] = {};
     int fontObject[kPsFontCount] = {};
     // Line attributes in effect, restated at the top of every page.
-    float lineWidth = 5.0f * kPointsPerDeviceUnit;
+    float lineWidth = 5.0f * kPointsPerPenUnit;
     int lineCap = 2, lineJoin = 2;
     float miterLimit = 0.0f;  // 0: not set
 };
-PdfState pdf;
+
+PdfState* stateOf(Globals& g) { return driverData<PdfState>(g.driver, &kPdfDriver); }
 
 // The one append routine: into the open compressed stream (which is ended
 // and restarted when full) or else onto the document.
-void appendToDocument(const char* text, size_t n) {
+void appendToDocument(PdfState& pdf, const char* text, size_t n) {
     if (pdf.faulty) return;
     try {
         pdf.doc.insert(pdf.doc.end(), text, text + n);
@@ -86,35 +94,35 @@ void appendToDocument(const char* text, size_t n) {
     }
 }
 
-void endContentStream();
-void beginContentStream();
+void endContentStream(PdfState& pdf);
+void beginContentStream(PdfState& pdf);
 
-void put(const char* text, size_t n) {
+void put(PdfState& pdf, const char* text, size_t n) {
     if (pdf.streamOpen && pdf.compress) {
         if (pdf.content.size() + n > kContentCapacity && !pdf.content.empty()) {
-            endContentStream();
-            beginContentStream();
+            endContentStream(pdf);
+            beginContentStream(pdf);
         }
         if (n <= kContentCapacity - pdf.content.size()) {
             pdf.content.insert(pdf.content.end(), text, text + n);
             return;
         }
     }
-    appendToDocument(text, n);
+    appendToDocument(pdf, text, n);
 }
 
-void putf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void putf(const char* format, ...) {
+void putf(PdfState& pdf, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void putf(PdfState& pdf, const char* format, ...) {
     char text[256];
     va_list args;
     va_start(args, format);
     int n = std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
-    if (n > 0) put(text, size_t(std::min(n, int(sizeof text) - 1)));
+    if (n > 0) put(pdf, text, size_t(std::min(n, int(sizeof text) - 1)));
 }
 
 // Objects are numbered in the order they are written.
-int newObject(int kind) {
+int newObject(PdfState& pdf, int kind) {
     try {
         pdf.objects.push_back({pdf.doc.size(), kind});
     } catch (const std::bad_alloc&) {
@@ -127,7 +135,7 @@ int newObject(int kind) {
 // Numbers leave the writer finite, so that no "nan" reaches the file.
 inline double finite(float v) { return std::isfinite(v) ? double(std::clamp(v, -1e7f, 1e7f)) : 0.0; }
 
-bool deflateContent() {
+bool deflateContent(PdfState& pdf) {
     uLongf size = compressBound(uLong(pdf.content.size()));
     try {
         pdf.deflated.resize(size);
@@ -141,48 +149,48 @@ bool deflateContent() {
     return true;
 }
 
-void beginContentStream() {
+void beginContentStream(PdfState& pdf) {
     pdf.streamOpen = true;
     pdf.content.clear();
     if (pdf.compress) return;
-    pdf.rawStreamObject = newObject(kContentObject);
-    putf("%d 0 obj\n", pdf.rawStreamObject);
-    putf("<< /Length %d 0 R >>\n", pdf.rawStreamObject + 1);
-    put("stream\n", 7);
+    pdf.rawStreamObject = newObject(pdf, kContentObject);
+    putf(pdf, "%d 0 obj\n", pdf.rawStreamObject);
+    putf(pdf, "<< /Length %d 0 R >>\n", pdf.rawStreamObject + 1);
+    put(pdf, "stream\n", 7);
     pdf.rawStreamStart = pdf.doc.size();
 }
 
-void endContentStream() {
+void endContentStream(PdfState& pdf) {
     if (!pdf.streamOpen) return;
     pdf.streamOpen = false;
     int object;
     if (pdf.compress) {
-        object = newObject(kContentObject);
-        putf("%d 0 obj\n", object);
-        if (deflateContent()) {
-            putf("<< /Length %d\n", int(pdf.deflated.size()));
-            put("/Filter /FlateDecode\n", 21);
-            put(">>\n", 3);
-            put("stream\n", 7);
-            appendToDocument(reinterpret_cast<const char*>(pdf.deflated.data()), pdf.deflated.size());
+        object = newObject(pdf, kContentObject);
+        putf(pdf, "%d 0 obj\n", object);
+        if (deflateContent(pdf)) {
+            putf(pdf, "<< /Length %d\n", int(pdf.deflated.size()));
+            put(pdf, "/Filter /FlateDecode\n", 21);
+            put(pdf, ">>\n", 3);
+            put(pdf, "stream\n", 7);
+            appendToDocument(pdf, reinterpret_cast<const char*>(pdf.deflated.data()), pdf.deflated.size());
         } else {
             // Compression failed: the same stream uncompressed.
-            putf("<< /Length %d >>\n", int(pdf.content.size()));
-            put("stream\n", 7);
-            appendToDocument(pdf.content.data(), pdf.content.size());
+            putf(pdf, "<< /Length %d >>\n", int(pdf.content.size()));
+            put(pdf, "stream\n", 7);
+            appendToDocument(pdf, pdf.content.data(), pdf.content.size());
         }
         pdf.content.clear();
-        put("endstream\n", 10);
-        put("endobj\n", 7);
+        put(pdf, "endstream\n", 10);
+        put(pdf, "endobj\n", 7);
     } else {
         object = pdf.rawStreamObject;
         const size_t length = pdf.doc.size() - pdf.rawStreamStart;
-        put("endstream\n", 10);
-        put("endobj\n", 7);
-        const int lengthObject = newObject(kPlainObject);
-        putf("%d 0 obj\n", lengthObject);
-        putf("%d\n", int(length));
-        put("endobj\n", 7);
+        put(pdf, "endstream\n", 10);
+        put(pdf, "endobj\n", 7);
+        const int lengthObject = newObject(pdf, kPlainObject);
+        putf(pdf, "%d 0 obj\n", lengthObject);
+        putf(pdf, "%d\n", int(length));
+        put(pdf, "endobj\n", 7);
     }
     try {
         pdf.pageContents.push_back(object);
@@ -193,84 +201,91 @@ void endContentStream() {
 
 // Before every operation an open text object ends, and an open path is
 // stroked unless the operation extends or fills it.
-void finishPending(int op) {
+void finishPending(PdfState& pdf, bool extendsPath) {
     if (pdf.textOpen) {
-        put("ET\n", 3);
+        put(pdf, "ET\n", 3);
         pdf.textOpen = false;
     }
-    if (pdf.pathOpen && op != kOpDraw && op != kOpFill) {
-        put("S\n", 2);
+    if (pdf.pathOpen && !extendsPath) {
+        put(pdf, "S\n", 2);
         pdf.pathOpen = false;
     }
 }
 
-void writeComponent(int c) {
-    if (c <= 0) put("0 ", 2);
-    else if (c >= 255) put("1 ", 2);
-    else putf("%5.3f ", double(c) / 255.0);
+void writeComponent(PdfState& pdf, int c) {
+    if (c <= 0) put(pdf, "0 ", 2);
+    else if (c >= 255) put(pdf, "1 ", 2);
+    else putf(pdf, "%5.3f ", double(c) / 255.0);
 }
 
-void startPage(Globals& g) {
-    beginContentStream();
-    putf("%.3f w\n", double(pdf.lineWidth));
-    putf("%d J\n", pdf.lineCap);
-    putf("%d j\n", pdf.lineJoin);
-    if (pdf.miterLimit > 0.0f) putf("%.3f M\n", double(pdf.miterLimit));
+// A filled rectangle in points, lower left corner (x, y).
+void writeRect(PdfState& pdf, float x, float y, float width, float height) {
+    finishPending(pdf, false);
+    putf(pdf, "%.2f %.2f %.2f %.2f re\n", finite(x), finite(y), finite(width), finite(height));
+    put(pdf, "f\n", 2);
+}
+
+void startPage(PdfState& pdf, Globals& g) {
+    beginContentStream(pdf);
+    putf(pdf, "%.3f w\n", double(pdf.lineWidth));
+    putf(pdf, "%d J\n", pdf.lineCap);
+    putf(pdf, "%d j\n", pdf.lineJoin);
+    if (pdf.miterLimit > 0.0f) putf(pdf, "%.3f M\n", double(pdf.miterLimit));
     pdf.stroke[0] = pdf.stroke[1] = pdf.stroke[2] = -1;
     pdf.lastWasMove = pdf.pathOpen = pdf.textOpen = false;
     // Black paper unless the screen mode is reverse (the default for PDF).
     if (g.out.screenMode != 2) {
-        put("0 0 0 RG\n", 9);
+        put(pdf, "0 0 0 RG\n", 9);
         pdf.stroke[0] = pdf.stroke[1] = pdf.stroke[2] = 0;
-        qqpdf4(g, 0.0f, 0.0f, float(pdf.mediaWidth), float(pdf.mediaHeight));
+        writeRect(pdf, 0.0f, 0.0f, float(pdf.mediaWidth), float(pdf.mediaHeight));
     }
 }
 
-void writePendingFonts() {
+void writePendingFonts(PdfState& pdf) {
     for (int i = 0; i < kPsFontCount; ++i) {
         if (pdf.fontUse[i] != kFontPending) continue;
-        const int object = newObject(kFirstFontKind + i);
-        putf("%d 0 obj\n", object);
-        put("<< /Type /Font\n", 15);
-        put("/Subtype /Type1\n", 16);
-        putf("/BaseFont /%s\n", kPsFonts[i].name);
-        put("/Encoding /WinAnsiEncoding\n", 27);
-        put(">>\n", 3);
-        put("endobj\n", 7);
+        const int object = newObject(pdf, kFirstFontKind + i);
+        putf(pdf, "%d 0 obj\n", object);
+        put(pdf, "<< /Type /Font\n", 15);
+        put(pdf, "/Subtype /Type1\n", 16);
+        putf(pdf, "/BaseFont /%s\n", kPsFonts[i].name);
+        put(pdf, "/Encoding /WinAnsiEncoding\n", 27);
+        put(pdf, ">>\n", 3);
+        put(pdf, "endobj\n", 7);
         pdf.fontUse[i] = kFontWritten;
         pdf.fontObject[i] = object;
     }
 }
 
-void writePageObject() {
+void writePageObject(PdfState& pdf) {
     bool anyFont = false;
     for (int use : pdf.fontUse) anyFont = anyFont || use == kFontWritten;
-    const int object = newObject(kPageObject);
-    putf("%d 0 obj\n", object);
-    put("<<\n", 3);
-    put("/Type /Page\n", 12);
-    putf("/MediaBox [0 0 %d %d]\n", pdf.mediaWidth, pdf.mediaHeight);
-    put("/Parent 2 0 R\n", 14);
-    if (pdf.turned) put("/Rotate 90\n", 11);
+    const int object = newObject(pdf, kPageObject);
+    putf(pdf, "%d 0 obj\n", object);
+    put(pdf, "<<\n", 3);
+    put(pdf, "/Type /Page\n", 12);
+    putf(pdf, "/MediaBox [0 0 %d %d]\n", pdf.mediaWidth, pdf.mediaHeight);
+    put(pdf, "/Parent 2 0 R\n", 14);
+    if (pdf.turned) put(pdf, "/Rotate 90\n", 11);
     if (anyFont) {
-        put("/Resources << /ProcSet [/PDF /Text]\n", 36);
-        put("/Font <<\n", 9);
+        put(pdf, "/Resources << /ProcSet [/PDF /Text]\n", 36);
+        put(pdf, "/Font <<\n", 9);
         for (int i = 0; i < kPsFontCount; ++i)
-            if (pdf.fontUse[i] == kFontWritten) putf("/F%d %d 0 R\n", i + 1, pdf.fontObject[i]);
-        put(">>\n", 3);
+            if (pdf.fontUse[i] == kFontWritten) putf(pdf, "/F%d %d 0 R\n", i + 1, pdf.fontObject[i]);
+        put(pdf, ">>\n", 3);
     } else {
-        put("/Resources << /ProcSet [/PDF]\n", 30);
+        put(pdf, "/Resources << /ProcSet [/PDF]\n", 30);
     }
-    put(">>\n", 3);
+    put(pdf, ">>\n", 3);
     if (pdf.pageContents.size() == 1) {
-        putf("/Contents %d 0 R\n", pdf.pageContents[0]);
+        putf(pdf, "/Contents %d 0 R\n", pdf.pageContents[0]);
     } else {
-        put("/Contents [\n", 12);
-        for (int c : pdf.pageContents) putf("%d 0 R\n", c);
-        put("]\n", 2);
+        put(pdf, "/Contents [\n", 12);
+        for (int c : pdf.pageContents) putf(pdf, "%d 0 R\n", c);
+        put(pdf, "]\n", 2);
     }
-    put(">>\n", 3);
-    put("endobj\n", 7);
+    put(pdf, ">>\n", 3);
+    put(pdf, "endobj\n", 7);
     pdf.pageContents.clear();
     try {
         pdf.pages.push_back(object);
@@ -279,52 +294,52 @@ void writePageObject() {
     }
 }
 
-void endPage() {
-    finishPending(0);
-    endContentStream();
-    writePendingFonts();
-    writePageObject();
+void endPage(PdfState& pdf) {
+    finishPending(pdf, false);
+    endContentStream(pdf);
+    writePendingFonts(pdf);
+    writePageObject(pdf);
 }
 
-void writeTrailer() {
+void writeTrailer(PdfState& pdf) {
     pdf.objects[2].offset = pdf.doc.size();
-    put("2 0 obj\n", 8);
-    put("<< /Type /Pages /Kids [\n", 24);
-    for (int p : pdf.pages) putf("%d 0 R\n", p);
-    putf("] /Count %d\n", int(pdf.pages.size()));
-    put(">>\n", 3);
-    put("endobj\n", 7);
+    put(pdf, "2 0 obj\n", 8);
+    put(pdf, "<< /Type /Pages /Kids [\n", 24);
+    for (int p : pdf.pages) putf(pdf, "%d 0 R\n", p);
+    putf(pdf, "] /Count %d\n", int(pdf.pages.size()));
+    put(pdf, ">>\n", 3);
+    put(pdf, "endobj\n", 7);
     pdf.objects[1].offset = pdf.doc.size();
-    put("1 0 obj\n", 8);
-    put("<< /Type /Catalog /Pages 2 0 R\n", 31);
-    put(">>\n", 3);
-    put("endobj\n", 7);
+    put(pdf, "1 0 obj\n", 8);
+    put(pdf, "<< /Type /Catalog /Pages 2 0 R\n", 31);
+    put(pdf, ">>\n", 3);
+    put(pdf, "endobj\n", 7);
 
-    const int info = newObject(kPlainObject);
+    const int info = newObject(pdf, kPlainObject);
     const std::tm t = wallClock();
-    putf("%d 0 obj\n", info);
-    putf("<< /CreationDate (D:%04d%02d%02d%02d%02d%02d)\n", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
+    putf(pdf, "%d 0 obj\n", info);
+    putf(pdf, "<< /CreationDate (D:%04d%02d%02d%02d%02d%02d)\n", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
          t.tm_min, t.tm_sec);
-    putf("/Producer (VANTIX %.1f)\n", double(kVersion));
-    put(">>\n", 3);
-    put("endobj\n", 7);
+    putf(pdf, "/Producer (VANTIX %.1f)\n", double(kVersion));
+    put(pdf, ">>\n", 3);
+    put(pdf, "endobj\n", 7);
 
     const size_t xref = pdf.doc.size();
     const int count = int(pdf.objects.size());
-    put("xref\n", 5);
-    putf("0 %d\n", count);
-    put("0000000000 65535 f \n", 20);
-    for (int i = 1; i < count; ++i) putf("%010lu 00000 n \n", static_cast<unsigned long>(pdf.objects[i].offset));
-    put("trailer\n", 8);
-    putf("<< /Size %d /Root 1 0 R /Info %d 0 R\n", count, info);
-    put(">>\n", 3);
-    put("startxref\n", 10);
-    putf("%lu\n", static_cast<unsigned long>(xref));
-    put("%%EOF\n", 6);
+    put(pdf, "xref\n", 5);
+    putf(pdf, "0 %d\n", count);
+    put(pdf, "0000000000 65535 f \n", 20);
+    for (int i = 1; i < count; ++i) putf(pdf, "%010lu 00000 n \n", static_cast<unsigned long>(pdf.objects[i].offset));
+    put(pdf, "trailer\n", 8);
+    putf(pdf, "<< /Size %d /Root 1 0 R /Info %d 0 R\n", count, info);
+    put(pdf, ">>\n", 3);
+    put(pdf, "startxref\n", 10);
+    putf(pdf, "%lu\n", static_cast<unsigned long>(xref));
+    put(pdf, "%%EOF\n", 6);
 }
 
 // The file was opened by begin; an incomplete document is not written.
-void writeFile(Globals& g) {
+void writeFile(PdfState& pdf, Globals& g) {
     FILE* f = pdf.file;
     pdf.file = nullptr;
     if (pdf.faulty) {
@@ -338,93 +353,40 @@ void writeFile(Globals& g) {
     if (std::fclose(f) != 0 || !written) reportFileError(g);
 }
 
-void releaseBuffers() {
-    pdf.content = std::vector<char>();
-    pdf.deflated = std::vector<unsigned char>();
-    pdf.objects = std::vector<PdfObject>();
-    pdf.pages = std::vector<int>();
-    pdf.pageContents = std::vector<int>();
+
+// A path starts at the stored move point, or at the last point when the
+// path was stroked in between (a colour change).
+void drawTo(PdfState& pdf, float x, float y) {
+    finishPending(pdf, true);
+    if (pdf.lastWasMove || !pdf.pathOpen) putf(pdf, "%.2f %.2f m\n", finite(pdf.lastX), finite(pdf.lastY));
+    putf(pdf, "%.2f %.2f l\n", finite(x), finite(y));
+    pdf.pathOpen = true;
+    pdf.lastWasMove = false;
+    pdf.lastX = x, pdf.lastY = y;
 }
 
-// qqpdf2: paths, line attributes, pages and the end of the document.
-void qqpdf2(Globals& g, float x, float y, int op) {
-    if (!pdf.open) return;
-    finishPending(op);
-    switch (op) {
-        case kOpDraw:
-            // A path starts at the stored move point, or at the last point
-            // when the path was stroked in between (a colour change).
-            if (pdf.lastWasMove || !pdf.pathOpen) putf("%.2f %.2f m\n", finite(pdf.lastX), finite(pdf.lastY));
-            putf("%.2f %.2f l\n", finite(x), finite(y));
-            pdf.pathOpen = true;
-            pdf.lastWasMove = false;
-            pdf.lastX = x, pdf.lastY = y;
-            break;
-        case kOpMove:
-            pdf.lastX = x, pdf.lastY = y;
-            pdf.lastWasMove = true;
-            break;
-        case kOpFill:
-            if (pdf.pathOpen) put("h\nf*\n", 5);
-            pdf.pathOpen = false;
-            break;
-        case kOpWidth:
-            pdf.lineWidth = std::isfinite(x) ? std::clamp(x, 0.0f, 1e5f) : pdf.lineWidth;
-            putf("%.3f w\n", double(pdf.lineWidth));
-            break;
-        case kOpJoin:
-            pdf.lineJoin = std::isfinite(x) ? std::clamp(int(x), 0, 2) : 0;
-            putf("%d j\n", pdf.lineJoin);
-            break;
-        case kOpCap:
-            pdf.lineCap = std::isfinite(x) ? std::clamp(int(x), 0, 2) : 0;
-            putf("%d J\n", pdf.lineCap);
-            break;
-        case kOpStroke:
-            // The miter limit is a ratio that PDF requires to be at least 1.
-            pdf.miterLimit = std::isfinite(x) ? std::clamp(x, 1.0f, 1e5f) : 1.0f;
-            putf("%.3f M\n", double(pdf.miterLimit));
-            break;
-        case 4:
-            endPage();
-            startPage(g);
-            break;
-        case 1:
-            if (!pdf.faulty) {
-                endPage();
-                writeTrailer();
-            }
-            pdf.open = false;
-            pdf.finished = !pdf.faulty;
-            if (!pdf.toMemory) writeFile(g);
-            else if (pdf.faulty) warnin(53);
-            if (!pdf.finished || !pdf.toMemory) pdf.doc = std::vector<char>();
-            releaseBuffers();
-            break;
-        default: break;
-    }
+void moveTo(PdfState& pdf, float x, float y) {
+    finishPending(pdf, false);
+    pdf.lastX = x, pdf.lastY = y;
+    pdf.lastWasMove = true;
 }
 
-// The device scale: one plot unit is 0.1 mm at the defaults, reduced when
+// The document scale: one plot unit is 0.1 mm at the defaults, reduced when
 // the page would not fit on the paper of the PostScript devices.
-float pageScale(const Globals& g) {
-    const float W = std::max(float(g.out.nxPage), 1.0f), H = std::max(float(g.out.nyPage), 1.0f);
-    float p1 = 3900.0f, p2 = 5600.0f;
-    if (g.out.hwPageSet) p1 = 2.0f * float(g.out.hwPageW), p2 = 2.0f * float(g.out.hwPageH);
-    p1 *= kPointsPerDeviceUnit, p2 *= kPointsPerDeviceUnit;
-    const float fit = pdf.turned ? std::min(p1 / H, p2 / W) : std::min(p1 / W, p2 / H);
+float pageScale(PdfState& pdf, const Globals& g) {
+    const float fit = paperFit(g, pdf.turned, kPointsPerPenUnit);
     if (g.out.scaleMode != 0) return fit;
     return std::min(72.0f * g.out.scaleFactor * g.out.unitFactor / 254.0f, fit);
 }
 
-// qqpdf1: starts the document and its first page.
+// Starts the document and its first page.
 void begin(Globals& g) {
-    if (pdf.file) std::fclose(pdf.file);
-    pdf = PdfState();
+    g.driver.keptDocument = std::vector<char>();
+    PdfState& pdf = createDriverData<PdfState>(g);
     pdf.compress = (g.out.pdfMode & 1) != 0;
     pdf.toMemory = (g.out.pdfMode & 2) != 0;
-    pdf.turned = g.out.nxPage > g.out.nyPage && g.out.pageMode != 2;
-    const float s = pageScale(g);
+    pdf.turned = paperTurned(g);
+    const float s = pageScale(pdf, g);
     g.out.deviceScale = s;
     const float A = float(pdf.turned ? g.out.nyPage : g.out.nxPage);
     const float B = float(pdf.turned ? g.out.nxPage : g.out.nyPage);
@@ -451,82 +413,191 @@ void begin(Globals& g) {
         }
     }
     pdf.open = true;
-    put("%PDF-1.3\n", 9);
-    startPage(g);
+    put(pdf, "%PDF-1.3\n", 9);
+    startPage(pdf, g);
 }
 
-void end(Globals& g) { qqpdf2(g, 0.0f, 0.0f, 1); }
+// Ends the document and writes it, or keeps it in the record for pdfbuf.
+void end(Globals& g) {
+    PdfState* state = stateOf(g);
+    if (!state || !state->open) return;
+    PdfState& pdf = *state;
+    if (!pdf.faulty) {
+        endPage(pdf);
+        writeTrailer(pdf);
+    }
+    pdf.open = false;
+    pdf.finished = !pdf.faulty;
+    if (!pdf.toMemory) writeFile(pdf, g);
+    else if (pdf.faulty) warnin(53);
+    if (pdf.finished && pdf.toMemory) g.driver.keptDocument.swap(pdf.doc);
+    g.driver.data.reset();
+}
 
 // newpag sends the current colour again after the page change.
-void newPage(Globals& g) { qqpdf2(g, 0.0f, 0.0f, 4); }
-
-void colour(Globals& g, int /*index*/, int red, int green, int blue) {
-    qqpdf3(g, red, green, blue, 0);
-    qqpdf3(g, red, green, blue, 1);
+void newPage(Globals& g) {
+    PdfState* pdf = stateOf(g);
+    if (!pdf || !pdf->open) return;
+    endPage(*pdf);
+    startPage(*pdf, g);
 }
 
-}  // namespace
+// A landscape page is turned onto the paper unless the page mode is NONE.
+DevicePoint mapPoint(const Globals& g, float x, float y) { return paperPoint(g, x, y); }
 
-void qqpdf3(Globals& /*g*/, int red, int green, int blue, int kind) {
-    if (!pdf.open) return;
-    finishPending(0);
-    const int c[3] = {std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)};
+void vector(Globals& g, float x, float y, int op) {
+    PdfState* pdf = stateOf(g);
+    if (!pdf || !pdf->open) return;
+    if (op == kOpDraw) drawTo(*pdf, x, y);
+    else if (op == kOpMove) moveTo(*pdf, x, y);
+}
+
+// Colour for filling (kind 0) or stroking (kind 1); the stroke colour is
+// written only when it differs from the last one.
+void writeColour(PdfState& pdf, const int (&c)[3], int kind) {
+    finishPending(pdf, false);
     if (kind == 1) {
         if (c[0] == pdf.stroke[0] && c[1] == pdf.stroke[1] && c[2] == pdf.stroke[2]) return;
         for (int i = 0; i < 3; ++i) pdf.stroke[i] = c[i];
     }
-    for (int v : c) writeComponent(v);
-    put(kind == 1 ? "RG\n" : "rg\n", 3);
+    for (int v : c) writeComponent(pdf, v);
+    put(pdf, kind == 1 ? "RG\n" : "rg\n", 3);
 }
 
-void qqpdf4(Globals& /*g*/, float x, float y, float width, float height) {
-    if (!pdf.open) return;
-    finishPending(0);
-    putf("%.2f %.2f %.2f %.2f re\n", finite(x), finite(y), finite(width), finite(height));
-    put("f\n", 2);
+void colour(Globals& g, int /*index*/, int red, int green, int blue) {
+    PdfState* pdf = stateOf(g);
+    if (!pdf || !pdf->open) return;
+    const int c[3] = {std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)};
+    writeColour(*pdf, c, 0);
+    writeColour(*pdf, c, 1);
 }
 
-void qqpdf5(Globals& /*g*/, int code, float angle, int font, float size) {
-    if (!pdf.open) return;
+// The miter limit is a ratio that PDF requires to be at least 1.
+void writeMiterLimit(PdfState& pdf, float points) {
+    pdf.miterLimit = std::isfinite(points) ? std::clamp(points, 1.0f, 1e5f) : 1.0f;
+    putf(pdf, "%.3f M\n", double(pdf.miterLimit));
+}
+
+// Every operator written counts as one vector in the banner's total.
+void lineAttribute(Globals& g, LineAttribute what, float value, float /*plotUnits*/) {
+    PdfState* state = stateOf(g);
+    if (!state || !state->open) return;
+    PdfState& pdf = *state;
+    ++g.ctl.vectors;
+    finishPending(pdf, false);
+    switch (what) {
+        case LineAttribute::Width:
+        case LineAttribute::PenWidth: {
+            const float points = value * kPointsPerPenUnit;
+            pdf.lineWidth = std::isfinite(points) ? std::clamp(points, 0.0f, 1e5f) : pdf.lineWidth;
+            putf(pdf, "%.3f w\n", double(pdf.lineWidth));
+            break;
+        }
+        case LineAttribute::Cap:
+            pdf.lineCap = std::isfinite(value) ? std::clamp(int(value), 0, 2) : 0;
+            putf(pdf, "%d J\n", pdf.lineCap);
+            break;
+        case LineAttribute::Join:
+            pdf.lineJoin = std::isfinite(value) ? std::clamp(int(value), 0, 2) : 0;
+            putf(pdf, "%d j\n", pdf.lineJoin);
+            // A sharp join restates the miter limit for the current width.
+            if (pdf.lineJoin == 0) {
+                ++g.ctl.vectors;
+                writeMiterLimit(pdf, miterLength(g.line) * kPointsPerPenUnit);
+            }
+            break;
+        case LineAttribute::MiterLimit: writeMiterLimit(pdf, value * kPointsPerPenUnit); break;
+    }
+}
+
+// The polygon as one path filled by the even-odd rule; its move, draws and
+// fill count as vectors in the banner's total.
+void polygon(Globals& g, const float* x, const float* y, int n) {
+    PdfState* state = stateOf(g);
+    if (!state || !state->open) return;
+    PdfState& pdf = *state;
+    g.ctl.vectors += n + 1;
+    DevicePoint p = paperPoint(g, x[0], y[0]);
+    moveTo(pdf, p.x, p.y);
+    for (int i = 1; i < n; ++i) {
+        p = paperPoint(g, x[i], y[i]);
+        drawTo(pdf, p.x, p.y);
+    }
+    finishPending(pdf, true);
+    if (pdf.pathOpen) put(pdf, "h\nf*\n", 5);
+    pdf.pathOpen = false;
+}
+
+// One character of a standard font at its start on the base line. The
+// move there counts as one vector in the banner's total.
+void character(Globals& g, const DeviceChar& ch) {
+    PdfState* state = stateOf(g);
+    if (!state || !state->open) return;
+    PdfState& pdf = *state;
+    const float a = float(ch.angle) * 3.14159265358979323846f / 180.0f;
+    const float sx = ch.x - ch.baseShift * std::sin(a), sy = ch.y - ch.baseShift * std::cos(a);
+    ++g.ctl.vectors;
+    const DevicePoint start = paperPoint(g, sx, sy);
+    moveTo(pdf, start.x, start.y);
+    // PDF device units are points.
+    float size = float(ch.height) * g.out.deviceScale * kDeviceFontScale;
+    const float angle = float(ch.angle);
+    int font = ch.font;
     if (pdf.pathOpen) {
-        put("S\n", 2);
+        put(pdf, "S\n", 2);
         pdf.pathOpen = false;
     }
     if (font < 0 || font >= kPsFontCount) font = 0;
     size = std::isfinite(size) ? std::clamp(size, 0.0f, 1e5f) : 0.0f;
     if (!pdf.textOpen) {
-        put("BT\n", 3);
+        put(pdf, "BT\n", 3);
         pdf.textOpen = true;
         pdf.textFont = -1;
     }
     if (font != pdf.textFont || size != pdf.textSize) {
-        putf("/F%d %.1f Tf\n", font + 1, double(size));
+        putf(pdf, "/F%d %.1f Tf\n", font + 1, double(size));
         pdf.textFont = font, pdf.textSize = size;
     }
     if (pdf.fontUse[font] == kFontUnused) pdf.fontUse[font] = kFontPending;
     const double x = finite(pdf.lastX), y = finite(pdf.lastY);
-    const float a = std::isfinite(angle) ? angle : 0.0f;
-    if (a == 0.0f && !pdf.turned) {
-        putf("1 0 0 1 %.2f %.2f Tm\n", x, y);
-    } else if (a == 0.0f) {
-        putf("0 1 -1 0 %.2f %.2f Tm\n", x, y);
+    const float turn = std::isfinite(angle) ? angle : 0.0f;
+    if (turn == 0.0f && !pdf.turned) {
+        putf(pdf, "1 0 0 1 %.2f %.2f Tm\n", x, y);
+    } else if (turn == 0.0f) {
+        putf(pdf, "0 1 -1 0 %.2f %.2f Tm\n", x, y);
     } else {
-        const double r = double(a + (pdf.turned ? 90.0f : 0.0f)) * 3.14159265358979323846 / 180.0;
+        const double r = double(turn + (pdf.turned ? 90.0f : 0.0f)) * 3.14159265358979323846 / 180.0;
         const double c = std::cos(r), s = std::sin(r);
-        putf("%.2f %.2f %.2f %.2f %.2f %.2f Tm\n", c, s, -s, c, x, y);
+        putf(pdf, "%.2f %.2f %.2f %.2f %.2f %.2f Tm\n", c, s, -s, c, x, y);
     }
-    const int byte = latin1Code(code);
-    if (byte == '(' || byte == ')' || byte == '\\') putf("(\\%o) Tj\n", byte);
-    else putf("(%c) Tj\n", byte);
+    const int byte = latin1Code(ch.code);
+    if (byte == '(' || byte == ')' || byte == '\\') putf(pdf, "(\\%o) Tj\n", byte);
+    else putf(pdf, "(%c) Tj\n", byte);
 }
 
-bool pdfMemoryDocument(const char*& data, size_t& size) {
-    if (!pdf.finished || !pdf.toMemory || pdf.doc.empty()) return false;
-    data = pdf.doc.data();
-    size = pdf.doc.size();
+}  // namespace
+
+bool pdfMemoryDocument(const Globals& g, const char*& data, size_t& size) {
+    if (g.driver.keptDocument.empty()) return false;
+    data = g.driver.keptDocument.data();
+    size = g.driver.keptDocument.size();
     return true;
 }
 
-extern const DeviceDriver kPdfDriver = {begin, end, newPage, nullptr, qqpdf2, colour, nullptr, nullptr, nullptr};
+extern const DeviceDriver kPdfDriver = {
+    begin,          // begin: the document's header and first page; opens the file
+    end,            // end: the last page, the trailer and the file (or the kept document)
+    newPage,        // newPage: a new page object
+    nullptr,        // erase
+    mapPoint,       // mapPoint: points, landscape turned onto the paper
+    vector,         // vector: m and l, stroked when anything else follows
+    colour,         // colour: rg and RG
+    lineAttribute,  // lineAttribute: w, J, j and M
+    nullptr,        // clipRect
+    polygon,        // polygon: a path filled with f*
+    nullptr,        // colourTable
+    nullptr,        // selectFont: each character names its font
+    character,      // character: Tf, Tm and Tj of a standard font
+};
 
 }  // namespace vtx

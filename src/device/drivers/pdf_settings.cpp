@@ -39,7 +39,7 @@ int pdfbuf(char* buffer, int size) {
     if (!(g->out.pdfMode & kMemoryBit)) return pdfbufFailure("Buffer output is not enabled for PDF");
     const char* data = nullptr;
     size_t length = 0;
-    if (!pdfMemoryDocument(data, length)) return pdfbufFailure("Internal PDF buffer is empty");
+    if (!pdfMemoryDocument(*g, data, length)) return pdfbufFailure("Internal PDF buffer is empty");
     if (size == 0 || !buffer) return int(length);
     if (size < 0 || size_t(size) < length) return pdfbufFailure("Buffer too small for PDF file");
     std::memcpy(buffer, data, length);

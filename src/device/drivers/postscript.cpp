@@ -3,18 +3,24 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "core/messages.h"
 #include "device/driver.h"
+#include "device/drivers/driver_common.h"
 #include "device/drivers/path_buffer.h"
 #include "device/drivers/postscript.h"
+#include "device/line_style.h"
 #include "device/output.h"
+#include "text/font_data.h"
 
 namespace vtx {
 
+extern const DeviceDriver kPostScriptDriver;
+
 namespace {
 
-constexpr float kPointsPerDeviceUnit = 0.1417322835f;  // the prolog's `cm`
+constexpr int kLastReencodedCode = 186;  // the last code of the prolog's GermanVec
 
 const char* const kProlog[] = {
     "2 setlinecap 2 setlinejoin",
@@ -99,20 +105,19 @@ const char* const kProlog[] = {
 };
 static_assert(sizeof kProlog / sizeof kProlog[0] == 79, "the prolog has 79 lines");
 
-// The driver's process-wide state: one open PostScript output at a time.
-struct PostScriptPath : PathBuffer<int> {
-    bool active = false;
+// The open output's path, in the record from begin to end.
+struct PostScriptState : DriverData {
+    PostScriptState() : DriverData(&kPostScriptDriver) {}
+    PathBuffer<int> path;
 };
-PostScriptPath path;
+
+PostScriptState* stateOf(Globals& g) { return driverData<PostScriptState>(g.driver, &kPostScriptDriver); }
 
 inline int roundDevice(float v) {
     if (!(v > -1e9f)) return v != v ? 0 : -1000000000;
     if (v > 1e9f) return 1000000000;
     return int(std::floor(v + 0.5f));
 }
-
-// A landscape page is turned onto the paper unless the page mode is NONE.
-bool turnedPage(const Globals& g) { return g.out.nxPage > g.out.nyPage && g.out.pageMode != 2; }
 
 bool reverseScreen(const Globals& g) { return g.out.screenMode == 2; }
 
@@ -143,7 +148,7 @@ void writePoint(Globals& g, int x, int y, char op) {
     qpsbuf(g, text, n);
 }
 
-void flushPath(Globals& g) {
+void flushPath(Globals& g, PathBuffer<int>& path) {
     if (path.count == 0) return;
     writePoint(g, path.x[0], path.y[0], 'u');
     for (int i = 1; i < path.count; ++i) writePoint(g, path.x[i], path.y[i], 'd');
@@ -153,24 +158,25 @@ void flushPath(Globals& g) {
 // drwpsc: paths of at most 50 points; a full path is written and the next
 // one starts at its last point, so long polylines continue without a gap.
 void drwpsc(Globals& g, float fx, float fy, int op) {
-    if (op == kOpInit) {
-        path.active = true;
-        path.clear();
-        return;
-    }
-    if (!path.active) return;
+    PostScriptState* ps = stateOf(g);
+    if (!ps) return;
+    PathBuffer<int>& path = ps->path;
     int x = roundDevice(fx), y = roundDevice(fy);
     if (op == kOpDraw && !path.draw(x, y)) return;
-    flushPath(g);
-    if (op == kOpFinish) {
-        path.active = false;
-        path.count = 0;
-    } else if (op == kOpStroke) {
-        path.endStroke();
-    } else {
-        path.restartAt(x, y);
-    }
+    flushPath(g, path);
+    path.restartAt(x, y);
 }
+
+// Writes the open path, so that what follows applies only to later lines.
+void strokePath(Globals& g) {
+    PostScriptState* ps = stateOf(g);
+    if (!ps) return;
+    flushPath(g, ps->path);
+    ps->path.endStroke();
+}
+
+// A landscape page is turned onto the paper unless the page mode is NONE.
+DevicePoint mapPoint(const Globals& g, float x, float y) { return paperPoint(g, x, y); }
 
 struct Scales {
     float s;  // plot units to device units
@@ -179,11 +185,7 @@ struct Scales {
 
 Scales computeScales(const Globals& g) {
     const float uf = g.out.unitFactor;
-    // A page of one unit is stored as size 0; the fit must stay finite.
-    const float W = std::max(float(g.out.nxPage), 1.0f), H = std::max(float(g.out.nyPage), 1.0f);
-    float p1 = 3900.0f, p2 = 5600.0f;
-    if (g.out.hwPageSet) p1 = 2.0f * float(g.out.hwPageW), p2 = 2.0f * float(g.out.hwPageH);
-    float fit = turnedPage(g) ? std::min(p1 / H, p2 / W) : std::min(p1 / W, p2 / H);
+    const float fit = paperFit(g, paperTurned(g), 1.0f);
     float t = g.out.scaleMode == 0 ? std::min(2.0f * g.out.scaleFactor * uf, fit) : fit;
     float s = g.out.hwPageSet ? t : 3900.0f * uf / 2100.0f;
     float k = s > 0.0f ? t / s : 1.0f;
@@ -204,20 +206,20 @@ struct ScaleField {
 void blackBackground(Globals& g) {
     const float s = g.out.deviceScale;
     int h = roundDevice(float(g.out.nyPage) * s), w = roundDevice(float(g.out.nxPage) * s);
-    if (turnedPage(g)) qpsprintf(g, "0 0 %d %d 0 0 0 e ", h, w);
+    if (paperTurned(g)) qpsprintf(g, "0 0 %d %d 0 0 0 e ", h, w);
     else qpsprintf(g, "0 %d %d 0 0 0 0 e ", h, w);
 }
 
 void begin(Globals& g) {
     Scales sc = computeScales(g);
     g.out.deviceScale = sc.s;
-    path = PostScriptPath();
-    const bool turned = turnedPage(g);
+    createDriverData<PostScriptState>(g);
+    const bool turned = paperTurned(g);
     const float W = float(g.out.nxPage), H = float(g.out.nyPage);
     float ox = 150.0f, oy = 200.0f;
     if (g.out.hwOrigSet) ox = 2.0f * float(g.out.hwOrigX), oy = 2.0f * float(g.out.hwOrigY);
     float a = turned ? H : W, b = turned ? W : H;
-    const float c = kPointsPerDeviceUnit;
+    const float c = kPointsPerPenUnit;
 
     outPrintf(g, "%s\n", g.ctl.device == 503 ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-2.0");
     outPrintf(g, "%s %d %d %d %d\n", "%%BoundingBox:", int(ox * c), int(oy * c), int((ox + a * sc.s * sc.k) * c + 1.0f),
@@ -235,17 +237,17 @@ void begin(Globals& g) {
     else
         outPrintf(g, "%s %s%s scale\n", "  150 cm   200 cm translate 5 cm setlinewidth", k.text, k.text);
     if ((g.ctl.device == 502 || g.ctl.device == 503) && !reverseScreen(g)) blackBackground(g);
-    drwpsc(g, 0.0f, 0.0f, kOpInit);
 }
 
 void end(Globals& g) {
-    drwpsc(g, 0.0f, 0.0f, kOpFinish);
+    if (PostScriptState* ps = stateOf(g)) flushPath(g, ps->path);
+    g.driver.data.reset();
     qpsbuf(g, "showpage ", 9);
 }
 
 void newPage(Globals& g) {
     if (g.ctl.device == 503) return;
-    drwpsc(g, 0.0f, 0.0f, kOpStroke);
+    strokePath(g);
     qpsbuf(g, "copypage ", 9);
     qpsbuf(g, nullptr, -1);
     qpsprintf(g, "%s %8d ", "%%Page: 1", g.ctl.pages);
@@ -254,7 +256,7 @@ void newPage(Globals& g) {
     if (g.ctl.device == 502 && !reverseScreen(g)) {
         const float s = g.out.deviceScale;
         int w = roundDevice(float(g.out.nxPage + 1) * s), h = roundDevice(float(g.out.nyPage + 1) * s);
-        if (turnedPage(g)) qpsprintf(g, "0 0 %d %d 0 0 0 e ", h, w);
+        if (paperTurned(g)) qpsprintf(g, "0 0 %d %d 0 0 0 e ", h, w);
         else qpsprintf(g, "0 %d %d 0 0 0 0 e ", h, w);
     } else {
         qpsbuf(g, "erasepage ", 10);
@@ -264,44 +266,104 @@ void newPage(Globals& g) {
 // Every colour is written, even an unchanged one: newpag relies on it to
 // give a new page the current colour again.
 void colour(Globals& g, int /*index*/, int red, int green, int blue) {
-    drwpsc(g, 0.0f, 0.0f, kOpStroke);
+    strokePath(g);
     qpsprintf(g, "%3d %3d %3d f ", std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
 }
 
-void lineAttribute(Globals& g, LineAttribute what, float value) {
+// PostScript rejects a miter limit below 1: 8 cm is the least integer above it.
+void writeMiterLimit(Globals& g, float penUnits) {
+    qpsprintf(g, "%12d cm ", std::max(8, roundDevice(std::round(penUnits))));
+    qpsbuf(g, "setmiterlimit ", 14);
+}
+
+// Each attribute ends the open path first, which counts as one vector.
+void lineAttribute(Globals& g, LineAttribute what, float value, float /*plotUnits*/) {
+    ++g.ctl.vectors;
+    strokePath(g);
     switch (what) {
         case LineAttribute::Width:
             qpsprintf(g, "%5d cm ", roundDevice(value));
             qpsbuf(g, "setlinewidth ", 13);
+            // The miter limit is a length here: a new width restates it.
+            if (g.line.lineJoin == 0) writeMiterLimit(g, miterLength(g.line));
             break;
         case LineAttribute::PenWidth:
             qpsprintf(g, "%8.2f cm ", std::isfinite(value) ? double(value) : 0.0);
             qpsbuf(g, "setlinewidth ", 13);
             break;
         case LineAttribute::Cap: qpsprintf(g, "%1d setlinecap ", roundDevice(value)); break;
-        case LineAttribute::Join: qpsprintf(g, "%1d setlinejoin ", roundDevice(value)); break;
-        case LineAttribute::MiterLimit:
-            // PostScript rejects a miter limit below 1: 8 cm is the least integer above it.
-            qpsprintf(g, "%12d cm ", std::max(8, roundDevice(value)));
-            qpsbuf(g, "setmiterlimit ", 14);
+        case LineAttribute::Join:
+            qpsprintf(g, "%1d setlinejoin ", roundDevice(value));
+            if (roundDevice(value) == 0) writeMiterLimit(g, miterLength(g.line));
             break;
+        case LineAttribute::MiterLimit: writeMiterLimit(g, value); break;
     }
 }
 
 // Solid polygon: one closed path filled by the even-odd rule, so that
 // self-overlapping polygons look as the software fill draws them.
 void polygon(Globals& g, const float* x, const float* y, int n) {
-    drwpsc(g, 0.0f, 0.0f, kOpStroke);
-    const int x0 = roundDevice(x[0]), y0 = roundDevice(y[0]);
+    strokePath(g);
+    const DevicePoint first = mapPoint(g, x[0], y[0]);
+    const int x0 = roundDevice(first.x), y0 = roundDevice(first.y);
     qpsprintf(g, "%5d %5d u ", x0, y0);
-    for (int i = 1; i < n; ++i) qpsprintf(g, "%5d %5d d ", roundDevice(x[i]), roundDevice(y[i]));
+    for (int i = 1; i < n; ++i) {
+        const DevicePoint p = mapPoint(g, x[i], y[i]);
+        qpsprintf(g, "%5d %5d d ", roundDevice(p.x), roundDevice(p.y));
+    }
     qpsprintf(g, "%5d %5d d ", x0, y0);
     qpsbuf(g, "eofill ", 7);
 }
 
+// The standard fonts except the two symbol fonts are re-encoded for the
+// accented letters; the size is the em size in points.
+void selectFont(Globals& g, int font, int height) {
+    const char* name = kPsFonts[font].name;
+    const float size = float(height) * g.out.deviceScale * kDeviceFontScale * kPointsPerPenUnit;
+    const bool symbols = std::strcmp(name, "Symbol") == 0 || std::strcmp(name, "ZapfDingbats") == 0;
+    if (!symbols) {
+        qpsprintf(g, "/%s /%s-German GermanVec ReEncodeSmall ", name, name);
+        qpsprintf(g, "/%s-German %.1f font ", name, size);
+    } else {
+        qpsprintf(g, "/%s %.1f font ", name, size);
+    }
+}
+
+// The prolog's c procedure centres the character at the given point.
+void character(Globals& g, const DeviceChar& c) {
+    const int code = c.code > kLastReencodedCode ? ' ' : c.code;
+    const float a = float(c.angle) * 3.14159265358979323846f / 180.0f;
+    const float cx = c.x + 0.5f * c.advance * std::cos(a) - c.baseShift * std::sin(a);
+    const float cy = c.y - 0.5f * c.advance * std::sin(a) - c.baseShift * std::cos(a);
+    const float s = g.out.deviceScale;
+    int dx, dy, angle = c.angle;
+    if (paperTurned(g)) {
+        dx = static_cast<int>(std::lround(cy * s));
+        dy = static_cast<int>(std::lround(cx * s));
+        angle += 90;
+    } else {
+        dx = static_cast<int>(std::lround(cx * s));
+        dy = static_cast<int>(std::lround((g.out.nyPage - cy) * s));
+    }
+    qpsprintf(g, "%5d %5d %5d %5d c ", code, dx, dy, angle);
+}
+
 }  // namespace
 
-extern const DeviceDriver kPostScriptDriver = {begin,  end,           newPage, nullptr, drwpsc,
-                                               colour, lineAttribute, nullptr, polygon};
+extern const DeviceDriver kPostScriptDriver = {
+    begin,          // begin: header, prolog and page set-up
+    end,            // end: showpage
+    newPage,        // newPage: copypage, or the black page of PSCL
+    nullptr,        // erase
+    mapPoint,       // mapPoint: units of 0.05 mm, landscape turned onto the paper
+    drwpsc,         // vector: paths of at most 50 points
+    colour,         // colour: setrgbcolor through the prolog's f
+    lineAttribute,  // lineAttribute: setlinewidth, setlinecap, setlinejoin, setmiterlimit
+    nullptr,        // clipRect
+    polygon,        // polygon: eofill
+    nullptr,        // colourTable
+    selectFont,     // selectFont: findfont and scalefont through the prolog's font
+    character,      // character: the prolog's c
+};
 
 }  // namespace vtx

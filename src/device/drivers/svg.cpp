@@ -2,17 +2,19 @@
 // polyline elements inside groups that carry colour and stroke width,
 // filled polygons and rectangles, and one text element per hardware
 // character inside groups that carry the font.
-#include "device/drivers/svg.h"
-
 #include <algorithm>
 #include <cmath>
 
 #include "core/messages.h"
 #include "device/driver.h"
+#include "device/drivers/driver_common.h"
+#include "device/drivers/latin1.h"
 #include "device/drivers/path_buffer.h"
 #include "device/output.h"
 
 namespace vtx {
+
+extern const DeviceDriver kSvgDriver;
 
 namespace {
 
@@ -25,8 +27,9 @@ struct TextFont {
     int size = 0;    // font-size in pixels
 };
 
-// One SVG document at a time, from vtxini to vtxfin.
-struct SvgState {
+// The open document, in the record from begin to end.
+struct SvgState : DriverData {
+    SvgState() : DriverData(&kSvgDriver) {}
     bool open = false;
     PathBuffer<float> path;
     int group = kNoGroup;
@@ -35,28 +38,31 @@ struct SvgState {
     int red = 0, green = 0, blue = 0;
     float strokeWidth = 1.0f;
 };
-SvgState svg;
+
+SvgState* stateOf(Globals& g) { return driverData<SvgState>(g.driver, &kSvgDriver); }
 
 // Two decimals are all a pixel coordinate needs; a value that is not finite
 // would make the document unreadable, so it is written as 0.
 inline double coordinate(float v) { return std::isfinite(v) ? double(v) : 0.0; }
 
 // Points of a polyline or polygon: five to a line, no break after the last.
-void writePoints(Globals& g, const float* x, const float* y, int n) {
+template <typename PointAt>
+void writePoints(Globals& g, int n, PointAt pointAt) {
     for (int i = 0; i < n; ++i) {
-        outPrintf(g, " %.2f, %.2f", coordinate(x[i]), coordinate(y[i]));
+        const DevicePoint p = pointAt(i);
+        outPrintf(g, " %.2f, %.2f", coordinate(p.x), coordinate(p.y));
         if ((i + 1) % kPointsPerLine == 0 && i + 1 < n) outWrite(g, "\n", 1);
     }
 }
 
-void closeGroup(Globals& g) {
+void closeGroup(SvgState& svg, Globals& g) {
     if (svg.group == kNoGroup) return;
     outWrite(g, "</g>\n", 5);
     svg.group = kNoGroup;
 }
 
-void openLineGroup(Globals& g) {
-    closeGroup(g);
+void openLineGroup(SvgState& svg, Globals& g) {
+    closeGroup(svg, g);
     outPrintf(g, "<g fill=\"none\" stroke=\"#%02x%02x%02x\" ", svg.red, svg.green, svg.blue);
     outPrintf(g, "stroke-width=\"%.3f\">\n", double(svg.strokeWidth));
     svg.group = kLineGroup;
@@ -82,8 +88,8 @@ FontStyle fontStyle(int index) {
     return {"Times", "normal", "normal"};
 }
 
-void openTextGroup(Globals& g) {
-    closeGroup(g);
+void openTextGroup(SvgState& svg, Globals& g) {
+    closeGroup(svg, g);
     FontStyle f = fontStyle(svg.nextFont.index);
     outPrintf(g, "<g font-family=\"%s\" ", f.family);
     outPrintf(g, "font-weight=\"%s\" ", f.weight);
@@ -94,51 +100,50 @@ void openTextGroup(Globals& g) {
     svg.groupFont = svg.nextFont;
 }
 
-void writePath(Globals& g) {
-    if (svg.path.count != 0 && svg.group != kLineGroup) openLineGroup(g);
+void writePath(SvgState& svg, Globals& g) {
+    if (svg.path.count != 0 && svg.group != kLineGroup) openLineGroup(svg, g);
     if (svg.path.count == 2) {
         outPrintf(g, "<line x1=\"%.2f\" y1=\"%.2f\" ", coordinate(svg.path.x[0]), coordinate(svg.path.y[0]));
         outPrintf(g, "x2=\"%.2f\" y2=\"%.2f\"/>\n", coordinate(svg.path.x[1]), coordinate(svg.path.y[1]));
     } else if (svg.path.count > 2) {
         outWrite(g, "<polyline points=\"\n", 19);
-        writePoints(g, svg.path.x, svg.path.y, svg.path.count);
+        writePoints(g, svg.path.count, [&](int i) { return DevicePoint{svg.path.x[i], svg.path.y[i]}; });
         outWrite(g, "\"/>\n", 4);
     }
 }
 
-// qqsvg2: the path buffer. A full buffer is written and the next path starts
-// at its last point, so that long polylines continue without a gap.
-void qqsvg2(Globals& g, float x, float y, int op) {
-    if (!svg.open) return;
+// The path buffer. A full buffer is written and the next path starts at
+// its last point, so that long polylines continue without a gap.
+void pathTo(SvgState& svg, Globals& g, float x, float y, int op) {
     if (op == kOpDraw && !svg.path.draw(x, y)) return;
-    writePath(g);
-    if (op == kOpWidth) {
-        closeGroup(g);
-        svg.strokeWidth = std::isfinite(x) ? x : 1.0f;
-    }
-    if (op == kOpWidth || op == kOpStroke) {
-        svg.path.endStroke();
-    } else if (op == kOpFinish) {
-        closeGroup(g);
-        outWrite(g, "</svg>\n", 7);
-        svg.path.count = 0;
-        svg.open = false;
-    } else {
-        svg.path.restartAt(x, y);
-    }
+    writePath(svg, g);
+    svg.path.restartAt(x, y);
+}
+
+// Writes the open path, so that what follows applies only to later lines.
+void strokePath(SvgState& svg, Globals& g) {
+    writePath(svg, g);
+    svg.path.endStroke();
+}
+
+void vector(Globals& g, float x, float y, int op) {
+    SvgState* svg = stateOf(g);
+    if (svg && svg->open) pathTo(*svg, g, x, y, op);
 }
 
 // Pixels: the page fills the window of vtxini like a raster image.
-float pageScale(const Globals& g, int w, int h) {
-    float pw = float(g.out.nxPage), ph = float(g.out.nyPage);
-    if (g.out.pageMode == 1) std::swap(pw, ph);
-    pw = std::max(pw, 1.0f), ph = std::max(ph, 1.0f);
-    float s = std::min(float(w - 1) / pw, float(h - 1) / ph);
-    if (g.out.scaleMode == 0) {
-        const float f = g.out.scaleFactor * g.out.unitFactor;
-        s = std::min(s, float(pw > ph ? w - 1 : h - 1) * f / 2969.0f);
-    }
-    return std::max(s, 0.0f);
+DevicePoint mapPoint(const Globals& g, float x, float y) {
+    const float s = g.out.deviceScale;
+    if (g.out.pageMode == 1) return {y * s, (float(g.out.nxPage) - x) * s};
+    return {x * s, y * s};
+}
+
+void writeRect(SvgState& svg, Globals& g, float x, float y, float width, float height, int red, int green, int blue) {
+    if (!svg.open) return;
+    outPrintf(g, "<rect x=\"%.2f\" y=\"%.2f\" ", coordinate(x), coordinate(y));
+    outPrintf(g, "width=\"%.2f\" height=\"%.2f\"\n", coordinate(width), coordinate(height));
+    outPrintf(g, " fill=\"#%02x%02x%02x\" stroke=\"none\"", red & 255, green & 255, blue & 255);
+    outWrite(g, "/>\n", 3);
 }
 
 void writeProlog(Globals& g, int w, int h) {
@@ -156,81 +161,107 @@ void writeProlog(Globals& g, int w, int h) {
     outPrintf(g, "  xmlns:xlink=\"http://www.w3.org/1999/xlink\">\n\n");
 }
 
+// Pixels: the page fills the window of vtxini like a raster image.
 void begin(Globals& g) {
     const int w = std::max(g.out.winW, 2), h = std::max(g.out.winH, 2);
-    g.out.deviceScale = pageScale(g, w, h);
-    svg = SvgState();
+    g.out.deviceScale = std::max(pixelPageScale(g, w, h), 0.0f);
+    SvgState& svg = createDriverData<SvgState>(g);
     svg.open = true;
     writeProlog(g, w, h);
     // The page is black unless the screen mode is reverse (the default).
-    if (g.out.screenMode != 2) qqsvg4(g, 0.0f, 0.0f, float(w - 1), float(h - 1), 0, 0, 0);
+    if (g.out.screenMode != 2) writeRect(svg, g, 0.0f, 0.0f, float(w - 1), float(h - 1), 0, 0, 0);
 }
 
-void end(Globals& g) { qqsvg2(g, 0.0f, 0.0f, kOpFinish); }
+void end(Globals& g) {
+    SvgState* svg = stateOf(g);
+    if (!svg || !svg->open) return;
+    writePath(*svg, g);
+    closeGroup(*svg, g);
+    outWrite(g, "</svg>\n", 7);
+    g.driver.data.reset();
+}
 
 // A solid polygon in the current colour, inside a line group.
 void polygon(Globals& g, const float* x, const float* y, int n) {
-    if (!svg.open || n < 1) return;
-    qqsvg2(g, 0.0f, 0.0f, kOpStroke);
-    if (svg.group != kLineGroup) openLineGroup(g);
+    SvgState* state = stateOf(g);
+    if (!state || !state->open || n < 1) return;
+    SvgState& svg = *state;
+    strokePath(svg, g);
+    if (svg.group != kLineGroup) openLineGroup(svg, g);
     outPrintf(g, "<polygon fill=\"#%02x%02x%02x\" points=\"\n", svg.red, svg.green, svg.blue);
-    writePoints(g, x, y, n);
+    writePoints(g, n, [&](int i) { return mapPoint(g, x[i], y[i]); });
     outWrite(g, "\"/>\n", 4);
 }
 
+// A colour change ends the path and closes the group, so that the next
+// element opens a group in the new colour.
 void colour(Globals& g, int /*index*/, int red, int green, int blue) {
-    qqsvg3(g, red & 255, green & 255, blue & 255);
+    SvgState* svg = stateOf(g);
+    if (!svg || !svg->open) return;
+    strokePath(*svg, g);
+    closeGroup(*svg, g);
+    svg->red = red & 255, svg->green = green & 255, svg->blue = blue & 255;
 }
 
-}  // namespace
-
-void qqsvg1(Globals& g, int mode) {
-    if (!svg.open) return;
-    if (mode == 0) closeGroup(g);
-    else if (mode == 1 && svg.group != kLineGroup) openLineGroup(g);
-    else if (mode == 2 && svg.group != kTextGroup) openTextGroup(g);
+// Only the width is SVG's: a new width closes the group, and the next
+// element opens one with it. The change counts as one vector.
+void lineAttribute(Globals& g, LineAttribute what, float /*value*/, float plotUnits) {
+    if (what != LineAttribute::Width && what != LineAttribute::PenWidth) return;
+    ++g.ctl.vectors;
+    SvgState* svg = stateOf(g);
+    if (!svg || !svg->open) return;
+    writePath(*svg, g);
+    closeGroup(*svg, g);
+    svg->strokeWidth = std::isfinite(plotUnits) ? plotUnits : 1.0f;
+    svg->path.endStroke();
 }
 
-void qqsvg3(Globals& g, int red, int green, int blue) {
-    if (!svg.open) return;
-    qqsvg2(g, 0.0f, 0.0f, kOpStroke);
-    closeGroup(g);
-    svg.red = std::clamp(red, 0, 255), svg.green = std::clamp(green, 0, 255), svg.blue = std::clamp(blue, 0, 255);
-}
-
-void qqsvg4(Globals& g, float x, float y, float width, float height, int red, int green, int blue) {
-    if (!svg.open) return;
-    outPrintf(g, "<rect x=\"%.2f\" y=\"%.2f\" ", coordinate(x), coordinate(y));
-    outPrintf(g, "width=\"%.2f\" height=\"%.2f\"\n", coordinate(width), coordinate(height));
-    outPrintf(g, " fill=\"#%02x%02x%02x\" stroke=\"none\"", red & 255, green & 255, blue & 255);
-    outWrite(g, "/>\n", 3);
-}
-
-void qqsvg5(Globals& g, int code, float x, float y, int fontIndex, float height, int angle) {
-    if (!svg.open) return;
+// One text element per character, at its start on the base line, inside a
+// text group that carries the font.
+void character(Globals& g, const DeviceChar& c) {
+    SvgState* state = stateOf(g);
+    if (!state || !state->open) return;
+    SvgState& svg = *state;
+    const float a = float(c.angle) * 3.14159265358979323846f / 180.0f;
+    const float x = c.x - c.baseShift * std::sin(a), y = c.y - c.baseShift * std::cos(a);
     const float s = g.out.deviceScale;
-    svg.nextFont.index = fontIndex;
-    svg.nextFont.size = int(std::floor(std::clamp(height, 0.0f, 1e6f) * 22.0f * s / 15.0f + 0.5f));
-    qqsvg2(g, 0.0f, 0.0f, kOpStroke);
+    svg.nextFont.index = c.font;
+    svg.nextFont.size = int(std::floor(std::clamp(float(c.height), 0.0f, 1e6f) * 22.0f * s / 15.0f + 0.5f));
+    strokePath(svg, g);
     if (svg.group != kTextGroup || svg.groupFont.index != svg.nextFont.index ||
         svg.groupFont.size != svg.nextFont.size)
-        openTextGroup(g);
-    float px = x * s, py = y * s;
-    if (g.out.pageMode == 1) px = y * s, py = (float(g.out.nxPage) - x) * s;
-    outPrintf(g, "<text x=\"%.2f\" y=\"%.2f\"", coordinate(px), coordinate(py));
-    if (angle != 0) outPrintf(g, " rotate=\"%d\">", -angle);
+        openTextGroup(svg, g);
+    const DevicePoint p = mapPoint(g, x, y);
+    outPrintf(g, "<text x=\"%.2f\" y=\"%.2f\"", coordinate(p.x), coordinate(p.y));
+    if (c.angle != 0) outPrintf(g, " rotate=\"%d\">", -c.angle);
     else outWrite(g, ">", 1);
-    const int c = latin1Code(code);
-    if (c == '&') outWrite(g, "&amp;", 5);
-    else if (c == '<') outWrite(g, "&lt;", 4);
-    else if (c == '>') outWrite(g, "&gt;", 4);
+    const int byte = latin1Code(c.code);
+    if (byte == '&') outWrite(g, "&amp;", 5);
+    else if (byte == '<') outWrite(g, "&lt;", 4);
+    else if (byte == '>') outWrite(g, "&gt;", 4);
     else {
-        const char byte = char(c);
-        outWrite(g, &byte, 1);
+        const char b = char(byte);
+        outWrite(g, &b, 1);
     }
     outWrite(g, "</text>\n", 8);
 }
 
-extern const DeviceDriver kSvgDriver = {begin, end, nullptr, nullptr, qqsvg2, colour, nullptr, nullptr, polygon};
+}  // namespace
+
+extern const DeviceDriver kSvgDriver = {
+    begin,          // begin: prolog and the black page unless reverse
+    end,            // end: the last path and </svg>
+    nullptr,        // newPage
+    nullptr,        // erase
+    mapPoint,       // mapPoint: pixels of the window size, y downwards
+    vector,         // vector: line and polyline elements of at most 50 points
+    colour,         // colour: the stroke and fill of the next group
+    lineAttribute,  // lineAttribute: stroke-width of the next line group
+    nullptr,        // clipRect
+    polygon,        // polygon: a polygon element
+    nullptr,        // colourTable
+    nullptr,        // selectFont: each character names its font
+    character,      // character: a text element
+};
 
 }  // namespace vtx

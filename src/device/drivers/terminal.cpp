@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "device/driver.h"
+#include "device/drivers/driver_common.h"
 #include "device/output.h"
 #include "device/pipeline.h"
 
@@ -40,8 +41,20 @@ void begin(Globals& g) {
     xjdraw(g, 0.0f, 0.0f, kOpDraw);
 }
 
+// Screen units, y upwards. The 12-bit terminal turns a portrait page; the
+// others turn the page in page mode 1.
+DevicePoint mapPoint(const Globals& g, float x, float y) {
+    const float s = g.out.deviceScale;
+    const float H = float(g.out.nyPage);
+    if (twelveBit(g)) {
+        if (H < float(g.out.nxPage)) return {roundHalfUp(x * s), roundHalfUp((H - y) * s)};
+        return {roundHalfUp(x * s), roundHalfUp(y * s)};
+    }
+    if (g.out.pageMode == 1) return {roundHalfUp(y * s), roundHalfUp(x * s)};
+    return {roundHalfUp(x * s), roundHalfUp((H - y) * s)};
+}
+
 void vector(Globals& g, float fx, float fy, int op) {
-    if (op != kOpDraw && op != kOpMove) return;
     const int limit = twelveBit(g) ? 4095 : 1023;
     int x = std::clamp(int(fx), 0, limit), y = std::clamp(int(fy), 0, limit);
     char bytes[6];
@@ -81,6 +94,20 @@ void newPage(Globals& g) {
 
 }  // namespace
 
-extern const DeviceDriver kTerminalDriver = {begin, end, newPage, erase, vector, nullptr, nullptr, nullptr, nullptr};
+extern const DeviceDriver kTerminalDriver = {
+    begin,     // begin: graphics mode, clear screen and the frame of the page
+    end,       // end: alpha mode and the terminal's reset
+    newPage,   // newPage: clears the screen (not the LN03)
+    erase,     // erase: clears the screen
+    mapPoint,  // mapPoint: screen units, y upwards
+    vector,    // vector: addresses after GS (move) or alone (draw)
+    nullptr,   // colour
+    nullptr,   // lineAttribute
+    nullptr,   // clipRect
+    nullptr,   // polygon
+    nullptr,   // colourTable
+    nullptr,   // selectFont
+    nullptr,   // character
+};
 
 }  // namespace vtx

@@ -12,13 +12,22 @@
 #include <cstring>
 
 #include "device/driver.h"
+#include "device/drivers/driver_common.h"
 #include "device/output.h"
 
 namespace vtx {
 
+extern const DeviceDriver kVxmetaDriver;
+
 namespace {
 
-int lastOp = 0;  // op of the previous drawing record, 0 after a colour record
+// The open metafile, in the record from begin to end.
+struct VxmetaState : DriverData {
+    VxmetaState() : DriverData(&kVxmetaDriver) {}
+    int lastOp = 0;  // op of the previous drawing record, 0 after a colour record
+};
+
+VxmetaState* stateOf(Globals& g) { return driverData<VxmetaState>(g.driver, &kVxmetaDriver); }
 
 // A number in its 10-character field. A value too wide for the field still
 // gets the blank that separates it from the one before, and a value that is
@@ -44,17 +53,24 @@ void begin(Globals& g) {
     int longer = std::max(std::max(g.out.nxPage, g.out.nyPage), 1);
     g.out.deviceScale = 1.0f / float(longer);
     g.out.metaOffset = 0.0f;
-    lastOp = 0;
+    createDriverData<VxmetaState>(g);
 }
 
-void end(Globals& g) { qqbuff(g, " 9.0000000"); }
+void end(Globals& g) {
+    qqbuff(g, " 9.0000000");
+    g.driver.data.reset();
+}
+
+// Fractions of the longer page side, y upwards; page mode 1 turns the page.
+DevicePoint mapPoint(const Globals& g, float x, float y) { return metafilePoint(g, x, y); }
 
 void vector(Globals& g, float x, float y, int op) {
-    if (op != kOpDraw && op != kOpMove) return;
+    VxmetaState* meta = stateOf(g);
+    if (!meta) return;
     putField(g, double(x));
     putField(g, double(y));
-    if (op != lastOp) qqbuff(g, op == kOpDraw ? " 2.0000000" : " 3.0000000");
-    lastOp = op;
+    if (op != meta->lastOp) qqbuff(g, op == kOpDraw ? " 2.0000000" : " 3.0000000");
+    meta->lastOp = op;
 }
 
 // The metafile records colour changes only.
@@ -62,11 +78,25 @@ void colour(Globals& g, int index, int red, int green, int blue) {
     if (index == g.colour.current) return;
     qqbuff(g, " 4.0000000");
     for (int c : {red, green, blue}) putField(g, double(std::clamp(c, 0, 255)) / 255.0);
-    lastOp = 0;
+    if (VxmetaState* meta = stateOf(g)) meta->lastOp = 0;
 }
 
 }  // namespace
 
-extern const DeviceDriver kVxmetaDriver = {begin, end, nullptr, nullptr, vector, colour, nullptr, nullptr, nullptr};
+extern const DeviceDriver kVxmetaDriver = {
+    begin,     // begin: the page size line
+    end,       // end: the end record
+    nullptr,   // newPage
+    nullptr,   // erase
+    mapPoint,  // mapPoint: fractions of the longer page side
+    vector,    // vector: drawing records
+    colour,    // colour: colour records of changed colours
+    nullptr,   // lineAttribute
+    nullptr,   // clipRect
+    nullptr,   // polygon
+    nullptr,   // colourTable
+    nullptr,   // selectFont
+    nullptr,   // character
+};
 
 }  // namespace vtx

@@ -6,6 +6,7 @@
 
 #include "core/messages.h"
 #include "device/driver.h"
+#include "device/drivers/driver_common.h"
 #include "device/drivers/raster/image_access.h"
 #include "device/drivers/raster/raster_files.h"
 #include "device/drivers/raster/virtual_raster.h"
@@ -16,20 +17,6 @@ namespace {
 
 constexpr int kVirtualDevice = 603;
 
-// Pixels per plot unit: the page (turned in page mode 1) fitted into the
-// raster; with sclmod DOWN no larger than the scale factor times the unit
-// factor allows for a 2969-unit page.
-float rasterScale(const Globals& g, int w, int h) {
-    float pw = float(std::max(g.out.nxPage, 1)), ph = float(std::max(g.out.nyPage, 1));
-    if (g.out.pageMode == 1) std::swap(pw, ph);
-    float s = std::min(float(w - 1) / pw, float(h - 1) / ph);
-    if (g.out.scaleMode == 0) {
-        const float f = g.out.scaleFactor * g.out.unitFactor;
-        s = std::min(s, float(pw > ph ? w - 1 : h - 1) * f / 2969.0f);
-    }
-    return s;
-}
-
 void begin(Globals& g) {
     resetImageAccess();
     if (qqvini(g.out.nxPage, g.out.nyPage, g.out.winW, g.out.winH, g.out.winPlace != 0, g.out.screenMode,
@@ -39,7 +26,7 @@ void begin(Globals& g) {
         std::exit(0);
     }
     const VirtualRaster& r = virtualRaster();
-    g.out.deviceScale = rasterScale(g, r.width, r.height);
+    g.out.deviceScale = pixelPageScale(g, r.width, r.height);
 }
 
 void end(Globals& g) {
@@ -51,6 +38,9 @@ void end(Globals& g) {
 }
 
 void erase(Globals&) { clearVirtualRaster(); }
+
+// Pixels, y downwards, like a window.
+DevicePoint mapPoint(const Globals& g, float x, float y) { return windowPoint(g, x, y); }
 
 // Draws from the stored position; every operation stores its point.
 void vector(Globals&, float x, float y, int op) {
@@ -68,7 +58,20 @@ void clipRect(Globals&, int x1, int y1, int x2, int y2) { setRasterClip(x1, y1, 
 
 }  // namespace
 
-extern const DeviceDriver kRasterDriver = {begin,  end,    nullptr,  erase, vector,
-                                           colour, nullptr, clipRect, nullptr, colourTable};
+extern const DeviceDriver kRasterDriver = {
+    begin,        // begin: the virtual raster and the scale
+    end,          // end: the image file (none for VIRT)
+    nullptr,      // newPage
+    erase,        // erase: clears the raster
+    mapPoint,     // mapPoint: pixels, y downwards
+    vector,       // vector: lines from the stored pen position
+    colour,       // colour: the index drawn with
+    nullptr,      // lineAttribute
+    clipRect,     // clipRect: the raster's own clipping
+    nullptr,      // polygon
+    colourTable,  // colourTable: the palette of the image
+    nullptr,      // selectFont
+    nullptr,      // character
+};
 
 }  // namespace vtx

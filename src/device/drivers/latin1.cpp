@@ -1,6 +1,6 @@
 // The library's accented characters (codes 127..186) as ISO-8859-1 bytes,
 // shared by the SVG and PDF text writers.
-#include "device/drivers/svg.h"
+#include "device/drivers/latin1.h"
 
 namespace vtx {
 
