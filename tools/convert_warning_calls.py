@@ -6,13 +6,15 @@
   warnin(2)                      -> warnin(Warning::IncorrectParameter)
   warni1(3, level)               -> warni1(Warning::IncorrectLevel, level)
   warnc1(36, name)               -> warnc1(Warning::FileError, name)
+  warnInstruction(43, text, n)   -> warnInstruction(Warning::InstructionParameter, text, n)
   qqserr(text); warnin(101);     -> warnText(101, text);
   qqserr(text); warni1(105, v);  -> warnText(105, text, v);
 
-Running it again changes nothing. Every change is printed; calls it cannot
-rewrite (a number computed at run time, a number without a row, a text
-warning without its qqserr) are listed at the end for a hand conversion,
-and the exit status is then 1.
+Running it again changes nothing. Every change is printed; literal numbers
+it cannot rewrite (a number without a row, a text warning without its
+qqserr) are listed at the end for a hand conversion, and the exit status is
+then 1. Numbers computed at run time are left to the compiler: library code
+sees only the forms that take a Warning.
 """
 import pathlib
 import re
@@ -29,8 +31,10 @@ TEXT = r'(?:"(?:[^"\\]|\\.)*"|[^;"])*?'
 TEXT_WARNING = re.compile(
     r"\bqqserr\((?P<text>" + TEXT + r")\);(?P<gap>\s*)"
     r"(?P<qual>(?:vtx::)?)(?P<fn>warnin|warni1)\((?P<num>\d+)(?P<rest>(?:,[^;]*)?)\);")
-NUMBERED = re.compile(r"\b(?P<fn>warnin|warni1|warnc1)\((?P<num>\d+)(?P<end>\s*[,)])")
-ANY_CALL = re.compile(r"\b(?P<fn>warnin|warni1|warnc1)\((?P<arg>[^,)]*)")
+# Functions whose first argument is a warning number: the three message
+# routines and the library's helpers that pass a number on to them.
+RAISING = r"(?P<fn>warnin|warni1|warnc1|warnInstruction)"
+NUMBERED = re.compile(r"\b" + RAISING + r"\((?P<num>\d+)(?P<end>\s*[,)])")
 
 
 def read_table():
@@ -68,11 +72,10 @@ def convert(path, names, changes, leftovers):
 
     converted = NUMBERED.sub(numbered, converted)
 
-    for m in ANY_CALL.finditer(converted):
-        arg = m["arg"].strip()
-        if arg.startswith("Warning::") or arg.startswith("int ") or arg.startswith("Warning "):
-            continue  # already named, or a declaration
-        leftovers.append(f"{rel}:{line_of(converted, m.start())}: {m['fn']}({arg} ...")
+    # Arguments that are not literals are left to the compiler: library code
+    # sees only the forms taking a Warning.
+    for m in NUMBERED.finditer(converted):
+        leftovers.append(f"{rel}:{line_of(converted, m.start())}: {m['fn']}({m['num']} ...")
 
     if converted != source:
         path.write_text(converted)
