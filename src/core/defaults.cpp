@@ -273,7 +273,7 @@ void reset(const char* name) {
     }
     const ResetEntry* e = findReset(key);
     if (!e) {
-        warnc1(2, key);
+        warnc1(Warning::IncorrectParameter, key);
         return;
     }
     e->restore(*g);

@@ -120,7 +120,7 @@ void softwareFill(Globals& g, const float* x, const float* y, int n, float* work
         lines.angle = float(d == 0 ? f.angle : (f.angle < 90 ? f.angle + 90 : 180 - f.angle));
         visibleBand(g, lines.angle, lines);
         if (hatchPolygon(x, y, n, lines, work, groupCount, drawSpan, &g) != 0) {
-            warnin(26);
+            warnin(Warning::TooManyIntersections);
             break;
         }
     }
@@ -134,7 +134,7 @@ void dareaf(Globals& g, const float* x, const float* y, int n) {
     if (n < 3) return;
     std::unique_ptr<float[]> work(new (std::nothrow) float[size_t(fillWorkFloats(n))]);
     if (!work) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         return;
     }
     if (useDeviceFill(g, x, y, n)) deviceFill(g, x, y, n, work.get());
@@ -147,7 +147,7 @@ void areaf(const int* nx, const int* ny, int n) {
     Globals& g = *gp;
     std::unique_ptr<float[]> xy(new (std::nothrow) float[2 * size_t(n)]);
     if (!xy) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         return;
     }
     float* x = xy.get();

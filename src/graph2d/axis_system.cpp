@@ -38,14 +38,14 @@ bool checkScaling(float a, float e, float first, float step) {
     // Equal ends and a zero step are separate faults, each with its warning.
     const bool ends = std::fabs(e - a) > kScaleEpsilon && std::isfinite(a) && std::isfinite(e) && std::isfinite(e - a);
     const bool stepped = std::fabs(step) > kScaleEpsilon;
-    if (!ends) warnin(10);
-    if (!stepped) warnin(9);
+    if (!ends) warnin(Warning::ScalingEndsEqual);
+    if (!stepped) warnin(Warning::StepZero);
     if (!ends || !stepped) return false;
     const bool ascending = e > a;
     const float lo = ascending ? a : e, hi = ascending ? e : a;
     const float tol = (hi - lo) * 1.0e-5f;
-    if (!(first >= lo - tol && first <= hi + tol)) warnin(12);
-    if (ascending != (step > 0.0f)) warnin(50);
+    if (!(first >= lo - tol && first <= hi + tol)) warnin(Warning::StartLabelOutOfScaling);
+    if (ascending != (step > 0.0f)) warnin(Warning::StepSign);
     return true;
 }
 
@@ -120,11 +120,11 @@ void applyAutoScale(Globals& g, int axis, float& a, float& e, float& first, floa
     AutoScale r;
     if (s.scale[axis] == 1) {
         if (lo <= 0.0f) {
-            warnin(23);
+            warnin(Warning::LogMinimumNotPositive);
             lo = 0.1f;
         }
         if (hi <= 0.0f) {
-            warnin(24);
+            warnin(Warning::LogMaximumNotPositive);
             hi = 1.0f;
         }
         r = autoScaleNumeric(std::log10(lo), std::log10(hi), true, length, axis == 0 ? 200 : 100, type);

@@ -169,12 +169,11 @@ void curve(const float* x, const float* y, int n) {
     const int mode = a.polarCurve;
     const bool lines = a.markInc >= 0;
     if (n < 1 || (n == 1 && lines)) {
-        warni1(2, n);
+        warni1(Warning::IncorrectParameter, n);
         return;
     }
     if (a.kind == AxisKind::Polar && !(mode == kLine || mode == kBars || mode == kStem || mode == kFilledBars)) {
-        qqserr("Bad interpolation method for polar scaling");
-        warnin(101);
+        warnText(101, "Bad interpolation method for polar scaling");
         return;
     }
     if (!logValuesAllowed(g, x, y, n)) return;
@@ -190,7 +189,7 @@ void curve(const float* x, const float* y, int n) {
         sr.logX = a.sx.log && !sr.parametric;
         sr.logY = a.sy.log != 0;
         if (int e = prepareSpline(sr, sp)) {
-            if (e == 31) warni1(31, n);
+            if (e == 31) warni1(Warning::SplinePointCount, n);
             else warnin(e);
             return;
         }

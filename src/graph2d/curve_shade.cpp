@@ -20,7 +20,7 @@ void shdcrv(const float* x1, const float* y1, int n1, const float* x2, const flo
     if (!gp) return;
     Globals& g = *gp;
     if (n1 < 1 || n2 < 1) {
-        warni1(2, n1 < 1 ? n1 : n2);
+        warni1(Warning::IncorrectParameter, n1 < 1 ? n1 : n2);
         return;
     }
     if (!logValuesAllowed(g, x1, y1, n1) || !logValuesAllowed(g, x2, y2, n2)) return;
@@ -35,7 +35,7 @@ void shdcrv(const float* x1, const float* y1, int n1, const float* x2, const flo
         px.reserve(total);
         py.reserve(total);
     } catch (const std::bad_alloc&) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         return;
     }
     float X, Y;

@@ -77,19 +77,18 @@ void legend(char* buffer, int corner) {
     if (!g) return;
     LegendState& L = g->legend;
     if (!L.initialised) {
-        warnin(15);
+        warnin(Warning::NoLegini);
         return;
     }
     if (jqqval(corner, 1, 8) != 0) return;
     if (L.userPatterns) {
         for (int i = 1; i <= L.lines; ++i) {
             if (!L.entries[i - 1].setByUser) {
-                qqserr("Undefined legend line");
-                warni1(105, i);
+                warnText(105, "Undefined legend line", i);
             }
         }
     } else if (L.curves < L.lines) {
-        warni1(42, L.lines - L.curves);
+        warni1(Warning::MoreLegendLinesThanCurves, L.lines - L.curves);
     }
 
     const LegendBox box = legendBox(*g, buffer);
@@ -151,7 +150,7 @@ int nxlegn(char* buffer) {
     Globals* g = jqqlev(1, 3, "nxlegn");
     if (!g) return 0;
     if (!g->legend.initialised) {
-        warnin(15);
+        warnin(Warning::NoLegini);
         return 0;
     }
     return legendBox(*g, buffer).width;
@@ -161,7 +160,7 @@ int nylegn(char* buffer) {
     Globals* g = jqqlev(1, 3, "nylegn");
     if (!g) return 0;
     if (!g->legend.initialised) {
-        warnin(15);
+        warnin(Warning::NoLegini);
         return 0;
     }
     return legendBox(*g, buffer).height;

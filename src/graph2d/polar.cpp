@@ -202,8 +202,7 @@ void polar(float xe, float xor_, float xstep, float yor, float ystep) {
     Globals& g = *gp;
     AxisState& a = g.axis;
     if (a.scale[0] || a.scale[1]) {
-        qqserr("Polar axis systems must have linear scaling");
-        warnin(101);
+        warnText(101, "Polar axis systems must have linear scaling");
         return;
     }
     const int nxl = axisLengthX(g), nyl = axisLengthY(g);

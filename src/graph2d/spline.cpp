@@ -171,7 +171,7 @@ void spline(const float* x, const float* y, int n, float* xray, float* yray, int
     r.divisions = count - 1;
     static PreparedSpline p;  // large; the library runs in one thread
     if (int e = prepareSpline(r, p)) {
-        if (e == 31) warni1(31, n); else warnin(e);
+        if (e == 31) warni1(Warning::SplinePointCount, n); else warnin(e);
         return;
     }
     emitSpline(r, p, [&](float px, float py) {

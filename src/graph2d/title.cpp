@@ -21,7 +21,7 @@ bool blank(const char* s) { return s[std::strspn(s, " ")] == '\0'; }
 void titlin(const char* text, int line) {
     Globals* g = chkini("titlin");
     if (line == 0 || line < -4 || line > 4) {
-        warni1(2, line);
+        warni1(Warning::IncorrectParameter, line);
         return;
     }
     const int i = line < 0 ? -line : line;

@@ -50,11 +50,11 @@ Argument parseArgument(const char* s, int n) {
     return a;
 }
 
-void warnInstruction(int number, const char* text, int n) {
+void warnInstruction(Warning w, const char* text, int n) {
     char buf[kInstructionLength + 1];
     std::memcpy(buf, text, n);
     buf[n] = '\0';
-    warnc1(number, buf);
+    warnc1(w, buf);
 }
 
 void directionOf(const Globals& g, float& sn, float& cs) {
@@ -112,13 +112,13 @@ void executeInstruction(Globals& g, const char* text, int n) {
     const float h = static_cast<float>(t.height);
     const float h0 = static_cast<float>(r.startHeight);
     if (a.kind == ArgKind::Invalid) {
-        warnInstruction(43, text, n);
+        warnInstruction(Warning::InstructionParameter, text, n);
         return;
     }
     // Commands whose argument must be a whole number.
     auto needInteger = [&]() {
         if (a.kind == ArgKind::Reset || a.kind == ArgKind::Decimal) {
-            warnInstruction(45, text, n);
+            warnInstruction(Warning::InstructionNoInteger, text, n);
             return false;
         }
         return true;
@@ -128,7 +128,7 @@ void executeInstruction(Globals& g, const char* text, int n) {
         if (!needInteger()) return 0;
         const int k = a.kind == ArgKind::None ? 1 : a.integer;
         if (k < 1 || k > kPositionRegisters) {
-            warnInstruction(44, text, n);
+            warnInstruction(Warning::InstructionTabulator, text, n);
             return 0;
         }
         return k;
@@ -170,7 +170,7 @@ void executeInstruction(Globals& g, const char* text, int n) {
             r.baseShift = 0.0f;
             setRunHeight(g, r.startHeight);
         } else {
-            warnInstruction(43, text, n);
+            warnInstruction(Warning::InstructionParameter, text, n);
         }
         break;
     case 'F':
@@ -208,9 +208,9 @@ void executeInstruction(Globals& g, const char* text, int n) {
     }
     case 'M':
         if (a.kind == ArgKind::Decimal) {
-            warnInstruction(45, text, n);
+            warnInstruction(Warning::InstructionNoInteger, text, n);
         } else if (a.kind == ArgKind::Integer && (a.integer < 1 || a.integer > 6)) {
-            warnInstruction(43, text, n);
+            warnInstruction(Warning::InstructionParameter, text, n);
         } else {
             const int alpha = a.kind == ArgKind::None ? 1 : a.kind == ArgKind::Reset ? t.baseAlphabet : a.integer;
             r.alphabet = r.stringAlphabet = alpha;
@@ -218,9 +218,9 @@ void executeInstruction(Globals& g, const char* text, int n) {
         break;
     case 'N':
         if (a.kind == ArgKind::Decimal) {
-            warnInstruction(45, text, n);
+            warnInstruction(Warning::InstructionNoInteger, text, n);
         } else if (a.kind == ArgKind::Integer && (a.integer < 0 || a.integer > 255)) {
-            warnInstruction(43, text, n);
+            warnInstruction(Warning::InstructionParameter, text, n);
         } else if (!r.measuring) {
             textSetColour(g, a.kind == ArgKind::None ? 1 : a.kind == ArgKind::Reset ? r.startColour : a.integer);
             r.colourChanged = 1;
@@ -238,7 +238,7 @@ void executeInstruction(Globals& g, const char* text, int n) {
     }
     case 'R':
         if (a.kind != ArgKind::None) {
-            warnInstruction(43, text, n);
+            warnInstruction(Warning::InstructionParameter, text, n);
         } else {
             r.baseShift = 0.0f;
             setRunHeight(g, r.startHeight);
@@ -248,7 +248,7 @@ void executeInstruction(Globals& g, const char* text, int n) {
         if (!needInteger()) break;
         const int sym = a.kind == ArgKind::None ? 0 : a.integer;
         if (sym < 0 || sym > 21) {
-            warnInstruction(43, text, n);
+            warnInstruction(Warning::InstructionParameter, text, n);
             break;
         }
         if (!r.measuring) {
@@ -281,7 +281,7 @@ void executeInstruction(Globals& g, const char* text, int n) {
         } else if (a.kind == ArgKind::Reset) {
             r.slant = t.slant;
         } else if (a.value <= -60.0f || a.value >= 60.0f) {
-            warnInstruction(43, text, n);
+            warnInstruction(Warning::InstructionParameter, text, n);
         } else {
             r.slant = std::fabs(a.value) <= 0.5f
                           ? 0.0f
@@ -289,7 +289,7 @@ void executeInstruction(Globals& g, const char* text, int n) {
         }
         break;
     default:
-        warnInstruction(46, text, n);
+        warnInstruction(Warning::InstructionUnknown, text, n);
         break;
     }
 }

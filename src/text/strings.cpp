@@ -33,7 +33,7 @@ int prepareText(Globals& g, const char* text, char* buf) {
     if (g.text.euShift) {
         int bad = 0;
         applyShiftSequences(buf, g.text.euShiftChars, g.text.codeTable != 0, &bad);
-        for (int i = 0; i < bad; ++i) warnin(18);
+        for (int i = 0; i < bad; ++i) warnin(Warning::BadShiftCharacter);
         n = static_cast<int>(std::strlen(buf));
     }
     while (n > 0 && buf[n - 1] == ' ') buf[--n] = '\0';

@@ -36,7 +36,7 @@ void textFillPolygon(Globals& g, const float* x, const float* y, int n) {
     if (n > kTextPolygonMax) {
         heap.reset(new (std::nothrow) float[2 * static_cast<size_t>(n)]);
         if (!heap) {
-            warnin(53);
+            warnin(Warning::NoMemory);
             return;
         }
         xs = heap.get(), ys = xs + n;

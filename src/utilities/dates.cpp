@@ -34,8 +34,7 @@ long long serialDay(int day, int month, int year) {
 
 bool baseDefined(const Globals& g) {
     if (g.util.baseDefined) return true;
-    qqserr("no base date is defined with basdat");
-    warnin(101);
+    warnText(101, "no base date is defined with basdat");
     return false;
 }
 

@@ -21,7 +21,7 @@ void histog(const float* x, int n, float* values, float* counts, int& classes) {
     try {
         sorted.assign(x, x + n);
     } catch (const std::bad_alloc&) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         classes = 0;
         return;
     }

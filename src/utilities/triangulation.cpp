@@ -38,8 +38,7 @@ bool circumcircle(const float* x, const float* y, int p1, int p2, int p3, Circle
 }
 
 void stopWith(const char* text) {
-    qqserr(text);
-    warnin(101);
+    warnText(101, text);
 }
 
 // A point equal to one inserted before it; points of equal x are neighbours
@@ -92,7 +91,7 @@ void dropSharedEdges(std::vector<Edge>& edges) {
 int triang(float* x, float* y, int n, int* i1, int* i2, int* i3, int nmax) {
     if (!jqqlev(0, 3, "triang")) return 0;
     if ((long long)nmax < 2LL * n + 1) {
-        warni1(2, nmax);
+        warni1(Warning::IncorrectParameter, nmax);
         return 0;
     }
     if (n < 1) return 0;
@@ -109,7 +108,7 @@ int triang(float* x, float* y, int n, int* i1, int* i2, int* i3, int nmax) {
         complete.assign(slots, 0);
         order = orderByX(x, n);
     } catch (const std::bad_alloc&) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         return 0;
     }
 
@@ -153,7 +152,7 @@ int triang(float* x, float* y, int n, int* i1, int* i2, int* i3, int nmax) {
             if (e.a == 0) continue;
             // Rounding can make the hole ragged; never write past the slots.
             if (count == slots) {
-                warnin(53);
+                warnin(Warning::NoMemory);
                 return 0;
             }
             i1[count] = e.a, i2[count] = e.b, i3[count] = p;

@@ -328,7 +328,7 @@ void writeFile(Globals& g) {
     FILE* f = pdf.file;
     pdf.file = nullptr;
     if (pdf.faulty) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         g.out.fileError = 2;
         if (f) std::fclose(f);
         return;
@@ -397,7 +397,7 @@ void qqpdf2(Globals& g, float x, float y, int op) {
             pdf.open = false;
             pdf.finished = !pdf.faulty;
             if (!pdf.toMemory) writeFile(g);
-            else if (pdf.faulty) warnin(53);
+            else if (pdf.faulty) warnin(Warning::NoMemory);
             if (!pdf.finished || !pdf.toMemory) pdf.doc = std::vector<char>();
             releaseBuffers();
             break;
@@ -439,14 +439,14 @@ void begin(Globals& g) {
             pdf.deflated.reserve(compressBound(kContentCapacity));
         }
     } catch (const std::bad_alloc&) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         std::exit(0);
     }
     if (!pdf.toMemory) {
         gfilnn(g, g.out.fileName, kNameLen);
         pdf.file = std::fopen(g.out.fileName, "wb");
         if (!pdf.file) {
-            warnc1(36, g.out.fileName);
+            warnc1(Warning::FileError, g.out.fileName);
             std::exit(0);
         }
     }

@@ -21,7 +21,7 @@ Globals* accessOpen(const char* name) {
     Globals* g = jqqlev(1, 3, name);
     if (!g) return nullptr;
     if (!g_access.open) {
-        warnin(55);
+        warnin(Warning::NoImgini);
         return nullptr;
     }
     qqstrk(*g);
@@ -32,13 +32,13 @@ Globals* accessOpen(const char* name) {
 bool inside(long x, long y, long w, long h) {
     const VirtualRaster& r = virtualRaster();
     if (x >= 0 && y >= 0 && w >= 1 && h >= 1 && x + w <= r.width && y + h <= r.height) return true;
-    warnin(58);
+    warnin(Warning::ArrayOutOfScreen);
     return false;
 }
 
 bool positive(int a, int b) {
     if (a >= 1 && b >= 1) return true;
-    warni1(2, a < b ? a : b);
+    warni1(Warning::IncorrectParameter, a < b ? a : b);
     return false;
 }
 
@@ -54,11 +54,11 @@ void imgini() {
     Globals* g = jqqlev(1, 3, "imgini");
     if (!g) return;
     if (deviceClass(g->ctl.device) != DeviceClass::Raster || !virtualRaster().exists()) {
-        warnin(40);
+        warnin(Warning::FormatDeviceMismatch);
         return;
     }
     if (g_access.open) {
-        warnin(54);
+        warnin(Warning::NoImgfin);
         return;
     }
     qqstrk(*g);
@@ -69,7 +69,7 @@ void imgfin() {
     Globals* g = jqqlev(1, 3, "imgfin");
     if (!g) return;
     if (!g_access.open) {
-        warnin(55);
+        warnin(Warning::NoImgini);
         return;
     }
     g_access.open = 0;
@@ -84,7 +84,7 @@ void imgmod(const char* mode) {
 void imgbox(int x, int y, int width, int height) {
     if (!jqqlev(1, 3, "imgbox")) return;
     if (x < 0 || y < 0) {
-        warni1(2, x < y ? x : y);
+        warni1(Warning::IncorrectParameter, x < y ? x : y);
         return;
     }
     if (!positive(width, height)) return;
