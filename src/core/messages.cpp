@@ -1,3 +1,4 @@
+#define VANTIX_NUMBERED_WARNINGS
 #include "core/messages.h"
 
 #include <cstdio>

@@ -32,10 +32,14 @@ void warnText(int number, const char* text, int value);
 // Stores the text of a following warning numbered above 100.
 void qqserr(const char* text);
 
-// The forms by number.
+// The forms by number raise any number, also one outside the table. Library
+// code names its warnings instead, so only the message code and the tests
+// (which define VANTIX_NUMBERED_WARNINGS) see them.
+#ifdef VANTIX_NUMBERED_WARNINGS
 void warnin(int number);
 void warni1(int number, int value);
 void warnc1(int number, const char* value);
+#endif
 
 // True when protocol output is enabled (unit not 0).
 bool protocolOpen(const Globals& g);

@@ -188,9 +188,8 @@ void curve(const float* x, const float* y, int n) {
         sr.divisions = a.splinePoints;
         sr.logX = a.sx.log && !sr.parametric;
         sr.logY = a.sy.log != 0;
-        if (int e = prepareSpline(sr, sp)) {
-            if (e == 31) warni1(Warning::SplinePointCount, n);
-            else warnin(e);
+        if (int status = prepareSpline(sr, sp)) {
+            warnSplineFailure(status, n);
             return;
         }
     }

@@ -159,6 +159,12 @@ int splineOutputCount() {
     return g ? g->axis.splinePoints : 200;
 }
 
+void warnSplineFailure(int status, int n) {
+    const Warning w = static_cast<Warning>(status);
+    if (w == Warning::SplinePointCount) warni1(w, n);
+    else warnin(w);
+}
+
 void spline(const float* x, const float* y, int n, float* xray, float* yray, int& nray) {
     nray = 0;
     Globals* g = jqqlev(0, 3, "spline");
@@ -170,8 +176,8 @@ void spline(const float* x, const float* y, int n, float* xray, float* yray, int
     const int count = g->axis.splinePoints;
     r.divisions = count - 1;
     static PreparedSpline p;  // large; the library runs in one thread
-    if (int e = prepareSpline(r, p)) {
-        if (e == 31) warni1(Warning::SplinePointCount, n); else warnin(e);
+    if (int status = prepareSpline(r, p)) {
+        warnSplineFailure(status, n);
         return;
     }
     emitSpline(r, p, [&](float px, float py) {
