@@ -4,6 +4,7 @@
 
 #include "binding/custom_wrappers.h"
 #include "binding/library.h"
+#include "binding/routine_guard.h"
 #include "binding/wrapper.h"
 
 namespace vtx::py {
@@ -44,7 +45,7 @@ void flushPythonStream(const char* name) {
 PyObject* finishAtExit(PyObject*, PyObject*) {
     flushPythonStream("stdout");
     flushPythonStream("stderr");
-    vtx::finishOpenPlot();
+    callRoutine([] { vtx::finishOpenPlot(); });
     Py_RETURN_NONE;
 }
 

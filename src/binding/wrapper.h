@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "binding/convert.h"
+#include "binding/routine_guard.h"
 
 namespace vtx::py {
 
@@ -211,10 +212,11 @@ struct Invoker<R (*)(A...)> {
         }
         PyObject* result = nullptr;
         auto invoke = [&](auto... j) { return Fn(argument<decltype(j)::value>(st, strings, buffers)...); };
+        auto run = [&] { return expand(invoke, std::make_index_sequence<N>{}); };
         if constexpr (std::is_void_v<R>) {
-            expand(invoke, std::make_index_sequence<N>{});
+            callRoutine(run);
         } else {
-            result = toPython(expand(invoke, std::make_index_sequence<N>{}));
+            result = toPython(callRoutine(run));
             if (!result) return nullptr;
         }
         if (P > 0 && !writeBackSequences(row, buffers)) {

@@ -1,6 +1,5 @@
 // shdcrv: the area between two curves, filled with the current shading
 // pattern; the pattern then advances along the pattern cycle.
-#include <new>
 #include <vector>
 
 #include "core/checks.h"
@@ -30,14 +29,8 @@ void shdcrv(const float* x1, const float* y1, int n1, const float* x2, const flo
 
     // One buffer for the whole polygon: curve 1 forward, then curve 2 backward.
     std::vector<float> px, py;
-    try {
-        const size_t total = size_t(n1) + size_t(n2);
-        px.reserve(total);
-        py.reserve(total);
-    } catch (const std::bad_alloc&) {
-        warnin(Warning::NoMemory);
-        return;
-    }
+    px.reserve(size_t(n1) + size_t(n2));
+    py.reserve(size_t(n1) + size_t(n2));
     float X, Y;
     for (int i = 0; i < n1; ++i) {
         if (x1[i] != x1[i] || y1[i] != y1[i]) continue;

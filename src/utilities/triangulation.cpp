@@ -3,7 +3,6 @@
 // that all share the point.
 #include <algorithm>
 #include <cmath>
-#include <new>
 #include <vector>
 
 #include "core/checks.h"
@@ -101,16 +100,9 @@ int triang(float* x, float* y, int n, int* i1, int* i2, int* i3, int nmax) {
     const int slots = 2 * n + 1;
     const std::size_t edgeCapacity = std::size_t(std::max(n, 100));
     std::vector<Edge> edges;
-    std::vector<char> complete;
-    std::vector<int> order;
-    try {
-        edges.reserve(edgeCapacity);
-        complete.assign(slots, 0);
-        order = orderByX(x, n);
-    } catch (const std::bad_alloc&) {
-        warnin(Warning::NoMemory);
-        return 0;
-    }
+    edges.reserve(edgeCapacity);
+    std::vector<char> complete(slots, 0);
+    const std::vector<int> order = orderByX(x, n);
 
     placeSuperTriangle(x, y, n);
     i1[0] = n + 1, i2[0] = n + 2, i3[0] = n + 3;
