@@ -7,6 +7,7 @@
 
 #include "core/checks.h"
 #include "core/messages.h"
+#include "device/attribute_scope.h"
 #include "device/driver.h"
 #include "device/line_style.h"
 #include "device/pipeline.h"
@@ -90,26 +91,9 @@ void visibleBand(const Globals& g, float angle, HatchLines& lines) {
     lines.visibleHigh = *std::max_element(h, h + 4) + lines.spacing;
 }
 
-struct DashMemory {
-    int dash[10], count, phase, index, type;
-    float remaining;
-};
-
-DashMemory saveDash(const LineState& l) {
-    DashMemory m{{}, l.dashCount, l.dashPhase, l.dashIndex, l.lineType, l.dashRemaining};
-    std::copy(l.dash, l.dash + 10, m.dash);
-    return m;
-}
-
-void restoreDash(LineState& l, const DashMemory& m) {
-    std::copy(m.dash, m.dash + 10, l.dash);
-    l.dashCount = m.count, l.dashPhase = m.phase, l.dashIndex = m.index, l.lineType = m.type;
-    l.dashRemaining = m.remaining;
-}
-
 void softwareFill(Globals& g, const float* x, const float* y, int n, float* work) {
     const FillState& f = g.fill;
-    const DashMemory dash = saveDash(g.line);
+    const DashScope dash(g);  // the hatch lines borrow the pattern's line type
     setLineType(g, patternLineType(f.type));
     HatchLines lines;
     lines.spacing = f.spacing;
@@ -125,7 +109,6 @@ void softwareFill(Globals& g, const float* x, const float* y, int n, float* work
         }
     }
     qqstrk(g);
-    restoreDash(g.line, dash);
 }
 
 }  // namespace

@@ -8,11 +8,12 @@
 
 #include "device/colour.h"
 #include "device/pipeline.h"
+#include "graph2d/axis_dates.h"
 #include "graph2d/labels.h"
 #include "graph2d/scaling.h"
 #include "text/fonts.h"
 #include "text/strings.h"
-#include "utilities/api.h"
+#include "text/text_scope.h"
 
 namespace vtx {
 
@@ -32,29 +33,6 @@ int useColour(Globals& g, int axis, int part) {
 void restoreColour(Globals& g, int saved) {
     if (saved >= 0) qqsclr(g, saved);
 }
-
-// Text parameters replaced while axis texts are drawn.
-struct TextScope {
-    Globals& g;
-    int height, angle, justify, mix, tex, shift;
-    char shiftChars[8];
-    TextScope(Globals& gl) : g(gl) {
-        const TextState& t = g.text;
-        height = t.height, angle = t.angle, justify = t.justify, mix = t.mixAlphabet, tex = t.texMode;
-        shift = t.euShift;
-        std::memcpy(shiftChars, t.euShiftChars, sizeof shiftChars);
-        g.text.justify = 0;
-    }
-    void setHeight(int h) {
-        if (g.text.height != h) g.text.height = h, clearScaleCache(g);
-    }
-    ~TextScope() {
-        TextState& t = g.text;
-        if (t.height != height) t.height = height, clearScaleCache(g);
-        t.angle = angle, t.justify = justify, t.mixAlphabet = mix, t.texMode = tex, t.euShift = shift;
-        std::memcpy(t.euShiftChars, shiftChars, sizeof shiftChars);
-    }
-};
 
 // Direction from the axis toward its labels: +1 along plot x or y, -1 against.
 int labelDirection(const AxisDrawSpec& s) { return s.axis == 0 ? (s.side == 0 ? 1 : -1) : (s.side == 1 ? -1 : 1); }
@@ -85,30 +63,27 @@ bool forEachDateTick(Globals& g, const AxisDrawSpec& s, Fn&& fn) {
     const float lo = std::fmin(s.a, s.e), hi = std::fmax(s.a, s.e);
     if (!(hi - lo < 200000.0f)) return false;
     const float f = float(s.length - 1) / (s.e - s.a);
-    char saved[sizeof g.ctl.routine];
-    std::memcpy(saved, g.ctl.routine, sizeof saved);
     auto isLabelMonth = [&](int month) { return labelUnit <= 0 || (month - 1) % labelUnit == 0; };
     int day, month, year;
     if (mode == 1 || mode == 6) {
         for (float d = std::ceil(lo); d <= hi; d += 1.0f) {
-            trfdat(int(d), day, month, year);
+            axisDate(g, int(d), day, month, year);
             fn(std::round((d - s.a) * f), labelUnit > 0 ? day == 1 && isLabelMonth(month) : false);
         }
     }
     if (mode != 1) {
         static const int kMonths[7] = {0, 0, 1, 3, 6, 12, 1};
         const int unit = mode == 0 ? labelUnit : kMonths[mode];
-        trfdat(int(std::floor(lo)), day, month, year);
+        axisDate(g, int(std::floor(lo)), day, month, year);
         for (int k = 0; k < 100000; ++k) {
             const int m = month - 1 + k;
             const int mon = m % 12 + 1, yr = year + m / 12;
-            const float d = float(incdat(1, mon, yr));
+            const float d = float(axisDayNumber(g, 1, mon, yr));
             if (d > hi) break;
             if (d < lo || (mon - 1) % unit != 0) continue;
             fn(std::round((d - s.a) * f), isLabelMonth(mon));
         }
     }
-    std::memcpy(g.ctl.routine, saved, sizeof saved);
     return true;
 }
 
@@ -208,18 +183,15 @@ int dateLabelValues(Globals& g, const AxisDrawSpec& s, float* values, int max) {
     const int unit = g.axis.timeUnit[s.axis];
     int n = 0;
     if (unit <= 0 || !g.util.baseDefined) return 0;
-    char saved[sizeof g.ctl.routine];
-    std::memcpy(saved, g.ctl.routine, sizeof saved);
     int day, month, year;
-    trfdat(int(std::lround(s.first)), day, month, year);
+    axisDate(g, int(std::lround(s.first)), day, month, year);
     const float hi = std::max(s.a, s.e) + 0.5f;
     for (int k = 0; n < max; ++k) {
         const int m = month - 1 + k * unit;
-        const float v = float(incdat(1, m % 12 + 1, year + m / 12));
+        const float v = float(axisDayNumber(g, 1, m % 12 + 1, year + m / 12));
         if (v > hi) break;
         values[n++] = v;
     }
-    std::memcpy(g.ctl.routine, saved, sizeof saved);
     return n;
 }
 
@@ -248,6 +220,7 @@ int drawLabels(Globals& g, const AxisDrawSpec& s) {
     const int distance = a.labelDist[s.axis] + tickAllowance(g, s);
     const int colour = useColour(g, s.axis, kColLabels);
     TextScope scope(g);
+    g.text.justify = 0;
     AxisLabel label;
     // First pass measures: OUTW alignment and the name distance need the widest label.
     int widest = 0, extent = 0;
@@ -268,8 +241,7 @@ int drawLabels(Globals& g, const AxisDrawSpec& s) {
                 widest = std::max(widest, measureString(g, label.text));
                 extent = std::max(extent, across);
             }
-            g.text.mixAlphabet = scope.mix, g.text.euShift = scope.shift;
-            std::memcpy(g.text.euShiftChars, scope.shiftChars, sizeof scope.shiftChars);
+            scope.restoreAlphabet();
         }
     }
     restoreColour(g, colour);
@@ -281,6 +253,7 @@ void drawName(Globals& g, const AxisDrawSpec& s, int labelExtent) {
     if (!s.name || !s.name[0]) return;
     const int colour = useColour(g, s.axis, kColName);
     TextScope scope(g);
+    g.text.justify = 0;
     scope.setHeight(a.nameHeight);
     const int hn = a.nameHeight;
     const int w = measureString(g, s.name);

@@ -6,6 +6,7 @@
 
 #include "core/messages.h"
 #include "device/area_fill.h"
+#include "device/attribute_scope.h"
 #include "device/colour.h"
 #include "device/pipeline.h"
 #include "device/shading.h"
@@ -90,8 +91,10 @@ void axisMargins(Globals& g, int& left, int& bottom, int& right, int& top) {
 void fillAxisBackground(Globals& g) {
     const AxisState& a = g.axis;
     if (a.background < 0) return;
-    const int savedColour = g.colour.current;
-    const FillState savedFill = g.fill;
+    // The fill settings come back first, then the colour, sent again even
+    // when the background had the same.
+    const ColourScope colour(g, Restore::Always);
+    const FillScope fill(g);
     setShadingPattern(g, 16);
     g.fill.outline = 0;
     qqsclr(g, a.background);
@@ -109,8 +112,6 @@ void fillAxisBackground(Globals& g) {
         const float x[4] = {x1, x2, x2, x1}, y[4] = {y1, y1, y2, y2};
         dareaf(g, x, y, 4);
     }
-    g.fill = savedFill;
-    qqsclr(g, savedColour);
 }
 
 void applyAutoScale(Globals& g, int axis, float& a, float& e, float& first, float& step, int length) {

@@ -6,6 +6,7 @@
 #include "core/checks.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
+#include "device/attribute_scope.h"
 #include "device/pipeline.h"
 #include "device/shading.h"
 #include "graph2d/axis_transform.h"
@@ -194,7 +195,11 @@ void curve(const float* x, const float* y, int n) {
         }
     }
 
-    const CurveAttributes saved = applyCurveCycle(g);
+    // The curve's colour and line type from the cycles hold for this curve
+    // only; the colour comes back first.
+    const LineTypeScope lineType(g);
+    const ColourScope colour(g);
+    applyCurveCycle(g);
     registerLegendEntry(g, lines ? g.line.lineType : -1, a.markInc != 0 ? a.marker : -1, g.line.curveThickness,
                         g.colour.current, -1);
     reportOutsideScaling(g, x, y, n);
@@ -203,7 +208,7 @@ void curve(const float* x, const float* y, int n) {
     if (a.markInc != 0) drawSymbols(g, x, y, n, std::llabs(a.markInc));
     if (lines) drawLines(g, x, y, n, mode, sr, sp);
     sclpax(g, 0);
-    finishCurveCycle(g, saved);
+    finishCurveCycle(g);
 }
 
 }  // namespace vtx

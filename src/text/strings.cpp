@@ -13,6 +13,7 @@
 #include "text/mix_alphabet.h"
 #include "text/number_format.h"
 #include "text/text_device.h"
+#include "text/text_scope.h"
 
 namespace vtx {
 
@@ -255,8 +256,7 @@ int numberText(Globals& g, float value, int ndig, int x, int y, bool measure) {
     TextState& t = g.text;
     NumberText nt;
     formatNumber(t, value, ndig, nt);
-    const int mix = t.mixAlphabet, tex = t.texMode, fixedOn = t.fixedOn, shift = t.euShift;
-    const float fixed = t.fixedPitch;
+    TextScope scope(g);
     if (nt.needsMix) t.mixAlphabet = 1;
     if (nt.equalWidth) t.fixedOn = 1, t.fixedPitch = 0.7f;
     t.texMode = 0;
@@ -264,7 +264,6 @@ int numberText(Globals& g, float value, int ndig, int x, int y, bool measure) {
     int width = 0;
     if (measure) width = measureString(g, nt.text);
     else qqmess(g, nt.text, x, y);
-    t.mixAlphabet = mix, t.texMode = tex, t.fixedOn = fixedOn, t.fixedPitch = fixed, t.euShift = shift;
     return width;
 }
 
