@@ -15,6 +15,8 @@ namespace {
 #define ROUTINE(NAME, FAMILY, LETTERS, KINDS)                                                        \
     static_assert(sameLetters(Signature<decltype(&vtx::NAME)>::letters.data(), LETTERS),             \
                   "argument letters of " #NAME " do not match its signature");                       \
+    static_assert(familyFits(Family::FAMILY, LETTERS, KINDS, Signature<decltype(&vtx::NAME)>::results),    \
+                  "the family of " #NAME " does not describe its signature");                         \
     PyObject* vantix_##NAME(PyObject*, PyObject* args) {                                             \
         static const RoutineRow row{#NAME, Family::FAMILY, LETTERS, KINDS};                        \
         return invoke<&vtx::NAME>(row, args);                                                       \
