@@ -167,7 +167,7 @@ void curve(const float* x, const float* y, int n) {
     if (!gp) return;
     Globals& g = *gp;
     AxisState& a = g.axis;
-    const int mode = a.polarCurve;
+    const int mode = a.curveMode;
     const bool lines = a.markInc >= 0;
     if (n < 1 || (n == 1 && lines)) {
         warni1(Warning::IncorrectParameter, n);

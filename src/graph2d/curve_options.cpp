@@ -12,7 +12,7 @@ namespace vtx {
 void polcrv(const char* mode) {
     Globals* g = chkini("polcrv");
     const int i = jqqind("LINE+STEP+BARS+SPLI+PSPL+STEM+STAI+FBAR", 8, mode);
-    if (i > 0) g->axis.polarCurve = i - 1;
+    if (i > 0) g->axis.curveMode = i - 1;
 }
 
 void splmod(int degree, int points) {

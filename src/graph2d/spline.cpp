@@ -172,7 +172,7 @@ void spline(const float* x, const float* y, int n, float* xray, float* yray, int
     SplineRequest r;
     r.x = x, r.y = y, r.n = n;
     r.degree = g->axis.splineOrder;
-    r.parametric = g->axis.polarCurve == 4;  // PSPL
+    r.parametric = g->axis.curveMode == 4;  // PSPL
     const int count = g->axis.splinePoints;
     r.divisions = count - 1;
     static PreparedSpline p;  // large; the library runs in one thread
