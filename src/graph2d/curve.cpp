@@ -14,6 +14,7 @@
 #include "graph2d/curve_checks.h"
 #include "graph2d/curve_cycle.h"
 #include "graph2d/curve_geometry.h"
+#include "graph2d/curve_mode.h"
 #include "graph2d/curve_thickness.h"
 #include "graph2d/legend_entries.h"
 #include "graph2d/spline.h"
@@ -22,8 +23,6 @@
 namespace vtx {
 
 namespace {
-
-enum CurveMode { kLine, kStep, kBars, kSpline, kParametricSpline, kStem, kStairs, kFilledBars };
 
 constexpr int kSolidPattern = 16;
 constexpr int kWedgeSteps = 64;
@@ -125,7 +124,7 @@ void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bo
     if (filled) setShadingPattern(g, savedPattern);
 }
 
-void drawLines(Globals& g, const float* x, const float* y, int n, int mode, const SplineRequest& sr,
+void drawLines(Globals& g, const float* x, const float* y, int n, CurveMode mode, const SplineRequest& sr,
                const PreparedSpline& sp) {
     const Transformed point{g, x, y};
     const Pen pen{g};
@@ -135,13 +134,13 @@ void drawLines(Globals& g, const float* x, const float* y, int n, int mode, cons
     for (int k = 0; k < passes; ++k) {
         g.line.parallelOffset = passOffset(g, k);
         switch (mode) {
-            case kStep: emitSteps(n, point, move, draw); break;
-            case kStairs: emitStairs(n, point, move, draw); break;
-            case kStem: drawStems(g, x, y, n); break;
-            case kBars: drawBars(g, x, y, n, false, true); break;
-            case kFilledBars: drawBars(g, x, y, n, k == 0, true); break;
-            case kSpline:
-            case kParametricSpline: {
+            case CurveMode::Step: emitSteps(n, point, move, draw); break;
+            case CurveMode::Stairs: emitStairs(n, point, move, draw); break;
+            case CurveMode::Stem: drawStems(g, x, y, n); break;
+            case CurveMode::Bars: drawBars(g, x, y, n, false, true); break;
+            case CurveMode::FilledBars: drawBars(g, x, y, n, k == 0, true); break;
+            case CurveMode::Spline:
+            case CurveMode::ParametricSpline: {
                 bool first = true;
                 emitSpline(sr, sp, [&](float u, float v) {
                     float X, Y;
@@ -167,13 +166,14 @@ void curve(const float* x, const float* y, int n) {
     if (!gp) return;
     Globals& g = *gp;
     AxisState& a = g.axis;
-    const int mode = a.curveMode;
+    const CurveMode mode = CurveMode(a.curveMode);
     const bool lines = a.markInc >= 0;
     if (n < 1 || (n == 1 && lines)) {
         warni1(Warning::IncorrectParameter, n);
         return;
     }
-    if (a.kind == AxisKind::Polar && !(mode == kLine || mode == kBars || mode == kStem || mode == kFilledBars)) {
+    if (a.kind == AxisKind::Polar && !(mode == CurveMode::Line || mode == CurveMode::Bars ||
+                                       mode == CurveMode::Stem || mode == CurveMode::FilledBars)) {
         warnText(101, "Bad interpolation method for polar scaling");
         return;
     }
@@ -182,10 +182,10 @@ void curve(const float* x, const float* y, int n) {
     // Warnings of the spline come before anything is drawn.
     SplineRequest sr;
     static PreparedSpline sp;  // large; the library runs in one thread
-    if (lines && (mode == kSpline || mode == kParametricSpline)) {
+    if (lines && (mode == CurveMode::Spline || mode == CurveMode::ParametricSpline)) {
         sr.x = x, sr.y = y, sr.n = n;
         sr.degree = a.splineOrder;
-        sr.parametric = mode == kParametricSpline;
+        sr.parametric = mode == CurveMode::ParametricSpline;
         sr.divisions = a.splinePoints;
         sr.logX = a.sx.log && !sr.parametric;
         sr.logY = a.sy.log != 0;

@@ -6,6 +6,7 @@
 #include "core/checks.h"
 #include "core/globals.h"
 #include "core/messages.h"
+#include "graph2d/curve_mode.h"
 
 namespace vtx {
 
@@ -172,7 +173,7 @@ void spline(const float* x, const float* y, int n, float* xray, float* yray, int
     SplineRequest r;
     r.x = x, r.y = y, r.n = n;
     r.degree = g->axis.splineOrder;
-    r.parametric = g->axis.curveMode == 4;  // PSPL
+    r.parametric = CurveMode(g->axis.curveMode) == CurveMode::ParametricSpline;
     const int count = g->axis.splinePoints;
     r.divisions = count - 1;
     static PreparedSpline p;  // large; the library runs in one thread
