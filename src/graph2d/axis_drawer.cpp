@@ -19,21 +19,6 @@ namespace vtx {
 
 namespace {
 
-enum ColourPart { kColLine = 0, kColTicks, kColLabels, kColName };
-
-// Switches to the axclrs colour of a part; returns the colour to restore, or -1.
-int useColour(Globals& g, int axis, int part) {
-    const int c = g.axis.axisColours[axis][part];
-    if (c < 0) return -1;
-    const int saved = g.colour.current;
-    qqsclr(g, c);
-    return saved;
-}
-
-void restoreColour(Globals& g, int saved) {
-    if (saved >= 0) qqsclr(g, saved);
-}
-
 // Direction from the axis toward its labels: +1 along plot x or y, -1 against.
 int labelDirection(const AxisDrawSpec& s) { return s.axis == 0 ? (s.side == 0 ? 1 : -1) : (s.side == 1 ? -1 : 1); }
 
@@ -218,8 +203,8 @@ int drawLabels(Globals& g, const AxisDrawSpec& s) {
     const float f = float(s.length - 1) / range;
     const float half = centred ? s.step * 0.5f : 0.0f;
     const int distance = a.labelDist[s.axis] + tickAllowance(g, s);
-    const int colour = useColour(g, s.axis, kColLabels);
     TextScope scope(g);
+    const PartColour colour(g, s.axis, kColLabels);
     g.text.justify = 0;
     AxisLabel label;
     // First pass measures: OUTW alignment and the name distance need the widest label.
@@ -244,15 +229,14 @@ int drawLabels(Globals& g, const AxisDrawSpec& s) {
             scope.restoreAlphabet();
         }
     }
-    restoreColour(g, colour);
     return extent;
 }
 
 void drawName(Globals& g, const AxisDrawSpec& s, int labelExtent) {
     const AxisState& a = g.axis;
     if (!s.name || !s.name[0]) return;
-    const int colour = useColour(g, s.axis, kColName);
     TextScope scope(g);
+    const PartColour colour(g, s.axis, kColName);
     g.text.justify = 0;
     scope.setHeight(a.nameHeight);
     const int hn = a.nameHeight;
@@ -287,7 +271,6 @@ void drawName(Globals& g, const AxisDrawSpec& s, int labelExtent) {
         y = std::round(y);
     }
     qqmess(g, s.name, int(std::lround(x)), int(std::lround(y)));
-    restoreColour(g, colour);
 }
 
 }  // namespace
@@ -295,16 +278,16 @@ void drawName(Globals& g, const AxisDrawSpec& s, int labelExtent) {
 void drawAxis(Globals& g, const AxisDrawSpec& s) {
     if (s.part <= kPartNone || s.length < 2) return;
     if (!std::isfinite(s.a) || !std::isfinite(s.e) || !std::isfinite(s.first) || !std::isfinite(s.step)) return;
-    int colour = useColour(g, s.axis, kColLine);
-    float x2, y2;
-    axisPoint(s, float(s.length - 1), 0.0f, x2, y2);
-    lineqq(g, s.x, s.y, x2, y2);
-    restoreColour(g, colour);
+    {
+        const PartColour colour(g, s.axis, kColLine);
+        float x2, y2;
+        axisPoint(s, float(s.length - 1), 0.0f, x2, y2);
+        lineqq(g, s.x, s.y, x2, y2);
+    }
     if (s.part >= kPartTicks && g.axis.ticks[s.axis] > 0) {
-        colour = useColour(g, s.axis, kColTicks);
+        const PartColour colour(g, s.axis, kColTicks);
         drawTicks(g, s);
         qqstrk(g);
-        restoreColour(g, colour);
     }
     int extent = 0;
     if (s.part >= kPartLabels) extent = drawLabels(g, s);

@@ -2,6 +2,7 @@
 // stairs, stems, bars, filled bars or an interpolating spline.
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "core/checks.h"
 #include "core/messages.h"
@@ -96,8 +97,11 @@ void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bo
         else if (point(0, X, Y) && point(1, X1, Y1)) firstInterval = X1 - X;
     }
     float xs[kWedgeSteps + 3], ys[kWedgeSteps + 3];
-    const int savedPattern = g.fill.pattern;
-    if (filled) setShadingPattern(g, kSolidPattern);
+    std::optional<PatternScope> pattern;  // filled bars borrow the solid pattern
+    if (filled) {
+        pattern.emplace(g);
+        setShadingPattern(g, kSolidPattern);
+    }
     for (int i = 0; i < n; ++i) {
         if (!point(i, X, Y)) continue;
         int count = 4;
@@ -121,7 +125,6 @@ void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bo
             qqstrk(g);
         }
     }
-    if (filled) setShadingPattern(g, savedPattern);
 }
 
 void drawLines(Globals& g, const float* x, const float* y, int n, CurveMode mode, const SplineRequest& sr,

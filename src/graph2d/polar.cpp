@@ -71,8 +71,7 @@ int angleLabels(Globals& g) {
     const int h = g.text.height;
     TextScope scope(g);
     g.text.angle = 0, g.text.justify = 0;
-    const int colour = a.axisColours[1][2] >= 0 ? g.colour.current : -1;
-    if (colour >= 0) qqsclr(g, a.axisColours[1][2]);
+    const PartColour colour(g, 1, kColLabels);
     int below = 0;
     const int n = std::min(int(std::ceil(360.0f / std::fabs(a.sy.step))), 3600);
     AxisLabel label;
@@ -93,7 +92,6 @@ int angleLabels(Globals& g) {
         scope.restoreAlphabet();
         if (s < -0.02f) below = std::max(below, int(std::lround(y + float(h) - a.polarCY - a.polarRadius)));
     }
-    if (colour >= 0) qqsclr(g, colour);
     return std::max(below, a.labelDist[1] + tick + h);
 }
 
@@ -104,12 +102,10 @@ void angleName(Globals& g, int below) {
     TextScope scope(g);
     scope.setHeight(a.nameHeight);
     g.text.angle = 0, g.text.justify = 0;
-    const int colour = a.axisColours[1][3] >= 0 ? g.colour.current : -1;
-    if (colour >= 0) qqsclr(g, a.axisColours[1][3]);
+    const PartColour colour(g, 1, kColName);
     const int w = measureString(g, text);
     const float y = a.polarCY + a.polarRadius + float(below + a.nameDist[1]);
     qqmess(g, text, int(std::lround(a.polarCX - float(w) / 2.0f)), int(std::lround(y)));
-    if (colour >= 0) qqsclr(g, colour);
 }
 
 void drawPolarAxes(Globals& g) {
@@ -132,16 +128,12 @@ void drawPolarAxes(Globals& g) {
     a.sy = savedY;
     // The angle axis.
     if (a.axisParts[1] >= kPartLine) {
-        const int colour = a.axisColours[1][0] >= 0 ? g.colour.current : -1;
-        if (colour >= 0) qqsclr(g, a.axisColours[1][0]);
+        const PartColour colour(g, 1, kColLine);
         polarCircle(g, a.polarRadius);
-        if (colour >= 0) qqsclr(g, colour);
     }
     if (a.axisParts[1] >= kPartTicks) {
-        const int colour = a.axisColours[1][1] >= 0 ? g.colour.current : -1;
-        if (colour >= 0) qqsclr(g, a.axisColours[1][1]);
+        const PartColour colour(g, 1, kColTicks);
         angleTicks(g);
-        if (colour >= 0) qqsclr(g, colour);
     }
     int below = 0;
     if (a.axisParts[1] >= kPartLabels) below = angleLabels(g);
