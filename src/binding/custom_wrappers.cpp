@@ -8,6 +8,7 @@
 
 #include "binding/library.h"
 #include "binding/module_state.h"
+#include "binding/routine_guard.h"
 #include "binding/wrapper.h"
 #include "graph2d/curve_state.h"
 
@@ -40,7 +41,7 @@ PyObject* vantix_metafl(PyObject*, PyObject* args) {
 PyObject* vantix_unit(PyObject*, PyObject* args) {
     int stream;
     if (!PyArg_ParseTuple(args, "i:unit", &stream)) return nullptr;
-    vtx::unit(stream == 0 ? nullptr : stdout);
+    callRoutine([&] { vtx::unit(stream == 0 ? nullptr : stdout); });
     Py_RETURN_NONE;
 }
 
@@ -50,7 +51,7 @@ PyObject* vantix_upstr(PyObject*, PyObject* args) {
     if (!PyArg_ParseTuple(args, "O:upstr", &obj)) return nullptr;
     std::vector<char> text;
     if (!stringArgument(obj, "upstr", 1, text)) return nullptr;
-    vtx::upstr(text.data());
+    callRoutine([&] { vtx::upstr(text.data()); });
     return PyUnicode_DecodeLatin1(text.data(), Py_ssize_t(text.size() - 1), nullptr);
 }
 
@@ -111,7 +112,7 @@ PyObject* vantix_pdfbuf(PyObject*, PyObject* args) {
     int size;
     if (!PyArg_ParseTuple(args, "i:pdfbuf", &size)) return nullptr;
     return fileHeldInMemory("pdfbuf", size, [](unsigned char* buffer, int n) {
-        return vtx::pdfbuf(reinterpret_cast<char*>(buffer), n);
+        return callRoutine([&] { return vtx::pdfbuf(reinterpret_cast<char*>(buffer), n); });
     });
 }
 
@@ -171,19 +172,23 @@ bool enoughPixelData(const Py_buffer& data, long long pixels, const char* name) 
 PyObject* vantix_rbfpng(PyObject*, PyObject* args) {
     int size;
     if (!PyArg_ParseTuple(args, "i:rbfpng", &size)) return nullptr;
-    return fileHeldInMemory("rbfpng", size, [](unsigned char* buffer, int n) { return vtx::rbfpng(buffer, n); });
+    return fileHeldInMemory("rbfpng", size, [](unsigned char* buffer, int n) {
+        return callRoutine([&] { return vtx::rbfpng(buffer, n); });
+    });
 }
 
 PyObject* vantix_rpxrow(PyObject*, PyObject* args) {
     int x, y, n;
     if (!PyArg_ParseTuple(args, "iii:rpxrow", &x, &y, &n)) return nullptr;
-    return pixelsRead("rpxrow", x, y, n, 1, [&](unsigned char* data) { vtx::rpxrow(data, x, y, n); });
+    return pixelsRead("rpxrow", x, y, n, 1,
+                      [&](unsigned char* data) { callRoutine([&] { vtx::rpxrow(data, x, y, n); }); });
 }
 
 PyObject* vantix_rpixls(PyObject*, PyObject* args) {
     int x, y, w, h;
     if (!PyArg_ParseTuple(args, "iiii:rpixls", &x, &y, &w, &h)) return nullptr;
-    return pixelsRead("rpixls", x, y, w, h, [&](unsigned char* data) { vtx::rpixls(data, x, y, w, h); });
+    return pixelsRead("rpixls", x, y, w, h,
+                      [&](unsigned char* data) { callRoutine([&] { vtx::rpixls(data, x, y, w, h); }); });
 }
 
 PyObject* vantix_wpxrow(PyObject*, PyObject* args) {
@@ -193,7 +198,7 @@ PyObject* vantix_wpxrow(PyObject*, PyObject* args) {
     bool ok = true;
     if (n >= 1) {
         ok = enoughPixelData(data, n, "wpxrow");
-        if (ok) vtx::wpxrow(static_cast<const unsigned char*>(data.buf), x, y, n);
+        if (ok) callRoutine([&] { vtx::wpxrow(static_cast<const unsigned char*>(data.buf), x, y, n); });
     }
     PyBuffer_Release(&data);
     if (!ok) return nullptr;
@@ -207,7 +212,7 @@ PyObject* vantix_wpixls(PyObject*, PyObject* args) {
     bool ok = true;
     if (w >= 1 && h >= 1) {
         ok = enoughPixelData(data, (long long)w * h, "wpixls");
-        if (ok) vtx::wpixls(static_cast<const unsigned char*>(data.buf), x, y, w, h);
+        if (ok) callRoutine([&] { vtx::wpixls(static_cast<const unsigned char*>(data.buf), x, y, w, h); });
     }
     PyBuffer_Release(&data);
     if (!ok) return nullptr;
@@ -275,7 +280,7 @@ PyObject* vantix_legini(PyObject*, PyObject* args) {
         m.legendAllocated = 1;
     }
     static char empty[1] = {'\0'};
-    vtx::legini(m.legendAllocated ? m.legendBuffer.data() : empty, lines, chars);
+    callRoutine([&] { vtx::legini(m.legendAllocated ? m.legendBuffer.data() : empty, lines, chars); });
     Py_RETURN_NONE;
 }
 
@@ -286,7 +291,7 @@ PyObject* vantix_leglin(PyObject*, PyObject* args) {
         return nullptr;
     std::vector<char> text;
     if (!stringArgument(textObj, "leglin", 2, text)) return nullptr;
-    vtx::leglin(legendBuffer(), text.data(), line);
+    callRoutine([&] { vtx::leglin(legendBuffer(), text.data(), line); });
     Py_RETURN_NONE;
 }
 
@@ -295,20 +300,20 @@ PyObject* vantix_legend(PyObject*, PyObject* args) {
     int corner;
     if (!PyArg_ParseTuple(args, "Oi:legend", &ignored, &corner) || !ignoredString(ignored, "legend", 1))
         return nullptr;
-    vtx::legend(legendBuffer(), corner);
+    callRoutine([&] { vtx::legend(legendBuffer(), corner); });
     Py_RETURN_NONE;
 }
 
 PyObject* vantix_nxlegn(PyObject*, PyObject* args) {
     PyObject* ignored;
     if (!PyArg_ParseTuple(args, "O:nxlegn", &ignored) || !ignoredString(ignored, "nxlegn", 1)) return nullptr;
-    return PyLong_FromLong(vtx::nxlegn(legendBuffer()));
+    return PyLong_FromLong(callRoutine([] { return vtx::nxlegn(legendBuffer()); }));
 }
 
 PyObject* vantix_nylegn(PyObject*, PyObject* args) {
     PyObject* ignored;
     if (!PyArg_ParseTuple(args, "O:nylegn", &ignored) || !ignoredString(ignored, "nylegn", 1)) return nullptr;
-    return PyLong_FromLong(vtx::nylegn(legendBuffer()));
+    return PyLong_FromLong(callRoutine([] { return vtx::nylegn(legendBuffer()); }));
 }
 
 // spline(x, y, n, xray, yray) -> count. The lists must hold nspline values;
@@ -332,7 +337,7 @@ PyObject* vantix_spline(PyObject*, PyObject* args) {
         return outOfMemory("spline");
     }
     int count = 0;
-    vtx::spline(x.data(), y.data(), n, xs.data(), ys.data(), count);
+    callRoutine([&] { vtx::spline(x.data(), y.data(), n, xs.data(), ys.data(), count); });
     if (!storeFloats(xs.data(), count, xOut) || !storeFloats(ys.data(), count, yOut)) return nullptr;
     return PyLong_FromLong(count);
 }
@@ -342,7 +347,7 @@ PyObject* vantix_spline(PyObject*, PyObject* args) {
 PyObject* vantix_getlab(PyObject*, PyObject* args) {
     if (!PyArg_ParseTuple(args, ":getlab")) return nullptr;
     char (&modes)[3][9] = moduleState().labelModes;
-    vtx::getlab(modes[0], modes[1], modes[2]);
+    callRoutine([&] { vtx::getlab(modes[0], modes[1], modes[2]); });
     return Py_BuildValue("(NNN)", PyUnicode_DecodeLatin1(modes[0], Py_ssize_t(std::strlen(modes[0])), nullptr),
                          PyUnicode_DecodeLatin1(modes[1], Py_ssize_t(std::strlen(modes[1])), nullptr),
                          PyUnicode_DecodeLatin1(modes[2], Py_ssize_t(std::strlen(modes[2])), nullptr));

@@ -4,6 +4,7 @@
 
 #include "binding/custom_wrappers.h"
 #include "binding/library.h"
+#include "binding/routine_guard.h"
 #include "binding/wrapper.h"
 
 namespace vtx::py {
@@ -14,6 +15,8 @@ namespace {
 #define ROUTINE(NAME, FAMILY, LETTERS, KINDS)                                                        \
     static_assert(sameLetters(Signature<decltype(&vtx::NAME)>::letters.data(), LETTERS),             \
                   "argument letters of " #NAME " do not match its signature");                       \
+    static_assert(familyFits(Family::FAMILY, LETTERS, KINDS, Signature<decltype(&vtx::NAME)>::results),    \
+                  "the family of " #NAME " does not describe its signature");                         \
     PyObject* vantix_##NAME(PyObject*, PyObject* args) {                                             \
         static const RoutineRow row{#NAME, Family::FAMILY, LETTERS, KINDS};                        \
         return invoke<&vtx::NAME>(row, args);                                                       \
@@ -44,7 +47,7 @@ void flushPythonStream(const char* name) {
 PyObject* finishAtExit(PyObject*, PyObject*) {
     flushPythonStream("stdout");
     flushPythonStream("stderr");
-    vtx::finishOpenPlot();
+    callRoutine([] { vtx::finishOpenPlot(); });
     Py_RETURN_NONE;
 }
 

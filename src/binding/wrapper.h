@@ -20,9 +20,12 @@
 #include <vector>
 
 #include "binding/convert.h"
+#include "binding/routine_guard.h"
 
 namespace vtx::py {
 
+// What a routine takes and gives, as the rows of routines.def group them.
+// Bytes, Callback and Quick have hand-written wrappers only.
 enum class Family { NoArg, Scalar, Query, Function, ArrayIn, MatrixIn, ArrayOut, Bytes, Callback, Quick };
 
 struct RoutineRow {
@@ -67,7 +70,33 @@ struct Signature;
 template <typename R, typename... A>
 struct Signature<R (*)(A...)> {
     static constexpr auto letters = lettersOf<A...>();
+    // A function result or output parameters come back to Python.
+    static constexpr bool results = !std::is_void_v<R> || (Param<A>::output || ... || false);
 };
+
+constexpr bool hasChar(const char* s, char c) {
+    for (; *s; ++s)
+        if (*s == c) return true;
+    return false;
+}
+
+// Whether a generic row's family describes its routine: its arguments (none,
+// scalars only, sequences), whether sequences are written back, and whether
+// anything comes back (a sequence reader may return a value, as moment does).
+constexpr bool familyFits(Family family, const char* letters, const char* elements, bool results) {
+    const bool none = !*letters, sequences = hasChar(letters, 'O');
+    const bool writesBack = hasChar(elements, 'f') || hasChar(elements, 'i') || hasChar(elements, 'm');
+    switch (family) {
+        case Family::NoArg: return none && !results;
+        case Family::Scalar: return !none && !sequences && !results;
+        case Family::Query: return none && results;
+        case Family::Function: return !none && !sequences && results;
+        case Family::ArrayIn: return sequences && !writesBack;
+        case Family::MatrixIn: return sequences && hasChar(elements, 'M') && !writesBack;
+        case Family::ArrayOut: return sequences && (writesBack || results);
+        default: return false;
+    }
+}
 
 // One temporary array per sequence argument.
 struct SequenceBuffer {
@@ -211,10 +240,11 @@ struct Invoker<R (*)(A...)> {
         }
         PyObject* result = nullptr;
         auto invoke = [&](auto... j) { return Fn(argument<decltype(j)::value>(st, strings, buffers)...); };
+        auto run = [&] { return expand(invoke, std::make_index_sequence<N>{}); };
         if constexpr (std::is_void_v<R>) {
-            expand(invoke, std::make_index_sequence<N>{});
+            callRoutine(run);
         } else {
-            result = toPython(expand(invoke, std::make_index_sequence<N>{}));
+            result = toPython(callRoutine(run));
             if (!result) return nullptr;
         }
         if (P > 0 && !writeBackSequences(row, buffers)) {

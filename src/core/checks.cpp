@@ -29,7 +29,7 @@ Globals* jqqlev(int minLevel, int maxLevel, const char* name) {
         g->prot.unit = 6;
         g->prot.stream = stdout;
     }
-    warni1(3, level);
+    warni1(Warning::IncorrectLevel, level);
     return nullptr;
 }
 
@@ -40,7 +40,7 @@ Globals* chkini(const char* name) {
 
 int jqqval(int value, int low, int high) {
     if (value < low || (low <= high && value > high)) {
-        warni1(2, value);
+        warni1(Warning::IncorrectParameter, value);
         return 1;
     }
     return 0;
@@ -65,7 +65,7 @@ int keywordIndex(const char* list, int count, const char* keyword) {
 
 int jqqind(const char* list, int count, const char* keyword) {
     int index = keywordIndex(list, count, keyword);
-    if (index == 0) warnc1(2, keyword);
+    if (index == 0) warnc1(Warning::IncorrectParameter, keyword);
     return index;
 }
 
@@ -88,7 +88,7 @@ int jqqdat(int day, int month, int year) {
     } else if (month == 2 && (day > 29 || (day == 29 && !jqqyea(year)))) {
         bad = 1, value = day;
     }
-    if (bad) warni1(2, value);
+    if (bad) warni1(Warning::IncorrectParameter, value);
     return bad;
 }
 

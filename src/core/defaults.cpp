@@ -154,7 +154,7 @@ const ResetEntry kResets[] = {
     {"PIEE", [](Globals& g) { g.biz.pieExplode = 0; }, true},
     {"PIEL", [](Globals& g) { g.biz.pieLabels = 0; }, true},
     {"PIEV", [](Globals& g) { g.biz.pieVector = 2301, g.biz.pieVectorMode = 0; }, true},
-    {"POLC", [](Globals& g) { g.axis.polarCurve = 0; }, true},
+    {"POLC", [](Globals& g) { g.axis.curveMode = 0; }, true},
     {"PROJ", [](Globals& g) { g.map.projection = 0; }, true},
     {"RGTL", [](Globals& g) { g.axis.rightLabels = 0; }, true},
     {"RVYN", [](Globals& g) { g.axis.reverseYName = 0; }, true},
@@ -273,7 +273,7 @@ void reset(const char* name) {
     }
     const ResetEntry* e = findReset(key);
     if (!e) {
-        warnc1(2, key);
+        warnc1(Warning::IncorrectParameter, key);
         return;
     }
     e->restore(*g);

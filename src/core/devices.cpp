@@ -130,7 +130,7 @@ void metafl(const char* keyword) {
     g->prot.stream = stdout;
     int device = deviceNumber(keyword);
     if (device == 0) {
-        warnc1(2, keyword);
+        warnc1(Warning::IncorrectParameter, keyword);
         return;
     }
     if (device == 101 && displayAvailable()) device = 80;

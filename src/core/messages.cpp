@@ -1,3 +1,4 @@
+#define VANTIX_NUMBERED_WARNINGS
 #include "core/messages.h"
 
 #include <cstdio>
@@ -10,67 +11,24 @@ namespace vtx {
 namespace {
 
 // Index 0 is the blank used for numbers outside the table.
-const char* const kMessages[59] = {
+const char* const kMessages[] = {
     " ",
-    "Negative parameter",
-    "Incorrect parameter",
-    "Incorrect level",
-    "X coordinate out of page",
-    "Y coordinate out of page",
-    "Same tick number as in a call before",
-    "First radius greater than second radius",
-    "Start angle greater/equal end angle",
-    "Step equal zero",
-    "Begin and end of scaling are equal",
-    "Axis length < 2",
-    "Startlabel out of scaling",
-    "Linear scaling must be used",
-    "Linear interpolation must be used",
-    "No call to legini before",
-    "Too long string for legend line",
-    "Not enough store for the legend buffer",
-    "Incorrect character after the eushft operator",
-    "The basealphabet cannot be used",
-    "No metafile",
-    "The routine must be called after vtxfin",
-    "The metafile is deleted before",
-    "Non positive minimum for log scaling (set to 0.1)",
-    "Non positive maximum for log scaling (set to 1.0)",
-    "Minimum equal maximum (added -1 and +1)",
-    "Too many intersections",
-    "Non positive values for log scaling",
-    "Number of bars unequal number of main ticks",
-    "Sum of data is zero",
-    "Incorrect number of points",
-    "Incorrect number of points for spline interpolation",
-    "No increasing x coordinates for spline interpolation",
-    "Incorrect viewpoint",
-    "No call to grfini before",
-    "Confusion of graf3d and graf3",
-    "File error",
-    "Incorrect filename",
-    "Singular matrix",
-    "Too many pages for CGM file (max. length 327 cm)",
-    "File format and output device are incompatible",
-    "Incorrect device for HPGL file",
-    "More legend lines than calls to curve",
-    "Instruction code: incorrect parameter",
-    "Instruction code: incorrect tabulator index",
-    "Instruction code: no integer value",
-    "Instruction code: unknown command",
-    "Blanking buffer overflow",
-    "No call to psfont",
-    "Fileformat is not PostScript",
-    "Incorrect sign for step",
-    "Non positive parameter",
-    "Hiddenline overflow",
-    "Not enough memory",
-    "No call to imgfin",
-    "No call to imgini",
-    "Incorrect file format",
-    "Control characters must be different",
-    "Array is out of screen",
+#define WARNING(number, name, text) text,
+#include "core/warnings.def"
 };
+constexpr int kTableWarnings = int(sizeof kMessages / sizeof kMessages[0]) - 1;
+
+// The table is indexed by number, so its rows must be numbered 1, 2, 3, ...
+constexpr int kRowNumbers[] = {
+#define WARNING(number, name, text) number,
+#include "core/warnings.def"
+};
+constexpr bool rowsNumberedInOrder() {
+    for (int i = 0; i < kTableWarnings; ++i)
+        if (kRowNumbers[i] != i + 1) return false;
+    return true;
+}
+static_assert(rowsNumberedInOrder(), "warnings.def rows must be numbered 1, 2, 3, ... without gaps");
 
 // The record for message routines, created if a message comes first.
 Globals& record() {
@@ -103,7 +61,7 @@ void protocolPrintf(Globals& g, const char* format, ...) {
 void errmes(Globals& g, int number) {
     ++g.ctl.warnings;
     if (!warningVisible(g) || number > 100) return;
-    if (number >= 1 && number <= 58) {
+    if (number >= 1 && number <= kTableWarnings) {
         qqcopy(g.ctl.message, kMessages[number], 80);
     } else {
         std::printf("<<<< Incorrect parameter in errmes! (%4d)\n", number);
@@ -136,5 +94,19 @@ void warnc1(int number, const char* value) {
 }
 
 void qqserr(const char* text) { qqcopy(record().ctl.message, text, 80); }
+
+void warnin(Warning w) { warnin(int(w)); }
+void warni1(Warning w, int value) { warni1(int(w), value); }
+void warnc1(Warning w, const char* value) { warnc1(int(w), value); }
+
+void warnText(int number, const char* text) {
+    qqserr(text);
+    warnin(number);
+}
+
+void warnText(int number, const char* text, int value) {
+    qqserr(text);
+    warni1(number, value);
+}
 
 }  // namespace vtx

@@ -11,16 +11,35 @@ namespace vtx {
 constexpr float kVersion = 8.2f;
 constexpr int kPatchLevel = 0;
 
+// The warnings of the message table (warnings.def), by name.
+enum class Warning : int {
+#define WARNING(number, name, text) name = number,
+#include "core/warnings.def"
+};
+
 // Counts a warning and copies its table text into the current message.
 void errmes(Globals& g, int number);
 
 // " <<<< Warning %3d: %s in %s!" and its forms with an integer or a string value.
-void warnin(int number);
-void warni1(int number, int value);
-void warnc1(int number, const char* value);
+void warnin(Warning w);
+void warni1(Warning w, int value);
+void warnc1(Warning w, const char* value);
+
+// A warning numbered above 100 with a text of its own, optionally with a value.
+void warnText(int number, const char* text);
+void warnText(int number, const char* text, int value);
 
 // Stores the text of a following warning numbered above 100.
 void qqserr(const char* text);
+
+// The forms by number raise any number, also one outside the table. Library
+// code names its warnings instead, so only the message code and the tests
+// (which define VANTIX_NUMBERED_WARNINGS) see them.
+#ifdef VANTIX_NUMBERED_WARNINGS
+void warnin(int number);
+void warni1(int number, int value);
+void warnc1(int number, const char* value);
+#endif
 
 // True when protocol output is enabled (unit not 0).
 bool protocolOpen(const Globals& g);

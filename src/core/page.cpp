@@ -38,7 +38,7 @@ void setpag(const char* keyword) {
     for (const PageFormat& p : kPages)
         if (std::memcmp(p.key, lookup, 4) == 0) format = &p;
     if (!format) {
-        warnc1(2, keyword);
+        warnc1(Warning::IncorrectParameter, keyword);
         return;
     }
     float w = float(format->width), h = float(format->height);
@@ -89,7 +89,7 @@ void sclfac(float factor) {
     Globals* g = jqqlev(0, 0, "sclfac");
     if (!g) return;
     if (!(factor >= 0.0f)) {  // NaN is rejected too
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->out.scaleFactor = factor;

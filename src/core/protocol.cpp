@@ -89,7 +89,7 @@ void openProtocol(Globals& g) {
     gfilnn(g, g.prot.usedName, kNameLen);
     FILE* f = std::fopen(g.prot.usedName, "w");
     if (!f) {
-        warnc1(36, g.prot.usedName);
+        warnc1(Warning::FileError, g.prot.usedName);
         return;
     }
     g.prot.fileStream = f;

@@ -18,11 +18,11 @@ void window(int x, int y, int width, int height) {
         if (y < 0) worst = std::min(worst, y);
         if (width < 1) worst = std::min(worst, width);
         if (height < 1) worst = std::min(worst, height);
-        warni1(2, worst);
+        warni1(Warning::IncorrectParameter, worst);
         return;
     }
     if (width > kMaxPictureSide || height > kMaxPictureSide) {
-        warni1(2, std::max(width, height));
+        warni1(Warning::IncorrectParameter, std::max(width, height));
         return;
     }
     g->out.winPlace = 1;
@@ -33,11 +33,11 @@ void winsiz(int width, int height) {
     Globals* g = jqqlev(0, 3, "winsiz");
     if (!g) return;
     if (width < 1 || height < 1) {
-        warni1(2, std::min(width, height));
+        warni1(Warning::IncorrectParameter, std::min(width, height));
         return;
     }
     if (width > kMaxPictureSide || height > kMaxPictureSide) {
-        warni1(2, std::max(width, height));
+        warni1(Warning::IncorrectParameter, std::max(width, height));
         return;
     }
     g->out.winPlace = 2;

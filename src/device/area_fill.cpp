@@ -8,6 +8,7 @@
 #include "core/checks.h"
 #include "core/devices.h"
 #include "core/messages.h"
+#include "device/attribute_scope.h"
 #include "device/driver.h"
 #include "device/line_style.h"
 #include "device/pipeline.h"
@@ -71,26 +72,9 @@ void visibleBand(const Globals& g, float angle, HatchLines& lines) {
     lines.visibleHigh = *std::max_element(h, h + 4) + lines.spacing;
 }
 
-struct DashMemory {
-    int dash[10], count, phase, index, type;
-    float remaining;
-};
-
-DashMemory saveDash(const LineState& l) {
-    DashMemory m{{}, l.dashCount, l.dashPhase, l.dashIndex, l.lineType, l.dashRemaining};
-    std::copy(l.dash, l.dash + 10, m.dash);
-    return m;
-}
-
-void restoreDash(LineState& l, const DashMemory& m) {
-    std::copy(m.dash, m.dash + 10, l.dash);
-    l.dashCount = m.count, l.dashPhase = m.phase, l.dashIndex = m.index, l.lineType = m.type;
-    l.dashRemaining = m.remaining;
-}
-
 void softwareFill(Globals& g, const float* x, const float* y, int n, float* work) {
     const FillState& f = g.fill;
-    const DashMemory dash = saveDash(g.line);
+    const DashScope dash(g);  // the hatch lines borrow the pattern's line type
     setLineType(g, patternLineType(f.type));
     HatchLines lines;
     lines.spacing = f.spacing;
@@ -101,12 +85,11 @@ void softwareFill(Globals& g, const float* x, const float* y, int n, float* work
         lines.angle = float(d == 0 ? f.angle : (f.angle < 90 ? f.angle + 90 : 180 - f.angle));
         visibleBand(g, lines.angle, lines);
         if (hatchPolygon(x, y, n, lines, work, groupCount, drawSpan, &g) != 0) {
-            warnin(26);
+            warnin(Warning::TooManyIntersections);
             break;
         }
     }
     qqstrk(g);
-    restoreDash(g.line, dash);
 }
 
 }  // namespace
@@ -115,7 +98,7 @@ void dareaf(Globals& g, const float* x, const float* y, int n) {
     if (n < 3) return;
     std::unique_ptr<float[]> work(new (std::nothrow) float[size_t(fillWorkFloats(n))]);
     if (!work) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         return;
     }
     if (useDeviceFill(g, x, y, n)) deviceFill(g, x, y, n, work.get());
@@ -128,7 +111,7 @@ void areaf(const int* nx, const int* ny, int n) {
     Globals& g = *gp;
     std::unique_ptr<float[]> xy(new (std::nothrow) float[2 * size_t(n)]);
     if (!xy) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         return;
     }
     float* x = xy.get();

@@ -47,7 +47,7 @@ void clpwin(int nx, int ny, int nw, int nh) {
         if (ny < 0) worst = std::min(worst, ny);
         if (nw < 1) worst = std::min(worst, nw);
         if (nh < 1) worst = std::min(worst, nh);
-        warni1(2, worst);
+        warni1(Warning::IncorrectParameter, worst);
         return;
     }
     // jqqyvl in integers: any int argument stays representable
@@ -55,7 +55,7 @@ void clpwin(int nx, int ny, int nw, int nh) {
     long right = long(nx) + nw - 1, bottom = y + nh - 1;
     if (right > g->out.nxPage || bottom > g->out.nyPage || y < 0) {
         long worst = right > g->out.nxPage ? right : bottom > g->out.nyPage ? bottom : y;
-        warni1(2, int(std::clamp<long>(worst, INT_MIN, INT_MAX)));
+        warni1(Warning::IncorrectParameter, int(std::clamp<long>(worst, INT_MIN, INT_MAX)));
         return;
     }
     qqstrk(*g);

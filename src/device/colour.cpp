@@ -118,7 +118,7 @@ void setrgb(float red, float green, float blue) {
     Globals* g = jqqlev(1, 3, "setrgb");
     if (!g) return;
     if (!componentsWithin(red, green, blue, -0.001f, 1.001f)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     qqsclr(*g, nearestEntry(*g, componentByte(red), componentByte(green), componentByte(blue)));
@@ -128,12 +128,12 @@ void myvlt(const float* red, const float* green, const float* blue, int n) {
     Globals* g = jqqlev(0, 3, "myvlt");
     if (!g || jqqval(n, 1, kColourEntries)) return;
     if (!red || !green || !blue) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     for (int i = 0; i < n; ++i)
         if (!componentsAccepted(*g, red[i], green[i], blue[i])) {
-            warnin(2);
+            warnin(Warning::IncorrectParameter);
             return;
         }
     for (int i = 0; i < n; ++i)
@@ -148,7 +148,7 @@ void setind(int index, float red, float green, float blue) {
     Globals* g = jqqlev(1, 3, "setind");
     if (!g || jqqval(index, 0, 255)) return;
     if (!componentsAccepted(*g, red, green, blue)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->colour.table[index] = packRgb(componentByte(red), componentByte(green), componentByte(blue));

@@ -22,7 +22,7 @@ void hsvrgb(float hue, float saturation, float value, float& red, float& green, 
     if (!jqqlev(0, 3, "hsvrgb")) return;
     if (!within(hue, -kSlack, 360.0f) || !within(saturation, -kSlack, 1.0f + kSlack) ||
         !within(value, -kSlack, 1.0f + kSlack)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     const float s = unitClamp(saturation), v = unitClamp(value);
@@ -46,7 +46,7 @@ void rgbhsv(float red, float green, float blue, float& hue, float& saturation, f
     if (!jqqlev(0, 3, "rgbhsv")) return;
     if (!within(red, -kSlack, 1.0f + kSlack) || !within(green, -kSlack, 1.0f + kSlack) ||
         !within(blue, -kSlack, 1.0f + kSlack)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     const float r = unitClamp(red), g = unitClamp(green), b = unitClamp(blue);

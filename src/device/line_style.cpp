@@ -101,7 +101,7 @@ void linwid(int n) {
 void penwid(float x) {
     Globals* g = chkini("penwid");
     if (!(x > 0.0f && x <= 32000.0f)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->line.penWidth = x;
@@ -147,7 +147,7 @@ void lnjoin(const char* keyword) {
 void lnmlt(float x) {
     Globals* g = chkini("lnmlt");
     if (!(x >= 1.0f) || !std::isfinite(x)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->line.miterLimit = x;

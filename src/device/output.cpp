@@ -30,7 +30,7 @@ void outPrintf(Globals& g, const char* format, ...) {
 void reportFileError(Globals& g) {
     if (g.out.fileError == 2) return;
     g.out.fileError = 2;
-    warnc1(36, g.out.fileName);
+    warnc1(Warning::FileError, g.out.fileName);
 }
 
 void closePlotFile(Globals& g) {

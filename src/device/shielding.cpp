@@ -27,7 +27,7 @@ int defineRegion(Globals& g, int type, const int* values, int count) {
     ShieldState& s = g.shield;
     int id = addRegion(s, type, values, count);
     if (id == 0) {
-        warnin(47);
+        warnin(Warning::BlankingOverflow);
         return 0;
     }
     updateShieldFlag(g);
@@ -78,7 +78,7 @@ void shieldSegment(Globals& g, float x1, float y1, float x2, float y2, bool move
     float t[2 * kShieldIntervals];
     bool overflow = false;
     const int n = visibleIntervals(s, x1, y1, x2, y2, t, kShieldIntervals, overflow);
-    if (overflow) warnin(26);
+    if (overflow) warnin(Warning::TooManyIntersections);
     const float dx = x2 - x1, dy = y2 - y1;
     const bool penAtStart = !moveFirst && !s.lastEndHidden;
     for (int i = 0; i < n; ++i) {
@@ -150,7 +150,7 @@ void shlpol(const int* nx, const int* ny, int n) {
     qqstrk(*g);
     std::unique_ptr<int[]> work(new (std::nothrow) int[1 + 2 * size_t(n)]);
     if (!work) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         return;
     }
     int* v = work.get();
@@ -162,7 +162,7 @@ void shlpol(const int* nx, const int* ny, int n) {
     }
     if (m > 1 && v[1] == v[1 + 2 * (m - 1)] && v[2] == v[2 + 2 * (m - 1)]) --m;  // closing point
     if (m < 3) {
-        warnin(30);
+        warnin(Warning::IncorrectPointCount);
         return;
     }
     v[0] = m;

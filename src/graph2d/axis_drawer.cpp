@@ -8,53 +8,16 @@
 
 #include "device/colour.h"
 #include "device/pipeline.h"
+#include "graph2d/axis_dates.h"
 #include "graph2d/labels.h"
 #include "graph2d/scaling.h"
 #include "text/fonts.h"
 #include "text/strings.h"
-#include "utilities/api.h"
+#include "text/text_scope.h"
 
 namespace vtx {
 
 namespace {
-
-enum ColourPart { kColLine = 0, kColTicks, kColLabels, kColName };
-
-// Switches to the axclrs colour of a part; returns the colour to restore, or -1.
-int useColour(Globals& g, int axis, int part) {
-    const int c = g.axis.axisColours[axis][part];
-    if (c < 0) return -1;
-    const int saved = g.colour.current;
-    qqsclr(g, c);
-    return saved;
-}
-
-void restoreColour(Globals& g, int saved) {
-    if (saved >= 0) qqsclr(g, saved);
-}
-
-// Text parameters replaced while axis texts are drawn.
-struct TextScope {
-    Globals& g;
-    int height, angle, justify, mix, tex, shift;
-    char shiftChars[8];
-    TextScope(Globals& gl) : g(gl) {
-        const TextState& t = g.text;
-        height = t.height, angle = t.angle, justify = t.justify, mix = t.mixAlphabet, tex = t.texMode;
-        shift = t.euShift;
-        std::memcpy(shiftChars, t.euShiftChars, sizeof shiftChars);
-        g.text.justify = 0;
-    }
-    void setHeight(int h) {
-        if (g.text.height != h) g.text.height = h, clearScaleCache(g);
-    }
-    ~TextScope() {
-        TextState& t = g.text;
-        if (t.height != height) t.height = height, clearScaleCache(g);
-        t.angle = angle, t.justify = justify, t.mixAlphabet = mix, t.texMode = tex, t.euShift = shift;
-        std::memcpy(t.euShiftChars, shiftChars, sizeof shiftChars);
-    }
-};
 
 // Direction from the axis toward its labels: +1 along plot x or y, -1 against.
 int labelDirection(const AxisDrawSpec& s) { return s.axis == 0 ? (s.side == 0 ? 1 : -1) : (s.side == 1 ? -1 : 1); }
@@ -86,30 +49,27 @@ bool forEachDateTick(Globals& g, const AxisDrawSpec& s, Fn&& fn) {
     // Day numbers must fit an int, and the days of the axis a loop.
     if (!(hi - lo < 200000.0f) || !(lo > -1.0e9f && hi < 1.0e9f)) return false;
     const float f = float(s.length - 1) / (s.e - s.a);
-    char saved[sizeof g.ctl.routine];
-    std::memcpy(saved, g.ctl.routine, sizeof saved);
     auto isLabelMonth = [&](int month) { return labelUnit <= 0 || (month - 1) % labelUnit == 0; };
     int day, month, year;
     if (mode == 1 || mode == 6) {
         for (int n = int(std::ceil(lo)), last = int(std::floor(hi)); n <= last; ++n) {
-            trfdat(n, day, month, year);
+            axisDate(g, n, day, month, year);
             fn(std::round((float(n) - s.a) * f), labelUnit > 0 ? day == 1 && isLabelMonth(month) : false);
         }
     }
     if (mode != 1) {
         static const int kMonths[7] = {0, 0, 1, 3, 6, 12, 1};
         const int unit = mode == 0 ? labelUnit : kMonths[mode];
-        trfdat(int(std::floor(lo)), day, month, year);
+        axisDate(g, int(std::floor(lo)), day, month, year);
         for (int k = 0; k < 100000; ++k) {
             const int m = month - 1 + k;
             const int mon = m % 12 + 1, yr = year + m / 12;
-            const float d = float(incdat(1, mon, yr));
+            const float d = float(axisDayNumber(g, 1, mon, yr));
             if (d > hi) break;
             if (d < lo || (mon - 1) % unit != 0) continue;
             fn(std::round((d - s.a) * f), isLabelMonth(mon));
         }
     }
-    std::memcpy(g.ctl.routine, saved, sizeof saved);
     return true;
 }
 
@@ -209,18 +169,15 @@ int dateLabelValues(Globals& g, const AxisDrawSpec& s, float* values, int max) {
     const int unit = g.axis.timeUnit[s.axis];
     int n = 0;
     if (unit <= 0 || !g.util.baseDefined) return 0;
-    char saved[sizeof g.ctl.routine];
-    std::memcpy(saved, g.ctl.routine, sizeof saved);
     int day, month, year;
-    trfdat(int(std::lround(s.first)), day, month, year);
+    axisDate(g, int(std::lround(s.first)), day, month, year);
     const float hi = std::max(s.a, s.e) + 0.5f;
     for (int k = 0; n < max; ++k) {
         const int m = month - 1 + k * unit;
-        const float v = float(incdat(1, m % 12 + 1, year + m / 12));
+        const float v = float(axisDayNumber(g, 1, m % 12 + 1, year + m / 12));
         if (v > hi) break;
         values[n++] = v;
     }
-    std::memcpy(g.ctl.routine, saved, sizeof saved);
     return n;
 }
 
@@ -247,8 +204,9 @@ int drawLabels(Globals& g, const AxisDrawSpec& s) {
     const float f = float(s.length - 1) / range;
     const float half = centred ? s.step * 0.5f : 0.0f;
     const int distance = a.labelDist[s.axis] + tickAllowance(g, s);
-    const int colour = useColour(g, s.axis, kColLabels);
     TextScope scope(g);
+    const PartColour colour(g, s.axis, kColLabels);
+    g.text.justify = 0;
     AxisLabel label;
     // First pass measures: OUTW alignment and the name distance need the widest label.
     int widest = 0, extent = 0;
@@ -269,19 +227,18 @@ int drawLabels(Globals& g, const AxisDrawSpec& s) {
                 widest = std::max(widest, measureString(g, label.text));
                 extent = std::max(extent, across);
             }
-            g.text.mixAlphabet = scope.mix, g.text.euShift = scope.shift;
-            std::memcpy(g.text.euShiftChars, scope.shiftChars, sizeof scope.shiftChars);
+            scope.restoreAlphabet();
         }
     }
-    restoreColour(g, colour);
     return extent;
 }
 
 void drawName(Globals& g, const AxisDrawSpec& s, int labelExtent) {
     const AxisState& a = g.axis;
     if (!s.name || !s.name[0]) return;
-    const int colour = useColour(g, s.axis, kColName);
     TextScope scope(g);
+    const PartColour colour(g, s.axis, kColName);
+    g.text.justify = 0;
     scope.setHeight(a.nameHeight);
     const int hn = a.nameHeight;
     const int w = measureString(g, s.name);
@@ -315,7 +272,6 @@ void drawName(Globals& g, const AxisDrawSpec& s, int labelExtent) {
         y = std::round(y);
     }
     qqmess(g, s.name, int(std::lround(x)), int(std::lround(y)));
-    restoreColour(g, colour);
 }
 
 }  // namespace
@@ -323,16 +279,16 @@ void drawName(Globals& g, const AxisDrawSpec& s, int labelExtent) {
 void drawAxis(Globals& g, const AxisDrawSpec& s) {
     if (s.part <= kPartNone || s.length < 2) return;
     if (!std::isfinite(s.a) || !std::isfinite(s.e) || !std::isfinite(s.first) || !std::isfinite(s.step)) return;
-    int colour = useColour(g, s.axis, kColLine);
-    float x2, y2;
-    axisPoint(s, float(s.length - 1), 0.0f, x2, y2);
-    lineqq(g, s.x, s.y, x2, y2);
-    restoreColour(g, colour);
+    {
+        const PartColour colour(g, s.axis, kColLine);
+        float x2, y2;
+        axisPoint(s, float(s.length - 1), 0.0f, x2, y2);
+        lineqq(g, s.x, s.y, x2, y2);
+    }
     if (s.part >= kPartTicks && g.axis.ticks[s.axis] > 0) {
-        colour = useColour(g, s.axis, kColTicks);
+        const PartColour colour(g, s.axis, kColTicks);
         drawTicks(g, s);
         qqstrk(g);
-        restoreColour(g, colour);
     }
     int extent = 0;
     if (s.part >= kPartLabels) extent = drawLabels(g, s);

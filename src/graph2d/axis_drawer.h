@@ -1,9 +1,30 @@
 // The axis drawer: one axis with its line, ticks, labels and name.
 #pragma once
 
+#include <optional>
+
 #include "core/globals.h"
+#include "device/attribute_scope.h"
 
 namespace vtx {
+
+// The parts of an axis that axclrs colours, as indexed in axisColours.
+enum ColourPart { kColLine = 0, kColTicks, kColLabels, kColName };
+
+// The axclrs colour of one part for the length of a scope, when one is set;
+// the caller's colour then comes back at the end, sent again in every case.
+class PartColour {
+   public:
+    PartColour(Globals& g, int axis, int part) {
+        const int c = g.axis.axisColours[axis][part];
+        if (c < 0) return;
+        caller_.emplace(g, Restore::Always);
+        qqsclr(g, c);
+    }
+
+   private:
+    std::optional<ColourScope> caller_;
+};
 
 // What a side of an axis system shows (setgrf): each level includes the ones below.
 enum AxisPart { kPartNone = 0, kPartLine, kPartTicks, kPartLabels, kPartName };

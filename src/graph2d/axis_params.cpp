@@ -122,7 +122,7 @@ void setscl(const float* values, int n, const char* axes) {
     }
     if (!(lo <= hi)) lo = hi = 0.0f;
     if (hi - lo <= 1.0e-35f) {
-        warnin(25);
+        warnin(Warning::MinimumEqualsMaximum);
         lo -= 1.0f, hi += 1.0f;
     }
     bool selected[3] = {};

@@ -25,8 +25,7 @@ float yposn(float y) {
     if (!g) return 0.0f;
     const AxisState& a = g->axis;
     if (a.kind == AxisKind::Polar) {
-        qqserr("YPOSN does not work for polar axis systems");
-        warnin(101);
+        warnText(101, "YPOSN does not work for polar axis systems");
         return 0.0f;
     }
     const float Y = clampPlot(plotYOf(a, axisValue(a.sy, y, a.negLog)));
@@ -129,7 +128,7 @@ void getgrf(const char* axis, float& a, float& e, float& first, float& step) {
     if (!g) return;
     const char c = upperAscii(axis[0]);
     if ((c != 'X' && c != 'Y' && c != 'Z') || axis[1] != '\0') {
-        warnc1(2, axis);
+        warnc1(Warning::IncorrectParameter, axis);
         return;
     }
     if (c == 'Z' && !jqqlev(3, 3, "getgrf")) return;

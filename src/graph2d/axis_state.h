@@ -101,7 +101,7 @@ struct AxisState {
     int curveInc = 1;                      // inccrv
     int curveChange = 0;                   // chncrv
     float curveGap = 0.0f;                 // gapcrv
-    int polarCurve = 0;                    // polcrv
+    int curveMode = 0;                    // polcrv
     int splineOrder = 3, splinePoints = 200;  // splmod
     int ownSymbols = 0;                    // mysymb
     int noCheck = 0;                       // nochek

@@ -6,6 +6,7 @@
 
 #include "core/messages.h"
 #include "device/area_fill.h"
+#include "device/attribute_scope.h"
 #include "device/colour.h"
 #include "device/pipeline.h"
 #include "device/shading.h"
@@ -38,14 +39,14 @@ bool checkScaling(float a, float e, float first, float step) {
     // Equal ends and a zero step are separate faults, each with its warning.
     const bool ends = std::fabs(e - a) > kScaleEpsilon && std::isfinite(a) && std::isfinite(e) && std::isfinite(e - a);
     const bool stepped = std::fabs(step) > kScaleEpsilon;
-    if (!ends) warnin(10);
-    if (!stepped) warnin(9);
+    if (!ends) warnin(Warning::ScalingEndsEqual);
+    if (!stepped) warnin(Warning::StepZero);
     if (!ends || !stepped) return false;
     const bool ascending = e > a;
     const float lo = ascending ? a : e, hi = ascending ? e : a;
     const float tol = (hi - lo) * 1.0e-5f;
-    if (!(first >= lo - tol && first <= hi + tol)) warnin(12);
-    if (ascending != (step > 0.0f)) warnin(50);
+    if (!(first >= lo - tol && first <= hi + tol)) warnin(Warning::StartLabelOutOfScaling);
+    if (ascending != (step > 0.0f)) warnin(Warning::StepSign);
     return true;
 }
 
@@ -92,8 +93,10 @@ void axisMargins(Globals& g, int& left, int& bottom, int& right, int& top) {
 void fillAxisBackground(Globals& g) {
     const AxisState& a = g.axis;
     if (a.background < 0) return;
-    const int savedColour = g.colour.current;
-    const FillState savedFill = g.fill;
+    // The fill settings come back first, then the colour, sent again even
+    // when the background had the same.
+    const ColourScope colour(g, Restore::Always);
+    const FillScope fill(g);
     setShadingPattern(g, 16);
     g.fill.outline = 0;
     qqsclr(g, a.background);
@@ -111,8 +114,6 @@ void fillAxisBackground(Globals& g) {
         const float x[4] = {x1, x2, x2, x1}, y[4] = {y1, y1, y2, y2};
         dareaf(g, x, y, 4);
     }
-    g.fill = savedFill;
-    qqsclr(g, savedColour);
 }
 
 void applyAutoScale(Globals& g, int axis, float& a, float& e, float& first, float& step, int length) {
@@ -122,11 +123,11 @@ void applyAutoScale(Globals& g, int axis, float& a, float& e, float& first, floa
     AutoScale r;
     if (s.scale[axis] == 1) {
         if (lo <= 0.0f) {
-            warnin(23);
+            warnin(Warning::LogMinimumNotPositive);
             lo = 0.1f;
         }
         if (hi <= 0.0f) {
-            warnin(24);
+            warnin(Warning::LogMaximumNotPositive);
             hi = 1.0f;
         }
         r = autoScaleNumeric(std::log10(lo), std::log10(hi), true, length, axis == 0 ? 200 : 100, type);

@@ -2,10 +2,12 @@
 // stairs, stems, bars, filled bars or an interpolating spline.
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "core/checks.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
+#include "device/attribute_scope.h"
 #include "device/pipeline.h"
 #include "device/shading.h"
 #include "graph2d/axis_transform.h"
@@ -13,6 +15,7 @@
 #include "graph2d/curve_checks.h"
 #include "graph2d/curve_cycle.h"
 #include "graph2d/curve_geometry.h"
+#include "graph2d/curve_mode.h"
 #include "graph2d/curve_thickness.h"
 #include "graph2d/legend_entries.h"
 #include "graph2d/spline.h"
@@ -21,8 +24,6 @@
 namespace vtx {
 
 namespace {
-
-enum CurveMode { kLine, kStep, kBars, kSpline, kParametricSpline, kStem, kStairs, kFilledBars };
 
 constexpr int kSolidPattern = 16;
 constexpr int kWedgeSteps = 64;
@@ -96,8 +97,11 @@ void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bo
         else if (point(0, X, Y) && point(1, X1, Y1)) firstInterval = X1 - X;
     }
     float xs[kWedgeSteps + 3], ys[kWedgeSteps + 3];
-    const int savedPattern = g.fill.pattern;
-    if (filled) setShadingPattern(g, kSolidPattern);
+    std::optional<PatternScope> pattern;  // filled bars borrow the solid pattern
+    if (filled) {
+        pattern.emplace(g);
+        setShadingPattern(g, kSolidPattern);
+    }
     for (int i = 0; i < n; ++i) {
         if (!point(i, X, Y)) continue;
         int count = 4;
@@ -121,10 +125,9 @@ void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bo
             qqstrk(g);
         }
     }
-    if (filled) setShadingPattern(g, savedPattern);
 }
 
-void drawLines(Globals& g, const float* x, const float* y, int n, int mode, const SplineRequest& sr,
+void drawLines(Globals& g, const float* x, const float* y, int n, CurveMode mode, const SplineRequest& sr,
                const PreparedSpline& sp) {
     const Transformed point{g, x, y};
     const Pen pen{g};
@@ -136,13 +139,13 @@ void drawLines(Globals& g, const float* x, const float* y, int n, int mode, cons
         if (!passDrawn(k, passes, stride)) continue;
         g.line.parallelOffset = passOffset(g, k);
         switch (mode) {
-            case kStep: emitSteps(n, point, move, draw); break;
-            case kStairs: emitStairs(n, point, move, draw); break;
-            case kStem: drawStems(g, x, y, n); break;
-            case kBars: drawBars(g, x, y, n, false, true); break;
-            case kFilledBars: drawBars(g, x, y, n, k == 0, true); break;
-            case kSpline:
-            case kParametricSpline: {
+            case CurveMode::Step: emitSteps(n, point, move, draw); break;
+            case CurveMode::Stairs: emitStairs(n, point, move, draw); break;
+            case CurveMode::Stem: drawStems(g, x, y, n); break;
+            case CurveMode::Bars: drawBars(g, x, y, n, false, true); break;
+            case CurveMode::FilledBars: drawBars(g, x, y, n, k == 0, true); break;
+            case CurveMode::Spline:
+            case CurveMode::ParametricSpline: {
                 bool first = true;
                 emitSpline(sr, sp, [&](float u, float v) {
                     float X, Y;
@@ -168,15 +171,15 @@ void curve(const float* x, const float* y, int n) {
     if (!gp) return;
     Globals& g = *gp;
     AxisState& a = g.axis;
-    const int mode = a.polarCurve;
+    const CurveMode mode = CurveMode(a.curveMode);
     const bool lines = a.markInc >= 0;
     if (n < 1 || (n == 1 && lines)) {
-        warni1(2, n);
+        warni1(Warning::IncorrectParameter, n);
         return;
     }
-    if (a.kind == AxisKind::Polar && !(mode == kLine || mode == kBars || mode == kStem || mode == kFilledBars)) {
-        qqserr("Bad interpolation method for polar scaling");
-        warnin(101);
+    if (a.kind == AxisKind::Polar && !(mode == CurveMode::Line || mode == CurveMode::Bars ||
+                                       mode == CurveMode::Stem || mode == CurveMode::FilledBars)) {
+        warnText(101, "Bad interpolation method for polar scaling");
         return;
     }
     if (!logValuesAllowed(g, x, y, n)) return;
@@ -184,21 +187,24 @@ void curve(const float* x, const float* y, int n) {
     // Warnings of the spline come before anything is drawn.
     SplineRequest sr;
     static PreparedSpline sp;  // large; the library runs in one thread
-    if (lines && (mode == kSpline || mode == kParametricSpline)) {
+    if (lines && (mode == CurveMode::Spline || mode == CurveMode::ParametricSpline)) {
         sr.x = x, sr.y = y, sr.n = n;
         sr.degree = a.splineOrder;
-        sr.parametric = mode == kParametricSpline;
+        sr.parametric = mode == CurveMode::ParametricSpline;
         sr.divisions = a.splinePoints;
         sr.logX = a.sx.log && !sr.parametric;
         sr.logY = a.sy.log != 0;
-        if (int e = prepareSpline(sr, sp)) {
-            if (e == 31) warni1(31, n);
-            else warnin(e);
+        if (int status = prepareSpline(sr, sp)) {
+            warnSplineFailure(status, n);
             return;
         }
     }
 
-    const CurveAttributes saved = applyCurveCycle(g);
+    // The curve's colour and line type from the cycles hold for this curve
+    // only; the colour comes back first.
+    const LineTypeScope lineType(g);
+    const ColourScope colour(g);
+    applyCurveCycle(g);
     registerLegendEntry(g, lines ? g.line.lineType : -1, a.markInc != 0 ? a.marker : -1, g.line.curveThickness,
                         g.colour.current, -1);
     reportOutsideScaling(g, x, y, n);
@@ -207,7 +213,7 @@ void curve(const float* x, const float* y, int n) {
     if (a.markInc != 0) drawSymbols(g, x, y, n, std::llabs(a.markInc));
     if (lines) drawLines(g, x, y, n, mode, sr, sp);
     sclpax(g, 0);
-    finishCurveCycle(g, saved);
+    finishCurveCycle(g);
 }
 
 }  // namespace vtx

@@ -19,7 +19,7 @@ bool logValuesAllowed(Globals& g, const float* x, const float* y, int n) {
     const AxisState& a = g.axis;
     if (a.kind == AxisKind::Polar || a.negLog > 0.0f) return true;
     if ((a.sx.log && anyNonPositive(x, n)) || (a.sy.log && anyNonPositive(y, n))) {
-        warnin(27);
+        warnin(Warning::LogValuesNotPositive);
         return false;
     }
     return true;

@@ -16,18 +16,14 @@ void fillPatternCycle(Globals& g) {
     for (int i = 0; i < kCycleLength; ++i) g.curve.patternCycle[i] = i % 18;
 }
 
-CurveAttributes applyCurveCycle(Globals& g) {
-    CurveAttributes saved{g.colour.current, g.line.lineType};
+void applyCurveCycle(Globals& g) {
     const int mode = g.axis.curveChange;  // 0 NONE, 1 COLO, 2 LINE, 3 BOTH
     const int i = g.curve.cycleIndex - 1;
     if (mode == 1 || mode == 3) qqsclr(g, g.colour.colourCycle[i]);
     if (mode == 2 || mode == 3) setLineType(g, g.curve.lineCycle[i]);
-    return saved;
 }
 
-void finishCurveCycle(Globals& g, const CurveAttributes& saved) {
-    if (g.colour.current != saved.colour) qqsclr(g, saved.colour);
-    if (g.line.lineType != saved.lineType) setLineType(g, saved.lineType);
+void finishCurveCycle(Globals& g) {
     ++g.axis.curveCount;
     CurveState& c = g.curve;
     if (++c.sinceChange < g.axis.curveInc) return;

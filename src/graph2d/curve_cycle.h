@@ -11,14 +11,11 @@ void fillLineCycle(Globals& g);
 void fillPatternCycle(Globals& g);
 
 // Sets the colour and line style of the next curve from the cycles as chncrv
-// asks; returns with the previous values in colour and lineType.
-struct CurveAttributes {
-    int colour = 0, lineType = 0;
-};
-CurveAttributes applyCurveCycle(Globals& g);
+// asks; the caller borrows both (ColourScope, LineTypeScope) around it.
+void applyCurveCycle(Globals& g);
 
-// Restores the attributes and counts the curve; every inccrv curves the
-// cycle index advances (1 ... 30) and, with symbols on, the symbol number.
-void finishCurveCycle(Globals& g, const CurveAttributes& saved);
+// Counts the curve; every inccrv curves the cycle index advances (1 ... 30)
+// and, with symbols on, the symbol number.
+void finishCurveCycle(Globals& g);
 
 }  // namespace vtx

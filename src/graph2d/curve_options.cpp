@@ -12,7 +12,7 @@ namespace vtx {
 void polcrv(const char* mode) {
     Globals* g = chkini("polcrv");
     const int i = jqqind("LINE+STEP+BARS+SPLI+PSPL+STEM+STAI+FBAR", 8, mode);
-    if (i > 0) g->axis.polarCurve = i - 1;
+    if (i > 0) g->axis.curveMode = i - 1;
 }
 
 void splmod(int degree, int points) {
@@ -25,7 +25,7 @@ void splmod(int degree, int points) {
 void barwth(float width) {
     Globals* g = chkini("barwth");
     if (!std::isfinite(width)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->biz.barWidth = width;
@@ -42,7 +42,7 @@ void incmrk(int interval) { chkini("incmrk")->axis.markInc = interval; }
 void gapcrv(float distance) {
     Globals* g = chkini("gapcrv");
     if (!(distance >= 0.0f) || !std::isfinite(distance)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->axis.curveGap = distance;
@@ -51,7 +51,7 @@ void gapcrv(float distance) {
 void neglog(float eps) {
     Globals* g = chkini("neglog");
     if (!(eps > 0.0f) || !std::isfinite(eps)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->axis.negLog = eps;

@@ -1,6 +1,5 @@
 // shdcrv: the area between two curves, filled with the current shading
 // pattern; the pattern then advances along the pattern cycle.
-#include <new>
 #include <vector>
 
 #include "core/checks.h"
@@ -20,7 +19,7 @@ void shdcrv(const float* x1, const float* y1, int n1, const float* x2, const flo
     if (!gp) return;
     Globals& g = *gp;
     if (n1 < 1 || n2 < 1) {
-        warni1(2, n1 < 1 ? n1 : n2);
+        warni1(Warning::IncorrectParameter, n1 < 1 ? n1 : n2);
         return;
     }
     if (!logValuesAllowed(g, x1, y1, n1) || !logValuesAllowed(g, x2, y2, n2)) return;
@@ -30,14 +29,8 @@ void shdcrv(const float* x1, const float* y1, int n1, const float* x2, const flo
 
     // One buffer for the whole polygon: curve 1 forward, then curve 2 backward.
     std::vector<float> px, py;
-    try {
-        const size_t total = size_t(n1) + size_t(n2);
-        px.reserve(total);
-        py.reserve(total);
-    } catch (const std::bad_alloc&) {
-        warnin(53);
-        return;
-    }
+    px.reserve(size_t(n1) + size_t(n2));
+    py.reserve(size_t(n1) + size_t(n2));
     float X, Y;
     for (int i = 0; i < n1; ++i) {
         if (x1[i] != x1[i] || y1[i] != y1[i]) continue;

@@ -79,16 +79,14 @@ void graf(float xa, float xe, float xor_, float xstep, float ya, float ye, float
 
     if (a.crossed) {
         if (a.scale[0] || a.scale[1]) {
-            qqserr("Crossed axis systems must have linear scaling");
-            warnin(101);
+            warnText(101, "Crossed axis systems must have linear scaling");
             return;
         }
         auto holdsZero = [](float lo, float hi) {
             return std::min(lo, hi) - kScaleEpsilon <= 0.0f && 0.0f <= std::max(lo, hi) + kScaleEpsilon;
         };
         if (!holdsZero(xa, xe) || !holdsZero(ya, ye)) {
-            qqserr("No origin found for crossed axis system");
-            warnin(101);
+            warnText(101, "No origin found for crossed axis system");
             return;
         }
     }

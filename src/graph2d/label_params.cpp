@@ -178,7 +178,7 @@ void mylab(const char* text, int index, const char* axes) {
     for (int i = 0; i < 3; ++i) {
         if (!axisSelected(axes, i)) continue;
         if (a.myLabelText[i][index - 1][0]) {
-            warnin(6);
+            warnin(Warning::SameTickNumber);
             return;
         }
     }

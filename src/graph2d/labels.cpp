@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "graph2d/axis_dates.h"
 #include "graph2d/scaling.h"
 #include "text/number_format.h"
-#include "utilities/api.h"
 
 namespace vtx {
 
@@ -112,12 +112,9 @@ void dateLabelText(Globals& g, int axis, int dayNumber, char* out, int size) {
         std::snprintf(out, size_t(size), "%d", dayNumber);
         return;
     }
-    char saved[sizeof g.ctl.routine];
-    std::memcpy(saved, g.ctl.routine, sizeof saved);
     int day = 1, month = 1, year = 2000;
-    trfdat(dayNumber, day, month, year);
-    const int weekday = nwkday(day, month, year);
-    std::memcpy(g.ctl.routine, saved, sizeof saved);
+    axisDate(g, dayNumber, day, month, year);
+    const int weekday = axisWeekday(day, month, year);
     const bool german = a.dateLanguage[axis] == 1;
     const char* const* months = german ? kMonthsDe : kMonthsEn;
     const char* const* days = german ? kDaysDe : kDaysEn;

@@ -5,6 +5,7 @@
 #include "core/checks.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
+#include "device/attribute_scope.h"
 #include "device/colour.h"
 #include "device/frame_rings.h"
 #include "device/line_style.h"
@@ -22,20 +23,6 @@
 namespace vtx {
 
 namespace {
-
-// The drawing attributes that the legend changes and gives back.
-struct SavedAttributes {
-    int colour, lineType, pattern, symbolHeight;
-    explicit SavedAttributes(const Globals& g)
-        : colour(g.colour.current), lineType(g.line.lineType), pattern(g.fill.pattern),
-          symbolHeight(g.axis.symbolHeight) {}
-    void restore(Globals& g) const {
-        if (g.colour.current != colour) qqsclr(g, colour);
-        setLineType(g, lineType);
-        setShadingPattern(g, pattern);
-        g.axis.symbolHeight = symbolHeight;
-    }
-};
 
 void drawFrame(Globals& g, int x, int y, int w, int h) {
     const int frame = g.axis.frame;
@@ -75,46 +62,24 @@ void drawSample(Globals& g, const LegendEntry& e, float x, float yMid, float len
     if (e.symbol >= 0) dsymbl(g, e.symbol, std::round(x + length / 2), std::round(yMid));
 }
 
-}  // namespace
-
-void legend(char* buffer, int corner) {
-    Globals* g = jqqlev(2, 3, "legend");
-    if (!g) return;
-    LegendState& L = g->legend;
-    if (!L.initialised) {
-        warnin(15);
-        return;
-    }
-    if (jqqval(corner, 1, 8) != 0) return;
-    if (L.userPatterns) {
-        for (int i = 1; i <= L.lines; ++i) {
-            if (!L.entries[i - 1].setByUser) {
-                qqserr("Undefined legend line");
-                warni1(105, i);
-            }
-        }
-    } else if (L.curves < L.lines) {
-        warni1(42, L.lines - L.curves);
-    }
-
-    const LegendBox box = legendBox(*g, buffer);
-    int x0, y0;
-    legendCorner(*g, box, corner, x0, y0);
-    const SavedAttributes saved(*g);
-    // The legend's own shielding region keeps curves out, not the legend.
-    const int suspended = g->shield.suspended;
-    g->shield.suspended = 1;
-    updateShieldFlag(*g);
-    const float h = float(g->text.height);
+// The frame, title, samples and texts; the samples borrow the colour, the
+// line type and the pattern, which come back in this order.
+void drawLegendBox(Globals& g, char* buffer, const LegendBox& box, int x0, int y0) {
+    const LegendState& L = g.legend;
+    PatternScope pattern(g);
+    LineTypeScope lineType(g, Restore::Always);
+    ColourScope callerColour(g);
+    const int symbolHeight = g.axis.symbolHeight;
+    const float h = float(g.text.height);
     const float s = box.spacing;
-    const int frame = g->axis.frame > 0 ? g->axis.frame : 0;
+    const int frame = g.axis.frame > 0 ? g.axis.frame : 0;
 
-    if (g->axis.frame != 0) drawFrame(*g, x0, y0, box.width, box.height);
+    if (g.axis.frame != 0) drawFrame(g, x0, y0, box.width, box.height);
 
     float y = y0 + L.margin * s + frame;
     if (box.hasTitle) {
-        const int tw = measureString(*g, L.title);
-        qqmess(*g, L.title, roundToInt(float(x0) + (float(box.width) - float(tw)) / 2.0f), roundToInt(y));
+        const int tw = measureString(g, L.title);
+        qqmess(g, L.title, roundToInt(float(x0) + (float(box.width) - float(tw)) / 2.0f), roundToInt(y));
         y += 1.5f * s;
     }
 
@@ -126,28 +91,59 @@ void legend(char* buffer, int corner) {
     float textX = left + length + h;
     if (!anyLine) textX -= std::trunc((L.sampleLength - 0.8f) * h * 0.25f);
 
-    g->axis.symbolHeight = int(0.8f * h);
+    g.axis.symbolHeight = int(0.8f * h);
     char text[kLegendLineChars + 1];
     for (int i = 1; i <= L.lines; ++i) {
         const LegendEntry& e = L.entries[i - 1 < kLegendEntries ? i - 1 : kLegendEntries - 1];
-        legendLineText(*g, buffer, i, text);
-        int subs = forEachSubLine(*g, text, [](const char*) {});
+        legendLineText(g, buffer, i, text);
+        int subs = forEachSubLine(g, text, [](const char*) {});
         const float entryHeight = (subs - 1) * L.subLineSpacing * s + h;
-        const int colour = e.colour >= 0 ? e.colour : saved.colour;
-        if (g->colour.current != colour) qqsclr(*g, colour);
-        drawSample(*g, e, left, y + entryHeight / 2, length, h);
+        const int colour = e.colour >= 0 ? e.colour : callerColour.saved();
+        if (g.colour.current != colour) qqsclr(g, colour);
+        drawSample(g, e, left, y + entryHeight / 2, length, h);
 
-        const int textColour = g->axis.legendColour ? colour : saved.colour;
-        if (g->colour.current != textColour) qqsclr(*g, textColour);
+        const int textColour = g.axis.legendColour ? colour : callerColour.saved();
+        if (g.colour.current != textColour) qqsclr(g, textColour);
         float ty = y;
-        forEachSubLine(*g, text, [&](const char* part) {
-            qqmess(*g, part, roundToInt(textX), roundToInt(ty));
+        forEachSubLine(g, text, [&](const char* part) {
+            qqmess(g, part, roundToInt(textX), roundToInt(ty));
             ty += L.subLineSpacing * s;
         });
         y += (subs - 1) * L.subLineSpacing * s + s;
     }
-    textFlush(*g);
-    saved.restore(*g);
+    textFlush(g);
+    g.axis.symbolHeight = symbolHeight;
+}
+
+}  // namespace
+
+void legend(char* buffer, int corner) {
+    Globals* g = jqqlev(2, 3, "legend");
+    if (!g) return;
+    LegendState& L = g->legend;
+    if (!L.initialised) {
+        warnin(Warning::NoLegini);
+        return;
+    }
+    if (jqqval(corner, 1, 8) != 0) return;
+    if (L.userPatterns) {
+        for (int i = 1; i <= L.lines; ++i) {
+            if (!L.entries[i - 1].setByUser) {
+                warnText(105, "Undefined legend line", i);
+            }
+        }
+    } else if (L.curves < L.lines) {
+        warni1(Warning::MoreLegendLinesThanCurves, L.lines - L.curves);
+    }
+
+    const LegendBox box = legendBox(*g, buffer);
+    int x0, y0;
+    legendCorner(*g, box, corner, x0, y0);
+    // The legend's own shielding region keeps curves out, not the legend.
+    const int suspended = g->shield.suspended;
+    g->shield.suspended = 1;
+    updateShieldFlag(*g);
+    drawLegendBox(*g, buffer, box, x0, y0);
     g->shield.suspended = suspended;
     updateShieldFlag(*g);
 }
@@ -156,7 +152,7 @@ int nxlegn(char* buffer) {
     Globals* g = jqqlev(1, 3, "nxlegn");
     if (!g) return 0;
     if (!g->legend.initialised) {
-        warnin(15);
+        warnin(Warning::NoLegini);
         return 0;
     }
     return legendBox(*g, buffer).width;
@@ -166,7 +162,7 @@ int nylegn(char* buffer) {
     Globals* g = jqqlev(1, 3, "nylegn");
     if (!g) return 0;
     if (!g->legend.initialised) {
-        warnin(15);
+        warnin(Warning::NoLegini);
         return 0;
     }
     return legendBox(*g, buffer).height;

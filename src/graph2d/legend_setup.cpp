@@ -18,7 +18,7 @@ namespace {
 Globals* initialisedLegend(const char* name) {
     Globals* g = jqqlev(1, 3, name);
     if (g && !g->legend.initialised) {
-        warnin(15);
+        warnin(Warning::NoLegini);
         return nullptr;
     }
     return g;
@@ -48,7 +48,7 @@ void leglin(char* buffer, const char* text, int line) {
     int n = static_cast<int>(std::strlen(text));
     while (n > 0 && text[n - 1] == ' ') --n;
     if (n > L.lineChars) {
-        warnc1(16, text);
+        warnc1(Warning::LegendLineTooLong, text);
         return;
     }
     char* p = buffer + static_cast<long>(line - 1) * L.lineChars;
@@ -76,7 +76,7 @@ void legopt(float sampleLength, float margin, float subLineSpacing) {
     Globals* g = chkini("legopt");
     if (!(sampleLength > 0.0f) || !(margin >= 0.0f) || !(subLineSpacing > 0.0f) || !std::isfinite(sampleLength) ||
         !std::isfinite(margin) || !std::isfinite(subLineSpacing)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->legend.sampleLength = sampleLength;

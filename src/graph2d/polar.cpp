@@ -16,6 +16,7 @@
 #include "graph2d/scaling.h"
 #include "text/fonts.h"
 #include "text/strings.h"
+#include "text/text_scope.h"
 
 namespace vtx {
 
@@ -68,10 +69,9 @@ int angleLabels(Globals& g) {
     const int tick = a.ticks[1] > 0 ? (pos == 0 ? a.tickLong : pos == 2 ? a.tickLong / 2 : 0) : 0;
     const float rho = a.polarRadius + float(a.labelDist[1] + tick);
     const int h = g.text.height;
-    const int savedAngle = g.text.angle, savedJustify = g.text.justify, savedMix = g.text.mixAlphabet;
+    TextScope scope(g);
     g.text.angle = 0, g.text.justify = 0;
-    const int colour = a.axisColours[1][2] >= 0 ? g.colour.current : -1;
-    if (colour >= 0) qqsclr(g, a.axisColours[1][2]);
+    const PartColour colour(g, 1, kColLabels);
     int below = 0;
     const int n = std::min(roundToInt(std::ceil(360.0 / std::fabs(double(a.sy.step)))), 3600);
     AxisLabel label;
@@ -89,11 +89,9 @@ int angleLabels(Globals& g) {
         const float x = c > 0.02f ? px : c < -0.02f ? px - float(w) : px - float(w) / 2.0f;
         const float y = s > 0.02f ? py - float(h) : s < -0.02f ? py : py - float(h) / 2.0f;
         qqmess(g, label.text, int(std::lround(x)), int(std::lround(y)));
-        g.text.mixAlphabet = savedMix;
+        scope.restoreAlphabet();
         if (s < -0.02f) below = std::max(below, int(std::lround(y + float(h) - a.polarCY - a.polarRadius)));
     }
-    if (colour >= 0) qqsclr(g, colour);
-    g.text.angle = savedAngle, g.text.justify = savedJustify;
     return std::max(below, a.labelDist[1] + tick + h);
 }
 
@@ -101,17 +99,13 @@ void angleName(Globals& g, int below) {
     const AxisState& a = g.axis;
     const char* text = a.names[1];
     if (!text[0]) return;
-    const int savedHeight = g.text.height, savedAngle = g.text.angle, savedJustify = g.text.justify;
-    g.text.height = a.nameHeight, g.text.angle = 0, g.text.justify = 0;
-    clearScaleCache(g);
-    const int colour = a.axisColours[1][3] >= 0 ? g.colour.current : -1;
-    if (colour >= 0) qqsclr(g, a.axisColours[1][3]);
+    TextScope scope(g);
+    scope.setHeight(a.nameHeight);
+    g.text.angle = 0, g.text.justify = 0;
+    const PartColour colour(g, 1, kColName);
     const int w = measureString(g, text);
     const float y = a.polarCY + a.polarRadius + float(below + a.nameDist[1]);
     qqmess(g, text, int(std::lround(a.polarCX - float(w) / 2.0f)), int(std::lround(y)));
-    if (colour >= 0) qqsclr(g, colour);
-    g.text.height = savedHeight, g.text.angle = savedAngle, g.text.justify = savedJustify;
-    clearScaleCache(g);
 }
 
 void drawPolarAxes(Globals& g) {
@@ -134,16 +128,12 @@ void drawPolarAxes(Globals& g) {
     a.sy = savedY;
     // The angle axis.
     if (a.axisParts[1] >= kPartLine) {
-        const int colour = a.axisColours[1][0] >= 0 ? g.colour.current : -1;
-        if (colour >= 0) qqsclr(g, a.axisColours[1][0]);
+        const PartColour colour(g, 1, kColLine);
         polarCircle(g, a.polarRadius);
-        if (colour >= 0) qqsclr(g, colour);
     }
     if (a.axisParts[1] >= kPartTicks) {
-        const int colour = a.axisColours[1][1] >= 0 ? g.colour.current : -1;
-        if (colour >= 0) qqsclr(g, a.axisColours[1][1]);
+        const PartColour colour(g, 1, kColTicks);
         angleTicks(g);
-        if (colour >= 0) qqsclr(g, colour);
     }
     int below = 0;
     if (a.axisParts[1] >= kPartLabels) below = angleLabels(g);
@@ -204,8 +194,7 @@ void polar(float xe, float xor_, float xstep, float yor, float ystep) {
     Globals& g = *gp;
     AxisState& a = g.axis;
     if (a.scale[0] || a.scale[1]) {
-        qqserr("Polar axis systems must have linear scaling");
-        warnin(101);
+        warnText(101, "Polar axis systems must have linear scaling");
         return;
     }
     const int nxl = axisLengthX(g), nyl = axisLengthY(g);

@@ -7,7 +7,7 @@
 
 #include "core/checks.h"
 #include "core/globals.h"
-#include "utilities/api.h"
+#include "graph2d/axis_dates.h"
 
 namespace vtx {
 
@@ -113,17 +113,14 @@ AutoScale autoScaleDate(Globals& g, float a, float e) {
     // The first month start after a whose month fits the unit's calendar
     // grid (quarters 1, 4, 7, 10; half years 1, 7; years 1).
     int day, month, year;
-    char saved[sizeof g.ctl.routine];
-    std::memcpy(saved, g.ctl.routine, sizeof saved);
-    trfdat(roundToInt(std::floor(a)), day, month, year);
+    axisDate(g, roundToInt(std::floor(a)), day, month, year);
     if (day != 1 || float(std::floor(a)) < a) {
         if (++month > 12) month = 1, ++year;
     }
     while ((month - 1) % s.unit != 0) {
         if (++month > 12) month = 1, ++year;
     }
-    s.first = float(incdat(1, month, year));
-    std::memcpy(g.ctl.routine, saved, sizeof saved);
+    s.first = float(axisDayNumber(g, 1, month, year));
     return s;
 }
 

@@ -6,6 +6,7 @@
 #include "core/checks.h"
 #include "core/globals.h"
 #include "core/messages.h"
+#include "graph2d/curve_mode.h"
 
 namespace vtx {
 
@@ -159,6 +160,12 @@ int splineOutputCount() {
     return g ? g->axis.splinePoints : 200;
 }
 
+void warnSplineFailure(int status, int n) {
+    const Warning w = static_cast<Warning>(status);
+    if (w == Warning::SplinePointCount) warni1(w, n);
+    else warnin(w);
+}
+
 void spline(const float* x, const float* y, int n, float* xray, float* yray, int& nray) {
     nray = 0;
     Globals* g = jqqlev(0, 3, "spline");
@@ -166,12 +173,12 @@ void spline(const float* x, const float* y, int n, float* xray, float* yray, int
     SplineRequest r;
     r.x = x, r.y = y, r.n = n;
     r.degree = g->axis.splineOrder;
-    r.parametric = g->axis.polarCurve == 4;  // PSPL
+    r.parametric = CurveMode(g->axis.curveMode) == CurveMode::ParametricSpline;
     const int count = g->axis.splinePoints;
     r.divisions = count - 1;
     static PreparedSpline p;  // large; the library runs in one thread
-    if (int e = prepareSpline(r, p)) {
-        if (e == 31) warni1(31, n); else warnin(e);
+    if (int status = prepareSpline(r, p)) {
+        warnSplineFailure(status, n);
         return;
     }
     emitSpline(r, p, [&](float px, float py) {

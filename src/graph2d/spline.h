@@ -53,6 +53,9 @@ struct PreparedSpline {
 // interpolation (31, 32, 38).
 int prepareSpline(const SplineRequest& r, PreparedSpline& p);
 
+// Raises the warning of a failed prepareSpline for n points.
+void warnSplineFailure(int status, int n);
+
 // Calls emit(x, y) for divisions + 1 vertices: the first data point, the
 // spline at the interior divisions, the last data point.
 template <typename Emit>

@@ -9,6 +9,7 @@
 #include "text/fonts.h"
 #include "text/strings.h"
 #include "text/text_device.h"
+#include "text/text_scope.h"
 
 namespace vtx {
 
@@ -21,7 +22,7 @@ bool blank(const char* s) { return s[std::strspn(s, " ")] == '\0'; }
 void titlin(const char* text, int line) {
     Globals* g = chkini("titlin");
     if (line == 0 || line < -4 || line > 4) {
-        warni1(2, line);
+        warni1(Warning::IncorrectParameter, line);
         return;
     }
     const int i = line < 0 ? -line : line;
@@ -33,12 +34,9 @@ void title() {
     Globals* g = jqqlev(2, 3, "title");
     if (!g) return;
     AxisState& a = g->axis;
-    const int savedHeight = g->text.height;
-    const int h = a.titleHeight > 0 ? a.titleHeight : savedHeight;
-    if (h != savedHeight) {
-        g->text.height = h;
-        clearScaleCache(*g);
-    }
+    TextScope scope(*g);
+    const int h = a.titleHeight > 0 ? a.titleHeight : scope.savedHeight();
+    scope.setHeight(h);
     const float s = h * g->text.lineSpacing;
     for (int i = 1; i <= 4; ++i) {
         const char* text = a.titles[i - 1];
@@ -62,10 +60,6 @@ void title() {
         }
     }
     textFlush(*g);
-    if (h != savedHeight) {
-        g->text.height = savedHeight;
-        clearScaleCache(*g);
-    }
 }
 
 void titjus(const char* mode) {

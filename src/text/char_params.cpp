@@ -32,7 +32,7 @@ void angle(int degrees) { chkini("angle")->text.angle = degrees; }
 void chawth(float ratio) {
     Globals* g = chkini("chawth");
     if (!(ratio > 0.0f && ratio <= 2.0f)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->text.widthFactor = ratio;
@@ -43,7 +43,7 @@ void chaspc(float spacing) { chkini("chaspc")->text.spacing = spacing; }
 void chaang(float degrees) {
     Globals* g = chkini("chaang");
     if (!(degrees > -60.0f && degrees < 60.0f)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->text.slant = static_cast<float>(1.0 / std::tan((90.0 - degrees) * 3.14159265358979323846 / 180.0));
@@ -52,7 +52,7 @@ void chaang(float degrees) {
 void fixspc(float factor) {
     Globals* g = chkini("fixspc");
     if (!(factor >= 0.0f)) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     g->text.fixedOn = 1;
@@ -89,7 +89,7 @@ void eushft(const char* language, const char* character) {
     const char c = character[0];
     for (int i = 0; i < kShiftLanguages; ++i) {
         if (i != k - 1 && c != '\0' && t.euShiftChars[i] == c) {
-            warnin(57);
+            warnin(Warning::ControlCharactersEqual);
             return;
         }
     }

@@ -90,8 +90,7 @@ public:
         parseSequence(false);
         if (error_) {
             if (!layout_.drawing) {
-                qqserr(error_);
-                warnin(101);
+                warnText(101, error_);
             }
             return false;
         }

@@ -101,7 +101,7 @@ void smxalf(const char* alphabet, const char* shiftIn, const char* shiftOut, int
     const int badSlot = jqqval(slot, 1, kMixSlots);
     if (a == 0 || badSlot != 0) return;
     if (a == g->text.baseAlphabet) {
-        warnin(19);
+        warnin(Warning::BaseAlphabetUnusable);
         return;
     }
     g->text.mixSlots[slot - 1] = a;

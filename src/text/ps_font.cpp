@@ -43,14 +43,14 @@ void psfont(const char* name) {
     if (!g) return;
     const int device = g->ctl.device;
     if (!deviceCan(device, kDeviceFonts)) {
-        warnin(49);
+        warnin(Warning::NotPostScript);
         return;
     }
     int index = -1;
     for (int i = 0; i < kPsFontCount; ++i)
         if (strcasecmp(kPsFonts[i].name, name) == 0) index = i;
     if (index < 0) {
-        warnc1(2, name);
+        warnc1(Warning::IncorrectParameter, name);
         return;
     }
     selectFont(*g, 3);

@@ -16,6 +16,7 @@
 #include "text/mix_alphabet.h"
 #include "text/number_format.h"
 #include "text/text_device.h"
+#include "text/text_scope.h"
 
 namespace vtx {
 
@@ -36,7 +37,7 @@ int prepareText(Globals& g, const char* text, char* buf) {
     if (g.text.euShift) {
         int bad = 0;
         applyShiftSequences(buf, g.text.euShiftChars, g.text.codeTable != 0, &bad);
-        for (int i = 0; i < bad; ++i) warnin(18);
+        for (int i = 0; i < bad; ++i) warnin(Warning::BadShiftCharacter);
         n = static_cast<int>(std::strlen(buf));
     }
     while (n > 0 && buf[n - 1] == ' ') buf[--n] = '\0';
@@ -261,8 +262,7 @@ int numberText(Globals& g, float value, int ndig, int x, int y, bool measure) {
     TextState& t = g.text;
     NumberText nt;
     formatNumber(t, value, ndig, nt);
-    const int mix = t.mixAlphabet, tex = t.texMode, fixedOn = t.fixedOn, shift = t.euShift;
-    const float fixed = t.fixedPitch;
+    TextScope scope(g);
     if (nt.needsMix) t.mixAlphabet = 1;
     if (nt.equalWidth) t.fixedOn = 1, t.fixedPitch = 0.7f;
     t.texMode = 0;
@@ -270,7 +270,6 @@ int numberText(Globals& g, float value, int ndig, int x, int y, bool measure) {
     int width = 0;
     if (measure) width = measureString(g, nt.text);
     else qqmess(g, nt.text, x, y);
-    t.mixAlphabet = mix, t.texMode = tex, t.fixedOn = fixedOn, t.fixedPitch = fixed, t.euShift = shift;
     return width;
 }
 

@@ -131,7 +131,7 @@ void drawSymbolSized(Globals& g, int number, float x, float y, float size) {
             } else {
                 float* buf = new (std::nothrow) float[2 * n];
                 if (!buf) {
-                    warnin(53);
+                    warnin(Warning::NoMemory);
                 } else {
                     for (int i = 0; i < n; ++i)
                         f.apply(50.0f * t.userSymbolX[i], -50.0f * t.userSymbolY[i], buf[i], buf[n + i]);
@@ -185,14 +185,13 @@ void symrot(float degrees) { chkini("symrot")->text.symbolAngle = degrees; }
 void mysymb(const float* x, const float* y, int n, int number, int fill) {
     Globals* g = chkini("mysymb");
     if (n < 1 || fill < 0 || fill > 1 || number < 0) {
-        warnin(2);
+        warnin(Warning::IncorrectParameter);
         return;
     }
     constexpr float kLimit = 1.000001f;
     for (int i = 0; i < n; ++i) {
         if (!(std::fabs(x[i]) <= kLimit && std::fabs(y[i]) <= kLimit)) {
-            qqserr("values out of range");
-            warnin(101);
+            warnText(101, "values out of range");
             return;
         }
     }
@@ -203,7 +202,7 @@ void mysymb(const float* x, const float* y, int n, int number, int fill) {
     } catch (const std::bad_alloc&) {
         t.userSymbolX.clear(), t.userSymbolY.clear();
         t.userSymbol = -1;
-        warnin(53);
+        warnin(Warning::NoMemory);
         return;
     }
     t.userSymbol = number;

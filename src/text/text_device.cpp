@@ -7,6 +7,7 @@
 #include "core/devices.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
+#include "device/attribute_scope.h"
 #include "device/colour.h"
 #include "device/pipeline.h"
 #include "device/shading.h"
@@ -37,18 +38,17 @@ void textFillPolygon(Globals& g, const float* x, const float* y, int n) {
     if (n > kTextPolygonMax) {
         heap.reset(new (std::nothrow) float[2 * static_cast<size_t>(n)]);
         if (!heap) {
-            warnin(53);
+            warnin(Warning::NoMemory);
             return;
         }
         xs = heap.get(), ys = xs + n;
     }
     for (int i = 0; i < n; ++i) xs[i] = x[i] - g.line.originX, ys[i] = y[i] - g.line.originY;
-    const FillState saved = g.fill;
+    const FillScope fill(g);
     setShadingPattern(g, kSolidPattern);
     if (g.out.deviceScale > 0.0f) g.fill.spacing = 0.75f / g.out.deviceScale;
     qqstrk(g);
     dareaf(g, xs, ys, n);
-    g.fill = saved;
 }
 
 void textSetColour(Globals& g, int index) {

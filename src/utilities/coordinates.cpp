@@ -20,8 +20,7 @@ bool conversionPair(const char* list, int count, const char* from, const char* t
     target = jqqind(list, count, to);
     if (source == 0 || target == 0) return false;
     if (source == target) {
-        qqserr("No conversion necessary");
-        warnin(101);
+        warnText(101, "No conversion necessary");
         return false;
     }
     return true;

@@ -1,5 +1,4 @@
 // Frequency table of the distinct values of an array.
-#include <new>
 #include <vector>
 
 #include "core/checks.h"
@@ -17,14 +16,7 @@ void histog(const float* x, int n, float* values, float* counts, int& classes) {
     }
     // Sorted in a copy, so that the output arrays change only in the first
     // `classes` elements: callers may pass longer lists and keep the rest.
-    std::vector<float> sorted;
-    try {
-        sorted.assign(x, x + n);
-    } catch (const std::bad_alloc&) {
-        warnin(53);
-        classes = 0;
-        return;
-    }
+    std::vector<float> sorted(x, x + n);
     sortr1(sorted.data(), n, "A");
 
     int k = 0;

@@ -14,7 +14,7 @@ int sortDirection(const char* order) {
     char c = upperAscii(order[0]);
     if (c == 'A') return 1;
     if (c == 'D') return -1;
-    warnc1(2, order);
+    warnc1(Warning::IncorrectParameter, order);
     return 0;
 }
 

@@ -11,8 +11,7 @@ float moment(const float* x, int n, const char* keyword) {
     if (!jqqlev(0, 3, "moment")) return 0.0f;
     int kind = jqqind("MEAN+AVER+VARI+STAN+THIR+FOUR", 6, keyword);
     if (n <= 1) {
-        qqserr("n must be greater than 1");
-        warnin(101);
+        warnText(101, "n must be greater than 1");
     }
     if (kind == 0 || n <= 1) return 0.0f;
     double sum = 0.0;
@@ -31,8 +30,7 @@ float moment(const float* x, int n, const char* keyword) {
     double s = std::sqrt(variance);
     if (kind == 4) return float(s);
     if (variance == 0.0) {
-        qqserr("Variance = 0. Value cannot be calculated");
-        warnin(101);
+        warnText(101, "Variance = 0. Value cannot be calculated");
         return 0.0f;
     }
     int power = kind == 5 ? 3 : 4;

@@ -3,7 +3,6 @@
 // that all share the point.
 #include <algorithm>
 #include <cmath>
-#include <new>
 #include <vector>
 
 #include "core/checks.h"
@@ -38,8 +37,7 @@ bool circumcircle(const float* x, const float* y, int p1, int p2, int p3, Circle
 }
 
 void stopWith(const char* text) {
-    qqserr(text);
-    warnin(101);
+    warnText(101, text);
 }
 
 // A point equal to one inserted before it; points of equal x are neighbours
@@ -92,7 +90,7 @@ void dropSharedEdges(std::vector<Edge>& edges) {
 int triang(float* x, float* y, int n, int* i1, int* i2, int* i3, int nmax) {
     if (!jqqlev(0, 3, "triang")) return 0;
     if ((long long)nmax < 2LL * n + 1) {
-        warni1(2, nmax);
+        warni1(Warning::IncorrectParameter, nmax);
         return 0;
     }
     if (n < 1) return 0;
@@ -102,16 +100,9 @@ int triang(float* x, float* y, int n, int* i1, int* i2, int* i3, int nmax) {
     const int slots = 2 * n + 1;
     const std::size_t edgeCapacity = std::size_t(std::max(n, 100));
     std::vector<Edge> edges;
-    std::vector<char> complete;
-    std::vector<int> order;
-    try {
-        edges.reserve(edgeCapacity);
-        complete.assign(slots, 0);
-        order = orderByX(x, n);
-    } catch (const std::bad_alloc&) {
-        warnin(53);
-        return 0;
-    }
+    edges.reserve(edgeCapacity);
+    std::vector<char> complete(slots, 0);
+    const std::vector<int> order = orderByX(x, n);
 
     placeSuperTriangle(x, y, n);
     i1[0] = n + 1, i2[0] = n + 2, i3[0] = n + 3;
@@ -153,7 +144,7 @@ int triang(float* x, float* y, int n, int* i1, int* i2, int* i3, int nmax) {
             if (e.a == 0) continue;
             // Rounding can make the hole ragged; never write past the slots.
             if (count == slots) {
-                warnin(53);
+                warnin(Warning::NoMemory);
                 return 0;
             }
             i1[count] = e.a, i2[count] = e.b, i3[count] = p;

@@ -18,7 +18,7 @@ void cgmver(int version) {
     Globals* g = jqqlev(0, 0, "cgmver");
     if (!g) return;
     if (version != 1 && version != 4) {
-        warni1(2, version);
+        warni1(Warning::IncorrectParameter, version);
         return;
     }
     g->out.cgmVersion = version;
@@ -30,7 +30,7 @@ void cgmbgd(float red, float green, float blue) {
     const float c[3] = {red, green, blue};
     for (float v : c)
         if (!(v >= 0.0f && v <= 1.0f)) {
-            warnin(2);
+            warnin(Warning::IncorrectParameter);
             return;
         }
     for (int i = 0; i < 3; ++i) g->out.cgmBgd[i] = int(std::lround(c[i] * 255.0f));

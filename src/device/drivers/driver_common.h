@@ -82,7 +82,7 @@ T& createDriverData(Globals& g) {
     g.driver.data.reset();
     T* data = new (std::nothrow) T();
     if (!data) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         std::fflush(stdout);
         std::exit(0);
     }

@@ -343,7 +343,7 @@ void writeFile(PdfState& pdf, Globals& g) {
     FILE* f = pdf.file;
     pdf.file = nullptr;
     if (pdf.faulty) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         g.out.fileError = 2;
         if (f) std::fclose(f);
         return;
@@ -401,14 +401,14 @@ void begin(Globals& g) {
             pdf.deflated.reserve(compressBound(kContentCapacity));
         }
     } catch (const std::bad_alloc&) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         std::exit(0);
     }
     if (!pdf.toMemory) {
         gfilnn(g, g.out.fileName, kNameLen);
         pdf.file = std::fopen(g.out.fileName, "wb");
         if (!pdf.file) {
-            warnc1(36, g.out.fileName);
+            warnc1(Warning::FileError, g.out.fileName);
             std::exit(0);
         }
     }
@@ -429,7 +429,7 @@ void end(Globals& g) {
     pdf.open = false;
     pdf.finished = !pdf.faulty;
     if (!pdf.toMemory) writeFile(pdf, g);
-    else if (pdf.faulty) warnin(53);
+    else if (pdf.faulty) warnin(Warning::NoMemory);
     if (pdf.finished && pdf.toMemory) g.driver.keptDocument.swap(pdf.doc);
     g.driver.data.reset();
 }

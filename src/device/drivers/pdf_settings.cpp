@@ -14,8 +14,7 @@ constexpr int kCompressionBit = 1;
 constexpr int kMemoryBit = 2;
 
 int pdfbufFailure(const char* text) {
-    qqserr(text);
-    warnin(101);
+    warnText(101, text);
     return 0;
 }
 

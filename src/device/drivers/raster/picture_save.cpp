@@ -25,7 +25,7 @@ Globals* rasterToSave(const char* name) {
     Globals* g = jqqlev(1, 3, name);
     if (!g) return nullptr;
     if (deviceClass(g->ctl.device) != DeviceClass::Raster || !virtualRaster().exists()) {
-        warnin(40);
+        warnin(Warning::FormatDeviceMismatch);
         return nullptr;
     }
     qqstrk(*g);
@@ -74,7 +74,7 @@ void savePicture(const char* name, const char* file, int format) {
     const ImageAccess& access = imageAccess();
     RasterPicture picture = wholeRaster(*g);
     if (!applyBox(picture, access)) {
-        warnin(58);
+        warnin(Warning::ArrayOutOfScreen);
         return;
     }
     std::vector<unsigned char> scaled;
@@ -82,7 +82,7 @@ void savePicture(const char* name, const char* file, int format) {
         try {
             scalePicture(picture, access, scaled);
         } catch (const std::bad_alloc&) {
-            warnin(53);
+            warnin(Warning::NoMemory);
             return;
         }
     }
@@ -102,22 +102,20 @@ int rbfpng(unsigned char* buffer, int size) {
     Globals* g = rasterToSave("rbfpng");
     if (!g) return 0;
     if (size < 0 || (size > 0 && !buffer)) {
-        warni1(2, size);
+        warni1(Warning::IncorrectParameter, size);
         return 0;
     }
     std::size_t total = 0;
     const int status = writePngToMemory(wholeRaster(*g), buffer, std::size_t(size), total);
     if (status == kImageBufferTooSmall) {
-        qqserr("Buffer too small for PNG file");
-        warnin(101);
+        warnText(101, "Buffer too small for PNG file");
         return 0;
     }
     if (status != kImageOk) {
         if (status == kImageNoMemory) {
-            warnin(51);
+            warnin(Warning::NonPositiveParameter);
         } else {
-            qqserr("ZLIB error");
-            warnin(101);
+            warnText(101, "ZLIB error");
         }
         return 0;
     }

@@ -23,7 +23,7 @@ Globals* accessOpen(const char* name) {
     Globals* g = jqqlev(1, 3, name);
     if (!g) return nullptr;
     if (!g_access.open) {
-        warnin(55);
+        warnin(Warning::NoImgini);
         return nullptr;
     }
     qqstrk(*g);
@@ -33,13 +33,13 @@ Globals* accessOpen(const char* name) {
 // A rectangle wholly inside the raster; warning 58 otherwise.
 bool inside(long x, long y, long w, long h) {
     if (pixelAreaInside(x, y, w, h)) return true;
-    warnin(58);
+    warnin(Warning::ArrayOutOfScreen);
     return false;
 }
 
 bool positive(int a, int b) {
     if (a >= 1 && b >= 1) return true;
-    warni1(2, a < b ? a : b);
+    warni1(Warning::IncorrectParameter, a < b ? a : b);
     return false;
 }
 
@@ -60,11 +60,11 @@ void imgini() {
     Globals* g = jqqlev(1, 3, "imgini");
     if (!g) return;
     if (deviceClass(g->ctl.device) != DeviceClass::Raster || !virtualRaster().exists()) {
-        warnin(40);
+        warnin(Warning::FormatDeviceMismatch);
         return;
     }
     if (g_access.open) {
-        warnin(54);
+        warnin(Warning::NoImgfin);
         return;
     }
     qqstrk(*g);
@@ -75,7 +75,7 @@ void imgfin() {
     Globals* g = jqqlev(1, 3, "imgfin");
     if (!g) return;
     if (!g_access.open) {
-        warnin(55);
+        warnin(Warning::NoImgini);
         return;
     }
     g_access.open = 0;
@@ -90,7 +90,7 @@ void imgmod(const char* mode) {
 void imgbox(int x, int y, int width, int height) {
     if (!jqqlev(1, 3, "imgbox")) return;
     if (x < 0 || y < 0) {
-        warni1(2, x < y ? x : y);
+        warni1(Warning::IncorrectParameter, x < y ? x : y);
         return;
     }
     if (!positive(width, height)) return;
@@ -101,7 +101,7 @@ void imgbox(int x, int y, int width, int height) {
 void imgsiz(int width, int height) {
     if (!jqqlev(1, 3, "imgsiz") || !positive(width, height)) return;
     if (width > kMaxPictureSide || height > kMaxPictureSide) {
-        warni1(2, std::max(width, height));
+        warni1(Warning::IncorrectParameter, std::max(width, height));
         return;
     }
     g_access.sizeSet = 1;

@@ -21,7 +21,7 @@ void begin(Globals& g) {
     resetImageAccess();
     if (qqvini(g.out.nxPage, g.out.nyPage, g.out.winW, g.out.winH, g.out.winPlace != 0, g.out.screenMode,
                g.out.imageFormat == 1)) {
-        warnin(53);
+        warnin(Warning::NoMemory);
         std::fflush(stdout);
         std::exit(0);
     }

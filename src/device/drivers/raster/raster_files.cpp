@@ -18,19 +18,17 @@ int writePictureFile(const RasterPicture& picture, const char* file, int format)
     const int status = writeImageFile(picture, file, ImageFileFormat(format));
     switch (status) {
         case kImageOk: break;
-        case kImageCannotOpen: warnc1(36, file); break;
-        case kImageNoMemory: warnin(51); break;
+        case kImageCannotOpen: warnc1(Warning::FileError, file); break;
+        case kImageNoMemory: warnin(Warning::NonPositiveParameter); break;
         case kImageTooLarge:
-            qqserr("Picture too large for the file format");
-            warnin(101);
+            warnText(101, "Picture too large for the file format");
             break;
         case kImageZlibInitFailed:
         case kImageZlibDeflateFailed:
         case kImageZlibEndFailed:
-            qqserr("ZLIB error");
-            warnin(101);
+            warnText(101, "ZLIB error");
             break;
-        default: warnin(56); break;  // no picture or no such format
+        default: warnin(Warning::IncorrectFileFormat); break;  // no picture or no such format
     }
     return status;
 }
