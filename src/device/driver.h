@@ -3,7 +3,7 @@
 // the entries it supports; a null entry means the device does nothing there.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

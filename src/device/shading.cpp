@@ -1,6 +1,6 @@
 #include "device/shading.h"
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 
 namespace vtx {

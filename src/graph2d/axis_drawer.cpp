@@ -13,6 +13,7 @@
 #include "text/fonts.h"
 #include "text/strings.h"
 #include "utilities/api.h"
+#include "utilities/utility_state.h"
 
 namespace vtx {
 

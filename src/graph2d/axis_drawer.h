@@ -1,7 +1,7 @@
 // The axis drawer: one axis with its line, ticks, labels and name.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -4,12 +4,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/pipeline.h"
 #include "graph2d/api.h"
 #include "graph2d/axis_system.h"
 #include "graph2d/axis_transform.h"
+#include "graph3d/graph3d_state.h"
 
 namespace vtx {
 

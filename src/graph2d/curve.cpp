@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
 #include "device/pipeline.h"
@@ -17,6 +17,7 @@
 #include "graph2d/legend_entries.h"
 #include "graph2d/spline.h"
 #include "text/symbols.h"
+#include "business/business_state.h"
 
 namespace vtx {
 

@@ -1,20 +1,12 @@
 #include "graph2d/curve_cycle.h"
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "device/colour.h"
 #include "device/line_style.h"
 #include "graph2d/curve_api.h"
 #include "text/symbols.h"
 
 namespace vtx {
-
-void fillLineCycle(Globals& g) {
-    for (int i = 0; i < kCycleLength; ++i) g.curve.lineCycle[i] = i % 8;
-}
-
-void fillPatternCycle(Globals& g) {
-    for (int i = 0; i < kCycleLength; ++i) g.curve.patternCycle[i] = i % 18;
-}
 
 CurveAttributes applyCurveCycle(Globals& g) {
     CurveAttributes saved{g.colour.current, g.line.lineType};

@@ -2,10 +2,11 @@
 // symbols, gaps, non-positive values on logarithmic axes, range reports.
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "graph2d/curve_api.h"
 #include "text/symbols.h"
+#include "business/business_state.h"
 
 namespace vtx {
 

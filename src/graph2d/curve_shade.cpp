@@ -3,7 +3,7 @@
 #include <new>
 #include <vector>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
 #include "device/pipeline.h"

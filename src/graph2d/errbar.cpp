@@ -1,7 +1,7 @@
 // Error bars: a symbol at each point and a bar with end cross lines.
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/pipeline.h"
 #include "graph2d/axis_transform.h"

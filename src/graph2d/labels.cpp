@@ -9,6 +9,7 @@
 #include "graph2d/scaling.h"
 #include "text/number_format.h"
 #include "utilities/api.h"
+#include "utilities/utility_state.h"
 
 namespace vtx {
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
 #include "device/colour.h"

@@ -1,7 +1,7 @@
 // Legend lines, sub-lines and the legend's size and place on the page.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/pipeline.h"
 #include "device/shielding.h"

@@ -5,8 +5,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/globals.h"
+#include "session/globals.h"
 #include "utilities/api.h"
+#include "utilities/utility_state.h"
 
 namespace vtx {
 

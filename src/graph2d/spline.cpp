@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/checks.h"
-#include "core/globals.h"
+#include "session/globals.h"
 #include "core/messages.h"
 
 namespace vtx {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <strings.h>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/drivers/pdf.h"

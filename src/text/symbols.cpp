@@ -3,7 +3,7 @@
 #include <cmath>
 #include <new>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "text/api.h"
 #include "text/text_device.h"

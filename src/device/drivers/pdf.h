@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

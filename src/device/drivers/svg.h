@@ -3,7 +3,7 @@
 // that SVG and PDF text share.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

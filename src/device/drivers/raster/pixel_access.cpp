@@ -1,7 +1,7 @@
 // Pixel access on the raster devices: between imgini and imgfin single
 // pixels, rows and rectangles of the raster are read and written, as colour
 // indices or, after imgmod "RGB", as red, green, blue triples.
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/devices.h"
 #include "core/messages.h"
 #include "device/drivers/raster/api.h"
