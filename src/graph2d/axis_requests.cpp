@@ -147,7 +147,7 @@ void getres(int& width, int& height) {
 void getvk(int& title, int& barX, int& barY) {
     Globals* g = jqqlev(1, 3, "getvk");
     if (!g) return;
-    title = g->axis.titleShift, barX = g->g3d.barShiftX, barY = g->g3d.barShiftY;
+    title = g->title.shift, barX = g->g3d.barShiftX, barY = g->g3d.barShiftY;
 }
 
 }  // namespace vtx

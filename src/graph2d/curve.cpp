@@ -50,7 +50,7 @@ void drawSymbols(Globals& g, const float* x, const float* y, int n, long long ev
     const Transformed point{g, x, y};
     float X, Y;
     for (long long i = 0; i < n; i += every)
-        if (point(int(i), X, Y)) dsymbl(g, g.axis.marker, std::round(X), std::round(Y));
+        if (point(int(i), X, Y)) dsymbl(g, g.curve.marker, std::round(X), std::round(Y));
 }
 
 // Plot y of the base of stems and bars: y = 0 where the axis can show it,
@@ -152,7 +152,7 @@ void drawLines(Globals& g, const float* x, const float* y, int n, int mode, cons
                 break;
             }
             default:
-                emitPolyline(n, g.axis.curveGap, point, [&](int i) { return x[i]; }, move, draw);
+                emitPolyline(n, g.curve.curveGap, point, [&](int i) { return x[i]; }, move, draw);
                 break;
         }
         qqstrk(g);
@@ -166,9 +166,10 @@ void curve(const float* x, const float* y, int n) {
     Globals* gp = jqqlev(2, 3, "curve");
     if (!gp) return;
     Globals& g = *gp;
-    AxisState& a = g.axis;
-    const int mode = a.polarCurve;
-    const bool lines = a.markInc >= 0;
+    const AxisState& a = g.axis;
+    const CurveState& c = g.curve;
+    const int mode = c.polarCurve;
+    const bool lines = c.markInc >= 0;
     if (n < 1 || (n == 1 && lines)) {
         warni1(2, n);
         return;
@@ -185,9 +186,9 @@ void curve(const float* x, const float* y, int n) {
     static PreparedSpline sp;  // large; the library runs in one thread
     if (lines && (mode == kSpline || mode == kParametricSpline)) {
         sr.x = x, sr.y = y, sr.n = n;
-        sr.degree = a.splineOrder;
+        sr.degree = c.splineOrder;
         sr.parametric = mode == kParametricSpline;
-        sr.divisions = a.splinePoints;
+        sr.divisions = c.splinePoints;
         sr.logX = a.sx.log && !sr.parametric;
         sr.logY = a.sy.log != 0;
         if (int e = prepareSpline(sr, sp)) {
@@ -198,12 +199,12 @@ void curve(const float* x, const float* y, int n) {
     }
 
     const CurveAttributes saved = applyCurveCycle(g);
-    registerLegendEntry(g, lines ? g.line.lineType : -1, a.markInc != 0 ? a.marker : -1, g.line.curveThickness,
+    registerLegendEntry(g, lines ? g.line.lineType : -1, c.markInc != 0 ? c.marker : -1, g.line.curveThickness,
                         g.colour.current, -1);
     reportOutsideScaling(g, x, y, n);
 
     sclpax(g, 1);
-    if (a.markInc != 0) drawSymbols(g, x, y, n, std::llabs(a.markInc));
+    if (c.markInc != 0) drawSymbols(g, x, y, n, std::llabs(c.markInc));
     if (lines) drawLines(g, x, y, n, mode, sr, sp);
     sclpax(g, 0);
     finishCurveCycle(g, saved);

@@ -10,7 +10,7 @@ namespace vtx {
 
 CurveAttributes applyCurveCycle(Globals& g) {
     CurveAttributes saved{g.colour.current, g.line.lineType};
-    const int mode = g.axis.curveChange;  // 0 NONE, 1 COLO, 2 LINE, 3 BOTH
+    const int mode = g.curve.curveChange;  // 0 NONE, 1 COLO, 2 LINE, 3 BOTH
     const int i = g.curve.cycleIndex - 1;
     if (mode == 1 || mode == 3) qqsclr(g, g.colour.colourCycle[i]);
     if (mode == 2 || mode == 3) setLineType(g, g.curve.lineCycle[i]);
@@ -20,26 +20,26 @@ CurveAttributes applyCurveCycle(Globals& g) {
 void finishCurveCycle(Globals& g, const CurveAttributes& saved) {
     if (g.colour.current != saved.colour) qqsclr(g, saved.colour);
     if (g.line.lineType != saved.lineType) setLineType(g, saved.lineType);
-    ++g.axis.curveCount;
+    ++g.curve.curveCount;
     CurveState& c = g.curve;
-    if (++c.sinceChange < g.axis.curveInc) return;
+    if (++c.sinceChange < g.curve.curveInc) return;
     c.sinceChange = 0;
     c.cycleIndex = c.cycleIndex % kCycleLength + 1;
-    if (g.axis.markInc != 0) {
+    if (g.curve.markInc != 0) {
         const int highest = g.text.userSymbol > kHighestSymbol ? g.text.userSymbol : kHighestSymbol;
-        g.axis.marker = g.axis.marker % highest + 1;
+        g.curve.marker = g.curve.marker % highest + 1;
     }
 }
 
 void chncrv(const char* mode) {
     Globals* g = chkini("chncrv");
     const int i = jqqind("NONE+COLO+LINE+BOTH", 4, mode);
-    if (i > 0) g->axis.curveChange = i - 1;
+    if (i > 0) g->curve.curveChange = i - 1;
 }
 
 void inccrv(int count) {
     Globals* g = chkini("inccrv");
-    if (jqqval(count, 1, 32000) == 0) g->axis.curveInc = count;
+    if (jqqval(count, 1, 32000) == 0) g->curve.curveInc = count;
 }
 
 void clrcyc(int index, int colour) {

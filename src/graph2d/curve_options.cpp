@@ -13,14 +13,14 @@ namespace vtx {
 void polcrv(const char* mode) {
     Globals* g = chkini("polcrv");
     const int i = jqqind("LINE+STEP+BARS+SPLI+PSPL+STEM+STAI+FBAR", 8, mode);
-    if (i > 0) g->axis.polarCurve = i - 1;
+    if (i > 0) g->curve.polarCurve = i - 1;
 }
 
 void splmod(int degree, int points) {
     Globals* g = chkini("splmod");
     if (jqqval(degree, 2, 10) + jqqval(points, 5, 30000) != 0) return;
-    g->axis.splineOrder = degree;
-    g->axis.splinePoints = points;
+    g->curve.splineOrder = degree;
+    g->curve.splinePoints = points;
 }
 
 void barwth(float width) {
@@ -35,10 +35,10 @@ void barwth(float width) {
 void marker(int symbol) {
     Globals* g = chkini("marker");
     const int highest = g->text.userSymbol > kHighestSymbol ? g->text.userSymbol : kHighestSymbol;
-    if (jqqval(symbol, 0, highest) == 0) g->axis.marker = symbol;
+    if (jqqval(symbol, 0, highest) == 0) g->curve.marker = symbol;
 }
 
-void incmrk(int interval) { chkini("incmrk")->axis.markInc = interval; }
+void incmrk(int interval) { chkini("incmrk")->curve.markInc = interval; }
 
 void gapcrv(float distance) {
     Globals* g = chkini("gapcrv");
@@ -46,7 +46,7 @@ void gapcrv(float distance) {
         warnin(2);
         return;
     }
-    g->axis.curveGap = distance;
+    g->curve.curveGap = distance;
 }
 
 void neglog(float eps) {
@@ -58,6 +58,6 @@ void neglog(float eps) {
     g->axis.negLog = eps;
 }
 
-void nochek() { chkini("nochek")->axis.noCheck = 1; }
+void nochek() { chkini("nochek")->curve.noCheck = 1; }
 
 }  // namespace vtx

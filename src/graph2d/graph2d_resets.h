@@ -35,15 +35,15 @@ inline const ResetRow<Globals> kGraph2DResets[] = {
     {"AXSL", [](Globals& g) { g.axis.lenX = AxisState{}.lenX, g.axis.lenY = AxisState{}.lenY; }, true},
     {"AXSP", [](Globals& g) { g.axis.posSet = AxisState{}.posSet, g.axis.orgSet = AxisState{}.orgSet; }, true},
     {"CENT", [](Globals& g) { g.axis.centered = AxisState{}.centered; }, true},
-    {"CHNC", [](Globals& g) { g.axis.curveChange = AxisState{}.curveChange; }, true},
+    {"CHNC", [](Globals& g) { g.curve.curveChange = CurveState{}.curveChange; }, true},
     {"CIRC", [](Globals& g) { g.axis.circleSpacing = AxisState{}.circleSpacing / g.out.unitFactor; }, true},
     {"DIGI", restoreLabelDigits, true},
     {"EXPZ", [](Globals& g) { g.axis.expZero = AxisState{}.expZero; }, true},
     {"FRAM", [](Globals& g) { g.axis.frame = AxisState{}.frame; }, true},
-    {"GAPC", [](Globals& g) { g.axis.curveGap = AxisState{}.curveGap; }, true},
+    {"GAPC", [](Globals& g) { g.curve.curveGap = CurveState{}.curveGap; }, true},
     {"GRAC", [](Globals& g) { g.axis.grace = AxisState{}.grace; }, true},
     {"HNAM", [](Globals& g) { g.axis.nameHeight = defaultLength(g, AxisState{}.nameHeight); }, true},
-    {"HTIT", [](Globals& g) { g.axis.titleHeight = AxisState{}.titleHeight; }, true},
+    {"HTIT", [](Globals& g) { g.title.height = TitleState{}.height; }, true},
     {"INTA", [](Globals& g) { g.axis.intAxis = AxisState{}.intAxis; }, true},
     {"LABC", [](Globals& g) { g.axis.labelColour = AxisState{}.labelColour; }, true},
     // labdig and labdis share the reset key LABD.
@@ -55,11 +55,11 @@ inline const ResetRow<Globals> kGraph2DResets[] = {
     {"LABJ", [](Globals& g) { restoreDefault(g.axis.labelJust, AxisState{}.labelJust); }, true},
     {"LABP", [](Globals& g) { restoreDefault(g.axis.labelPosition, AxisState{}.labelPosition); }, true},
     {"LABT", [](Globals& g) { restoreDefault(g.axis.labelVertical, AxisState{}.labelVertical); }, true},
-    {"LEGC", [](Globals& g) { g.axis.legendColour = AxisState{}.legendColour; }, true},
-    {"LFTT", [](Globals& g) { g.axis.leftTitle = AxisState{}.leftTitle; }, true},
+    {"LEGC", [](Globals& g) { g.legend.colour = LegendState{}.colour; }, true},
+    {"LFTT", [](Globals& g) { g.title.left = TitleState{}.left; }, true},
     {"LINC", [](Globals& g) { restoreDefault(g.curve.lineCycle, CurveState{}.lineCycle); }, true},
     {"LOGT", [](Globals& g) { g.axis.logTicks = AxisState{}.logTicks; }, true},
-    {"MIXL", [](Globals& g) { g.axis.legendMix = AxisState{}.legendMix; }, true},
+    {"MIXL", [](Globals& g) { g.legend.mix = LegendState{}.mix; }, true},
     {"MYLA", [](Globals& g) {
          const AxisState d;
          g.axis.myLabels = d.myLabels;
@@ -69,11 +69,11 @@ inline const ResetRow<Globals> kGraph2DResets[] = {
     {"NAMD", [](Globals& g) { for (int& d : g.axis.nameDist) d = defaultLength(g, AxisState{}.nameDist[0]); }, true},
     {"NAME", [](Globals& g) { restoreDefault(g.axis.names, AxisState{}.names); }, true},
     {"NEGL", [](Globals& g) { g.axis.negLog = AxisState{}.negLog; }, true},
-    {"NOCH", [](Globals& g) { g.axis.noCheck = AxisState{}.noCheck; }, true},
+    {"NOCH", [](Globals& g) { g.curve.noCheck = CurveState{}.noCheck; }, true},
     {"NOGR", [](Globals& g) { g.axis.noGraf = AxisState{}.noGraf; }, true},
-    {"NOLI", [](Globals& g) { g.axis.noLine = AxisState{}.noLine; }, true},
+    {"NOLI", [](Globals& g) { g.curve.noLine = CurveState{}.noLine; }, true},
     {"PATC", [](Globals& g) { restoreDefault(g.curve.patternCycle, CurveState{}.patternCycle); }, true},
-    {"POLC", [](Globals& g) { g.axis.polarCurve = AxisState{}.polarCurve; }, true},
+    {"POLC", [](Globals& g) { g.curve.polarCurve = CurveState{}.polarCurve; }, true},
     {"RGTL", [](Globals& g) { g.axis.rightLabels = AxisState{}.rightLabels; }, true},
     {"RVYN", [](Globals& g) { g.axis.reverseYName = AxisState{}.reverseYName; }, true},
     {"SCAL", [](Globals& g) { restoreDefault(g.axis.scale, AxisState{}.scale); }, true},
@@ -82,7 +82,7 @@ inline const ResetRow<Globals> kGraph2DResets[] = {
     {"SETR", [](Globals& g) { g.axis.resX = g.axis.resY = std::max(1, defaultLength(g, 1)); }, true},
     {"SETS", [](Globals& g) { restoreDefault(g.axis.autoScale, AxisState{}.autoScale); }, true},
     {"SPLM", [](Globals& g) {
-         g.axis.splineOrder = AxisState{}.splineOrder, g.axis.splinePoints = AxisState{}.splinePoints;
+         g.curve.splineOrder = CurveState{}.splineOrder, g.curve.splinePoints = CurveState{}.splinePoints;
      }, true},
     {"TICK", [](Globals& g) { restoreDefault(g.axis.ticks, AxisState{}.ticks); }, true},
     {"TICL", [](Globals& g) {
@@ -92,10 +92,10 @@ inline const ResetRow<Globals> kGraph2DResets[] = {
     {"TICP", [](Globals& g) { restoreDefault(g.axis.tickPosition, AxisState{}.tickPosition); }, true},
     {"TIMO", [](Globals& g) { g.axis.timeOpt = AxisState{}.timeOpt; }, true},
     {"TITL", [](Globals& g) {
-         restoreDefault(g.axis.titles, AxisState{}.titles);
+         restoreDefault(g.title.lines, TitleState{}.lines);
          restoreDefault(g.title.underline, TitleState{}.underline);
      }, true},
-    {"VKYT", [](Globals& g) { g.axis.titleShift = AxisState{}.titleShift; }, true},
+    {"VKYT", [](Globals& g) { g.title.shift = TitleState{}.shift; }, true},
 };
 
 inline void restoreGraph2DUnnamed(Globals& g) {
@@ -107,14 +107,15 @@ inline void restoreGraph2DUnnamed(Globals& g) {
     a.polarZero = d.polarZero, a.polarClockwise = d.polarClockwise;
     restoreDefault(a.dateTicks, d.dateTicks);
     a.background = d.background;
-    a.titleJust = d.titleJust, a.titlePos = d.titlePos;
+    const TitleState t;
+    g.title.just = t.just, g.title.pos = t.pos;
     a.posSet = d.posSet, a.orgSet = d.orgSet;
-    a.symbolHeight = defaultLength(g, d.symbolHeight);
-    a.marker = d.marker, a.markInc = d.markInc, a.curveInc = d.curveInc;
-    a.ownSymbols = d.ownSymbols, a.curveCount = d.curveCount;
     const CurveState c;
-    g.curve.cycleIndex = c.cycleIndex, g.curve.sinceChange = c.sinceChange;
-    g.curve.patternIndex = c.patternIndex, g.curve.errorHorizontal = c.errorHorizontal;
+    CurveState& curve = g.curve;
+    curve.marker = c.marker, curve.markInc = c.markInc, curve.curveInc = c.curveInc;
+    curve.ownSymbols = c.ownSymbols, curve.curveCount = c.curveCount;
+    curve.cycleIndex = c.cycleIndex, curve.sinceChange = c.sinceChange;
+    curve.patternIndex = c.patternIndex, curve.errorHorizontal = c.errorHorizontal;
     g.legend = LegendState{};
 }
 

@@ -27,12 +27,12 @@ struct SavedAttributes {
     int colour, lineType, pattern, symbolHeight;
     explicit SavedAttributes(const Globals& g)
         : colour(g.colour.current), lineType(g.line.lineType), pattern(g.fill.pattern),
-          symbolHeight(g.axis.symbolHeight) {}
+          symbolHeight(g.text.symbolHeight) {}
     void restore(Globals& g) const {
         if (g.colour.current != colour) qqsclr(g, colour);
         setLineType(g, lineType);
         setShadingPattern(g, pattern);
-        g.axis.symbolHeight = symbolHeight;
+        g.text.symbolHeight = symbolHeight;
     }
 };
 
@@ -121,7 +121,7 @@ void legend(char* buffer, int corner) {
     float textX = left + length + h;
     if (!anyLine) textX -= std::trunc((L.sampleLength - 0.8f) * h * 0.25f);
 
-    g->axis.symbolHeight = int(0.8f * h);
+    g->text.symbolHeight = int(0.8f * h);
     char text[kLegendLineChars + 1];
     for (int i = 1; i <= L.lines; ++i) {
         const LegendEntry& e = L.entries[i - 1 < kLegendEntries ? i - 1 : kLegendEntries - 1];
@@ -132,7 +132,7 @@ void legend(char* buffer, int corner) {
         if (g->colour.current != colour) qqsclr(*g, colour);
         drawSample(*g, e, left, y + entryHeight / 2, length, h);
 
-        const int textColour = g->axis.legendColour ? colour : saved.colour;
+        const int textColour = g->legend.colour ? colour : saved.colour;
         if (g->colour.current != textColour) qqsclr(*g, textColour);
         float ty = y;
         forEachSubLine(*g, text, [&](const char* part) {

@@ -156,7 +156,7 @@ int prepareSpline(const SplineRequest& r, PreparedSpline& p) {
 
 int splineOutputCount() {
     Globals* g = qqgglb();
-    return g ? g->axis.splinePoints : 200;
+    return g ? g->curve.splinePoints : 200;
 }
 
 void spline(const float* x, const float* y, int n, float* xray, float* yray, int& nray) {
@@ -165,9 +165,9 @@ void spline(const float* x, const float* y, int n, float* xray, float* yray, int
     if (!g) return;
     SplineRequest r;
     r.x = x, r.y = y, r.n = n;
-    r.degree = g->axis.splineOrder;
-    r.parametric = g->axis.polarCurve == 4;  // PSPL
-    const int count = g->axis.splinePoints;
+    r.degree = g->curve.splineOrder;
+    r.parametric = g->curve.polarCurve == 4;  // PSPL
+    const int count = g->curve.splinePoints;
     r.divisions = count - 1;
     static PreparedSpline p;  // large; the library runs in one thread
     if (int e = prepareSpline(r, p)) {

@@ -161,7 +161,7 @@ void drawSymbolSized(Globals& g, int number, float x, float y, float size) {
 }
 
 void dsymbl(Globals& g, int number, float x, float y) {
-    drawSymbolSized(g, number, x + g.line.originX, y + g.line.originY, static_cast<float>(g.axis.symbolHeight));
+    drawSymbolSized(g, number, x + g.line.originX, y + g.line.originY, static_cast<float>(g.text.symbolHeight));
 }
 
 void symbol(int number, int x, int y) {
@@ -177,7 +177,7 @@ void symbol(int number, int x, int y) {
 
 void hsymbl(int size) {
     Globals* g = chkini("hsymbl");
-    if (jqqval(size, 1, 10000) == 0) g->axis.symbolHeight = size;
+    if (jqqval(size, 1, 10000) == 0) g->text.symbolHeight = size;
 }
 
 void symrot(float degrees) { chkini("symrot")->text.symbolAngle = degrees; }
@@ -213,8 +213,8 @@ void mysymb(const float* x, const float* y, int n, int number, int fill) {
 void getsym(int& number, int& size) {
     Globals* g = jqqlev(1, 3, "getsym");
     if (!g) return;
-    number = g->axis.marker;
-    size = g->axis.symbolHeight;
+    number = g->curve.marker;
+    size = g->text.symbolHeight;
 }
 
 }  // namespace vtx

@@ -43,6 +43,7 @@ inline const ResetRow<Globals> kTextResets[] = {
 inline void restoreTextUnnamed(Globals& g) {
     g.text.frameColour = TextState{}.frameColour;
     resetTextDefaults(g);
+    g.text.symbolHeight = defaultLength(g, TextState{}.symbolHeight);
 }
 
 }  // namespace vtx

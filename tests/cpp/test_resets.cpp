@@ -86,8 +86,9 @@ TEST(Record, FreeStandingRecordsOwnTheirUpperStates) {
     a.map.mode = 3;
     EXPECT_EQ(b.g3d.flab3, 1);
     EXPECT_EQ(b.map.mode, 1);
-    ASSERT_NE(qqgglb(), nullptr);
-    EXPECT_NE(&a.g3d, &qqgglb()->g3d);
+    Globals* process = jqqlev(0, 3, "test");
+    ASSERT_NE(process, nullptr);
+    EXPECT_NE(&a.g3d, &process->g3d);
 }
 
 TEST(Record, CoreAndSessionSeeTheSameRecord) {
