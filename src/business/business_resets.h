@@ -15,7 +15,6 @@ inline const ResetRow<Globals> kBusinessResets[] = {
      }, true},
     {"BARP", [](Globals& g) { g.biz.barPos = BusinessState{}.barPos; }, true},
     {"BART", [](Globals& g) { g.biz.barType = BusinessState{}.barType; }, true},
-    {"BARW", [](Globals& g) { g.biz.barWidth = BusinessState{}.barWidth; }, true},
     {"CHAB", [](Globals& g) { g.biz.barChange = BusinessState{}.barChange; }, true},
     {"CHNP", [](Globals& g) { g.biz.pieChange = BusinessState{}.pieChange; }, true},
     {"PIEE", [](Globals& g) { g.biz.pieExplode = BusinessState{}.pieExplode; }, true},

@@ -17,7 +17,6 @@
 #include "graph2d/legend_entries.h"
 #include "graph2d/spline.h"
 #include "text/symbols.h"
-#include "business/business_state.h"
 
 namespace vtx {
 
@@ -89,7 +88,7 @@ int wedge(const Globals& g, float r, float phi, float halfAngle, float* xs, floa
 void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bool outline) {
     const Transformed point{g, x, y};
     const bool polar = g.axis.kind == AxisKind::Polar;
-    const float w = g.biz.barWidth;
+    const float w = g.curve.barWidth;
     float X, Y, X1, Y1;
     float firstInterval = 0.0f;
     if (n > 1) {

@@ -6,7 +6,6 @@
 #include "core/messages.h"
 #include "graph2d/curve_api.h"
 #include "text/symbols.h"
-#include "business/business_state.h"
 
 namespace vtx {
 
@@ -29,13 +28,20 @@ void barwth(float width) {
         warnin(2);
         return;
     }
-    g->biz.barWidth = width;
+    g->curve.barWidth = width;
 }
 
 void marker(int symbol) {
     Globals* g = chkini("marker");
     const int highest = g->text.userSymbol > kHighestSymbol ? g->text.userSymbol : kHighestSymbol;
     if (jqqval(symbol, 0, highest) == 0) g->curve.marker = symbol;
+}
+
+void getsym(int& number, int& size) {
+    Globals* g = jqqlev(1, 3, "getsym");
+    if (!g) return;
+    number = g->curve.marker;
+    size = g->text.symbolHeight;
 }
 
 void incmrk(int interval) { chkini("incmrk")->curve.markInc = interval; }

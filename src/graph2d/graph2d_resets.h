@@ -34,6 +34,7 @@ inline const ResetRow<Globals> kGraph2DResets[] = {
     {"AXEN", [](Globals& g) { restoreDefault(g.axis.ends, AxisState{}.ends); }, true},
     {"AXSL", [](Globals& g) { g.axis.lenX = AxisState{}.lenX, g.axis.lenY = AxisState{}.lenY; }, true},
     {"AXSP", [](Globals& g) { g.axis.posSet = AxisState{}.posSet, g.axis.orgSet = AxisState{}.orgSet; }, true},
+    {"BARW", [](Globals& g) { g.curve.barWidth = CurveState{}.barWidth; }, true},
     {"CENT", [](Globals& g) { g.axis.centered = AxisState{}.centered; }, true},
     {"CHNC", [](Globals& g) { g.curve.curveChange = CurveState{}.curveChange; }, true},
     {"CIRC", [](Globals& g) { g.axis.circleSpacing = AxisState{}.circleSpacing / g.out.unitFactor; }, true},

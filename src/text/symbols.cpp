@@ -210,11 +210,4 @@ void mysymb(const float* x, const float* y, int n, int number, int fill) {
     t.userSymbolFill = fill;
 }
 
-void getsym(int& number, int& size) {
-    Globals* g = jqqlev(1, 3, "getsym");
-    if (!g) return;
-    number = g->curve.marker;
-    size = g->text.symbolHeight;
-}
-
 }  // namespace vtx

@@ -44,7 +44,7 @@ TEST(ResetTables, ResallRestoresEveryBarAndPieSettingToItsInitialValue) {
     Globals& g = levelOneRecord();
     BusinessState& biz = g.biz;
     biz.barType = biz.barPos = biz.barChange = biz.barGroups = 7;
-    biz.barGroupGap = biz.barDepth = biz.barAngle = biz.barWidth = 7.0f;
+    biz.barGroupGap = biz.barDepth = biz.barAngle = 7.0f;
     biz.pieType = biz.pieExplode = biz.pieVector = biz.pieVectorMode = biz.pieChange = biz.pieBorder = 7;
     biz.pieOpt[0] = biz.pieOpt[1] = 7.0f;
     biz.pieLabels = 7;
