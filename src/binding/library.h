@@ -3,6 +3,7 @@
 
 #include "core/api.h"
 #include "core/checks.h"
+#include "session/api.h"
 #include "device/api.h"
 #include "device/area_fill.h"
 #include "device/base_transform.h"

@@ -8,7 +8,6 @@ struct BusinessState {
     int barGroups = 1;                     // bargrp
     float barGroupGap = 0;
     float barDepth = 0, barAngle = 45.0f;  // baropt
-    float barWidth = 0.75f;                // barwth: > 0 fraction of the spacing, <= 0 plot units
     int pieType = 0, pieExplode = 0;       // pietyp, pieexp
     float pieOpt[2] = {0.2f, 45.0f};       // pieopt
     int pieVector = 2301; int pieVectorMode = 0;  // pievec, "BROK"

@@ -1,11 +1,11 @@
 // Public routines of the control core: protocol, output selection, page and
-// window settings, initialisation and termination, defaults and requests.
+// window settings and requests.
 #pragma once
 
 #include <cstdio>
 #include <string>
 
-#include "core/globals.h"
+#include "core/core_record.h"
 
 namespace vtx {
 
@@ -39,20 +39,6 @@ void winmod(const char* mode);
 void winkey(const char* key);
 void winopt(int value, const char* keyword);
 
-// lifecycle
-void vtxini();
-void vtxfin();
-// A plot still open when the program ends is finished as by vtxfin, after a
-// line on the protocol that says so.
-void finishOpenPlot();
-void erase();
-void newpag();
-void sendbf();
-
-// defaults
-void resall(Globals& g);
-void reset(const char* name);
-
 // requests
 int getlev();
 float getver();
@@ -63,7 +49,7 @@ int getuni();
 void getwin(int& x, int& y, int& width, int& height);
 
 // internal: protocol destination chosen at vtxini and released at vtxfin
-void openProtocol(Globals& g);
-bool closeProtocol(Globals& g);
+void openProtocol(CoreRecord& g);
+bool closeProtocol(CoreRecord& g);
 
 }  // namespace vtx

@@ -10,16 +10,16 @@ namespace {
 
 // First-use values that differ from zero; the member initialisers of the
 // state structs hold the rest.
-void seedFirstUse(Globals& g) {
+void seedFirstUse(CoreRecord& g) {
     g.prot.unit = 6;
     g.prot.stream = stdout;
 }
 
 }  // namespace
 
-Globals* jqqlev(int minLevel, int maxLevel, const char* name) {
-    if (qqsglb(0) == 0) seedFirstUse(*qqgglb());
-    Globals* g = qqgglb();
+CoreRecord* coreLevel(int minLevel, int maxLevel, const char* name) {
+    if (qqsglb(0) == 0) seedFirstUse(*coreRecord());
+    CoreRecord* g = coreRecord();
     int i = 0;
     for (; name[i] && i < 9; ++i) g->ctl.routine[i] = upperAscii(name[i]);
     g->ctl.routine[i] = '\0';
@@ -33,9 +33,9 @@ Globals* jqqlev(int minLevel, int maxLevel, const char* name) {
     return nullptr;
 }
 
-Globals* chkini(const char* name) {
-    Globals* g = jqqlev(1, 3, name);
-    return g ? g : qqgglb();
+CoreRecord* coreChkini(const char* name) {
+    CoreRecord* g = coreLevel(1, 3, name);
+    return g ? g : coreRecord();
 }
 
 int jqqval(int value, int low, int high) {

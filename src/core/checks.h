@@ -1,7 +1,7 @@
 // Level check and the small argument checks every routine uses.
 #pragma once
 
-#include "core/globals.h"
+#include "core/core_record.h"
 
 namespace vtx {
 
@@ -13,12 +13,13 @@ inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 
 
 // The record if the current level lies in [minLevel, maxLevel]; otherwise
 // warning 3 with the level and null. Creates the record on first use and
-// records `name` as the running routine.
-Globals* jqqlev(int minLevel, int maxLevel, const char* name);
+// records `name` as the running routine. The routines above the core use
+// jqqlev, the same check returning the complete record.
+CoreRecord* coreLevel(int minLevel, int maxLevel, const char* name);
 
 // Lenient form for parameter routines: warns outside levels 1..3 but
 // returns the record all the same, so the value is stored in every case.
-Globals* chkini(const char* name);
+CoreRecord* coreChkini(const char* name);
 
 // |value| limited to `limit`, defined for every int (INT_MIN included):
 // counts of rings and copies that user numbers ask for.

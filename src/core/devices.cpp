@@ -124,7 +124,7 @@ bool deviceCan(int device, unsigned what) {
 }
 
 void metafl(const char* keyword) {
-    Globals* g = jqqlev(0, 0, "metafl");
+    CoreRecord* g = coreLevel(0, 0, "metafl");
     if (!g) return;
     g->prot.unit = 6;
     g->prot.stream = stdout;
@@ -143,14 +143,14 @@ void metafl(const char* keyword) {
 }
 
 void setfil(const char* name) {
-    Globals* g = jqqlev(0, 0, "setfil");
+    CoreRecord* g = coreLevel(0, 0, "setfil");
     if (!g) return;
     qqcopy(g->out.fileName, name, kNameLen);
     g->out.fileState = 1;
 }
 
 void filmod(const char* mode) {
-    Globals* g = jqqlev(0, 3, "filmod");
+    CoreRecord* g = coreLevel(0, 3, "filmod");
     if (!g) return;
     int i = jqqind("COUN+DELE+BREA", 3, mode);
     if (i) g->out.fileMode = i - 1;

@@ -32,7 +32,7 @@ namespace {
 
 }  // namespace
 
-void gfilnn(Globals& g, char* name, int cap) {
+void gfilnn(CoreRecord& g, char* name, int cap) {
     // A device such as /dev/null, a pipe or a directory is opened (or
     // refused) under its own name, never versioned or deleted.
     if (!isRegularFile(name)) return;

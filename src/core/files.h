@@ -1,14 +1,14 @@
 // File naming: default names, versioning of existing files.
 #pragma once
 
-#include "core/globals.h"
+#include "core/core_record.h"
 
 namespace vtx {
 
 // Applies the versioning mode of filmod to `name` (capacity `cap`) when a
 // regular file of that name exists: deletes it, stops the process, or picks the first free
 // name base_N.ext.
-void gfilnn(Globals& g, char* name, int cap);
+void gfilnn(CoreRecord& g, char* name, int cap);
 
 bool fileExists(const char* name);
 

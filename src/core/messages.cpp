@@ -31,24 +31,24 @@ constexpr bool rowsNumberedInOrder() {
 static_assert(rowsNumberedInOrder(), "warnings.def rows must be numbered 1, 2, 3, ... without gaps");
 
 // The record for message routines, created if a message comes first.
-Globals& record() {
-    Globals* g = qqgglb();
+CoreRecord& record() {
+    CoreRecord* g = coreRecord();
     if (!g) {
-        jqqlev(0, 3, "");
-        g = qqgglb();
+        coreLevel(0, 3, "");
+        g = coreRecord();
     }
     return *g;
 }
 
-bool warningVisible(const Globals& g) { return g.prot.unit != 0 && g.prot.warnOn; }
+bool warningVisible(const CoreRecord& g) { return g.prot.unit != 0 && g.prot.warnOn; }
 
 }  // namespace
 
-bool protocolOpen(const Globals& g) { return g.prot.unit != 0; }
+bool protocolOpen(const CoreRecord& g) { return g.prot.unit != 0; }
 
-FILE* protocolStream(const Globals& g) { return g.prot.stream ? g.prot.stream : stdout; }
+FILE* protocolStream(const CoreRecord& g) { return g.prot.stream ? g.prot.stream : stdout; }
 
-void protocolPrintf(Globals& g, const char* format, ...) {
+void protocolPrintf(CoreRecord& g, const char* format, ...) {
     if (!protocolOpen(g)) return;
     FILE* f = protocolStream(g);
     va_list args;
@@ -58,7 +58,7 @@ void protocolPrintf(Globals& g, const char* format, ...) {
     std::fflush(f);
 }
 
-void errmes(Globals& g, int number) {
+void errmes(CoreRecord& g, int number) {
     ++g.ctl.warnings;
     if (!warningVisible(g) || number > 100) return;
     if (number >= 1 && number <= kTableWarnings) {
@@ -71,14 +71,14 @@ void errmes(Globals& g, int number) {
 }
 
 void warnin(int number) {
-    Globals& g = record();
+    CoreRecord& g = record();
     errmes(g, number);
     if (warningVisible(g))
         protocolPrintf(g, " <<<< Warning %3d: %s in %s!\n", number, g.ctl.message, g.ctl.routine);
 }
 
 void warni1(int number, int value) {
-    Globals& g = record();
+    CoreRecord& g = record();
     errmes(g, number);
     if (warningVisible(g))
         protocolPrintf(g, " <<<< Warning %3d: %s in %s!   (%4d)\n", number, g.ctl.message, g.ctl.routine,
@@ -86,7 +86,7 @@ void warni1(int number, int value) {
 }
 
 void warnc1(int number, const char* value) {
-    Globals& g = record();
+    CoreRecord& g = record();
     errmes(g, number);
     if (warningVisible(g))
         protocolPrintf(g, " <<<< Warning %3d: %s in %s!   (%s)\n", number, g.ctl.message, g.ctl.routine,

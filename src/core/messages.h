@@ -4,7 +4,7 @@
 #include <cstdarg>
 #include <ctime>
 
-#include "core/globals.h"
+#include "core/core_record.h"
 
 namespace vtx {
 
@@ -18,7 +18,7 @@ enum class Warning : int {
 };
 
 // Counts a warning and copies its table text into the current message.
-void errmes(Globals& g, int number);
+void errmes(CoreRecord& g, int number);
 
 // " <<<< Warning %3d: %s in %s!" and its forms with an integer or a string value.
 void warnin(Warning w);
@@ -42,19 +42,19 @@ void warnc1(int number, const char* value);
 #endif
 
 // True when protocol output is enabled (unit not 0).
-bool protocolOpen(const Globals& g);
+bool protocolOpen(const CoreRecord& g);
 
 // printf to the protocol stream, flushed; does nothing when the unit is 0.
-void protocolPrintf(Globals& g, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void protocolPrintf(CoreRecord& g, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 // The stream behind the current protocol unit (never null when the unit is not 0).
-FILE* protocolStream(const Globals& g);
+FILE* protocolStream(const CoreRecord& g);
 
 // Usage log: one line per process in vantix.log of the installation directory.
 void vtxlog(const char* argument);
 
 // The end banner with the file mode (0/1 plot file written, +10 protocol file kept).
-void dprcol(Globals& g, int fileMode);
+void dprcol(CoreRecord& g, int fileMode);
 
 // Installation directory: $VANTIX, else /usr/local/vantix.
 const char* installDirectory();

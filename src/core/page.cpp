@@ -26,7 +26,7 @@ const PageFormat kPages[] = {
 }  // namespace
 
 void setpag(const char* keyword) {
-    Globals* g = jqqlev(0, 0, "setpag");
+    CoreRecord* g = coreLevel(0, 0, "setpag");
     if (!g) return;
     char key[5] = {' ', ' ', ' ', ' ', '\0'};
     for (int i = 0; i < 4 && keyword[i]; ++i) key[i] = upperAscii(keyword[i]);
@@ -54,7 +54,7 @@ void setpag(const char* keyword) {
 }
 
 void page(int width, int height) {
-    Globals* g = jqqlev(0, 0, "page");
+    CoreRecord* g = coreLevel(0, 0, "page");
     if (!g) return;
     if (jqqval(width, 1, kMaxPageSide) + jqqval(height, 1, kMaxPageSide) != 0) return;
     g->out.pageW = float(width - 1) * g->out.unitFactor;
@@ -63,7 +63,7 @@ void page(int width, int height) {
 }
 
 void units(const char* keyword) {
-    Globals* g = jqqlev(0, 0, "units");
+    CoreRecord* g = coreLevel(0, 0, "units");
     if (!g) return;
     static const float kFactors[] = {1.0f, 2.54f, 0.352778f, 0.176389f};
     int i = jqqind("CM  +INCH+POIN+TWIP", 4, keyword);
@@ -71,7 +71,7 @@ void units(const char* keyword) {
 }
 
 void pagmod(const char* keyword) {
-    Globals* g = jqqlev(0, 0, "pagmod");
+    CoreRecord* g = coreLevel(0, 0, "pagmod");
     if (!g) return;
     static const int kModes[] = {0, 1, 0, 1, 2};
     int i = jqqind("COMI+MOVI+LAND+PORT+NONE", 5, keyword);
@@ -79,14 +79,14 @@ void pagmod(const char* keyword) {
 }
 
 void sclmod(const char* keyword) {
-    Globals* g = jqqlev(0, 0, "sclmod");
+    CoreRecord* g = coreLevel(0, 0, "sclmod");
     if (!g) return;
     int i = jqqind("DOWN+FULL+NONE", 3, keyword);
     if (i) g->out.scaleMode = i - 1;
 }
 
 void sclfac(float factor) {
-    Globals* g = jqqlev(0, 0, "sclfac");
+    CoreRecord* g = coreLevel(0, 0, "sclfac");
     if (!g) return;
     if (!(factor >= 0.0f)) {  // NaN is rejected too
         warnin(Warning::IncorrectParameter);
@@ -97,14 +97,14 @@ void sclfac(float factor) {
 }
 
 void scrmod(const char* keyword) {
-    Globals* g = jqqlev(0, 0, "scrmod");
+    CoreRecord* g = coreLevel(0, 0, "scrmod");
     if (!g) return;
     int i = jqqind("ERAS+NOER+REVE+NORE+AUTO", 5, keyword);
     if (i) g->out.screenModeSet = (i == 4) ? 0 : i - 1;
 }
 
 void hwpage(int width, int height) {
-    Globals* g = jqqlev(0, 0, "hwpage");
+    CoreRecord* g = coreLevel(0, 0, "hwpage");
     if (!g) return;
     if (jqqval(width, 1, -1) + jqqval(height, 1, -1) != 0) return;
     g->out.hwPageW = int(std::lround(width * g->out.unitFactor));
@@ -113,7 +113,7 @@ void hwpage(int width, int height) {
 }
 
 void hworig(int x, int y) {
-    Globals* g = jqqlev(0, 0, "hworig");
+    CoreRecord* g = coreLevel(0, 0, "hworig");
     if (!g) return;
     g->out.hwOrigX = x;
     g->out.hwOrigY = y;

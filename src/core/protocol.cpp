@@ -44,7 +44,7 @@ const char* installDirectory() {
 }
 
 void errmod(const char* item, const char* mode) {
-    Globals* g = chkini("errmod");
+    CoreRecord* g = coreChkini("errmod");
     int i = jqqind("WARN+CHEC+PROT+ALL ", 4, item);
     int m = jqqind("OFF +ON  ", 2, mode);
     if (i == 0 || m == 0) return;
@@ -55,33 +55,33 @@ void errmod(const char* item, const char* mode) {
 }
 
 void errdev(const char* destination) {
-    Globals* g = jqqlev(0, 0, "errdev");
+    CoreRecord* g = coreLevel(0, 0, "errdev");
     if (!g) return;
     int i = jqqind("CONS+FILE", 2, destination);
     if (i) g->prot.toFile = i - 1;
 }
 
 void errfil(const char* name) {
-    Globals* g = jqqlev(0, 0, "errfil");
+    CoreRecord* g = coreLevel(0, 0, "errfil");
     if (!g) return;
     qqcopy(g->prot.fileName, name, kNameLen);
     g->prot.fileNameSet = 1;
 }
 
 void winapp(const char* mode) {
-    Globals* g = jqqlev(0, 0, "winapp");
+    CoreRecord* g = coreLevel(0, 0, "winapp");
     if (!g) return;
     int i = jqqind("CONS+WIND", 2, mode);
     if (i) g->prot.winApp = i - 1;
 }
 
 void unit(FILE* stream) {
-    Globals* g = chkini("unit");
+    CoreRecord* g = coreChkini("unit");
     g->prot.stream = stream;
     g->prot.unit = !stream ? 0 : (stream == stdout ? 6 : 1);
 }
 
-void openProtocol(Globals& g) {
+void openProtocol(CoreRecord& g) {
     g.prot.usingFile = 0;
     g.prot.fileStream = stdout;
     if (!(g.prot.winApp || g.prot.toFile || g.out.toStdout)) return;
@@ -96,7 +96,7 @@ void openProtocol(Globals& g) {
     g.prot.usingFile = 1;
 }
 
-bool closeProtocol(Globals& g) {
+bool closeProtocol(CoreRecord& g) {
     if (!g.prot.usingFile) return false;
     FILE* f = g.prot.fileStream;
     bool written = std::ftell(f) > 0;
@@ -114,7 +114,7 @@ bool closeProtocol(Globals& g) {
     return written;
 }
 
-void dprcol(Globals& g, int fileMode) {
+void dprcol(CoreRecord& g, int fileMode) {
     if (!protocolOpen(g) || !g.prot.protOn) return;
     static const char kRule[] = " <<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<";
     char date[11], time[9];

@@ -6,24 +6,24 @@
 namespace vtx {
 
 int getlev() {
-    Globals* g = jqqlev(0, 3, "getlev");
+    CoreRecord* g = coreLevel(0, 3, "getlev");
     return g ? g->ctl.level : 0;
 }
 
 float getver() { return kVersion; }
 
 std::string getfil() {
-    Globals* g = jqqlev(1, 3, "getfil");
+    CoreRecord* g = coreLevel(1, 3, "getfil");
     return g ? g->out.fileName : "";
 }
 
 std::string getmfl() {
-    Globals* g = jqqlev(1, 3, "getmfl");
+    CoreRecord* g = coreLevel(1, 3, "getmfl");
     return g ? g->ctl.deviceKey : "";
 }
 
 void getpag(int& width, int& height) {
-    Globals* g = jqqlev(1, 3, "getpag");
+    CoreRecord* g = coreLevel(1, 3, "getpag");
     if (!g) return;
     // The page is kept as its largest coordinates, size less one.
     width = g->out.nxPage;
@@ -31,12 +31,12 @@ void getpag(int& width, int& height) {
 }
 
 int getuni() {
-    Globals* g = jqqlev(1, 3, "getuni");
+    CoreRecord* g = coreLevel(1, 3, "getuni");
     return g ? g->prot.unit : 0;
 }
 
 void getwin(int& x, int& y, int& width, int& height) {
-    Globals* g = jqqlev(1, 3, "getwin");
+    CoreRecord* g = coreLevel(1, 3, "getwin");
     if (!g) return;
     x = g->out.winX, y = g->out.winY, width = g->out.winW, height = g->out.winH;
 }

@@ -9,7 +9,7 @@
 namespace vtx {
 
 void window(int x, int y, int width, int height) {
-    Globals* g = jqqlev(0, 3, "window");
+    CoreRecord* g = coreLevel(0, 3, "window");
     if (!g) return;
     bool bad = x < 0 || y < 0 || width < 1 || height < 1;
     if (bad) {
@@ -30,7 +30,7 @@ void window(int x, int y, int width, int height) {
 }
 
 void winsiz(int width, int height) {
-    Globals* g = jqqlev(0, 3, "winsiz");
+    CoreRecord* g = coreLevel(0, 3, "winsiz");
     if (!g) return;
     if (width < 1 || height < 1) {
         warni1(Warning::IncorrectParameter, std::min(width, height));
@@ -45,19 +45,19 @@ void winsiz(int width, int height) {
 }
 
 void winmod(const char* mode) {
-    Globals* g = chkini("winmod");
+    CoreRecord* g = coreChkini("winmod");
     int i = jqqind("FULL+NOER+NONE+NOHO+DELA+NOMB", 6, mode);
     if (i) g->out.winWait = i - 1;
 }
 
 void winkey(const char* key) {
-    Globals* g = chkini("winkey");
+    CoreRecord* g = coreChkini("winkey");
     int i = jqqind("NONE+RETU+ESCA", 3, key);
     if (i) g->out.winKey = i - 1;
 }
 
 void winopt(int value, const char* keyword) {
-    Globals* g = chkini("winopt");
+    CoreRecord* g = coreChkini("winopt");
     const int k = jqqind("DELA", 1, keyword);
     const int badValue = jqqval(value, 0, -1);
     if (k == 0 || badValue != 0) return;

@@ -7,6 +7,7 @@
 
 #include "core/checks.h"
 #include "core/devices.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/attribute_scope.h"
 #include "device/driver.h"

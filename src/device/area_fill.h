@@ -2,7 +2,7 @@
 // filled in software with the hatch lines of the shading pattern.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

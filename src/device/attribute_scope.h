@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "core/globals.h"
+#include "session/globals.h"
 #include "device/colour.h"
 #include "device/line_style.h"
 #include "device/shading.h"

@@ -2,7 +2,7 @@
 // shifts, scalings and rotations, applied to every point the pipeline stores.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

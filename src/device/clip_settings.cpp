@@ -3,7 +3,7 @@
 #include <climits>
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/devices.h"
 #include "core/messages.h"
 #include "device/api.h"

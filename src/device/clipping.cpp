@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "device/pipeline.h"
+#include "maps/map_state.h"
 
 namespace vtx {
 

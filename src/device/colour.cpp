@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/devices.h"
 #include "core/messages.h"
 #include "device/colour_tables.h"

@@ -2,7 +2,7 @@
 // saturation and value 0..1).
 #include <algorithm>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/colour.h"
 

@@ -1,5 +1,5 @@
 // Requests that read the colour table and the current colour back.
-#include "core/checks.h"
+#include "session/globals.h"
 #include "device/colour.h"
 #include "device/colour_tables.h"
 

@@ -5,7 +5,7 @@
 // core/devices.def.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/checks.h"
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

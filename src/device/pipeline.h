@@ -10,7 +10,7 @@
 //   xjdraw            device coordinates, the driver                 (dispatch.cpp)
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

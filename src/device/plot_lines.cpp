@@ -1,5 +1,5 @@
 // Lines in plot coordinates, the origin shift and the page origin.
-#include "core/checks.h"
+#include "session/globals.h"
 #include "device/api.h"
 #include "device/pipeline.h"
 

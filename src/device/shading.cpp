@@ -2,6 +2,7 @@
 
 #include "core/checks.h"
 #include "core/devices.h"
+#include "session/globals.h"
 #include "core/messages.h"
 
 namespace vtx {

@@ -2,7 +2,7 @@
 // of filled areas.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <new>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/pipeline.h"

@@ -1,7 +1,7 @@
 // Shielding: regions of the page that later lines do not cross.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -2,6 +2,7 @@
 
 #include "core/calendar.h"
 #include "core/checks.h"
+#include "utilities/utility_state.h"
 
 namespace vtx {
 

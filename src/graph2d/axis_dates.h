@@ -2,7 +2,7 @@
 // callers have found defined. Warnings name the routine that draws the axis.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -14,6 +14,8 @@
 #include "text/fonts.h"
 #include "text/strings.h"
 #include "text/text_scope.h"
+#include "utilities/api.h"
+#include "utilities/utility_state.h"
 
 namespace vtx {
 

@@ -3,8 +3,8 @@
 
 #include <optional>
 
-#include "core/globals.h"
 #include "device/attribute_scope.h"
+#include "session/globals.h"
 
 namespace vtx {
 

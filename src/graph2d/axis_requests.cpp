@@ -4,12 +4,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/pipeline.h"
 #include "graph2d/api.h"
 #include "graph2d/axis_system.h"
 #include "graph2d/axis_transform.h"
+#include "graph3d/graph3d_state.h"
 
 namespace vtx {
 
@@ -145,7 +146,7 @@ void getres(int& width, int& height) {
 void getvk(int& title, int& barX, int& barY) {
     Globals* g = jqqlev(1, 3, "getvk");
     if (!g) return;
-    title = g->axis.titleShift, barX = g->g3d.barShiftX, barY = g->g3d.barShiftY;
+    title = g->title.shift, barX = g->g3d.barShiftX, barY = g->g3d.barShiftY;
 }
 
 }  // namespace vtx

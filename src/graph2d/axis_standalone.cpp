@@ -1,5 +1,5 @@
 // Single axes drawn anywhere on the page, outside an axis system.
-#include "core/checks.h"
+#include "session/globals.h"
 #include "device/pipeline.h"
 #include "graph2d/api.h"
 #include "graph2d/axis_drawer.h"

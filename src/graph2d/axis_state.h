@@ -1,6 +1,6 @@
 // 2-D graphics fields of the global state record: the axis-system geometry
-// and scaling, the per-axis label, tick and name settings, and the curve,
-// legend and title settings.
+// and scaling, and the per-axis label, tick and name settings. The curve,
+// legend and title settings are in curve_state.h.
 #pragma once
 
 namespace vtx {
@@ -80,6 +80,7 @@ struct AxisState {
     float circleSpacing = 10.0f;           // circsp
     int polarZero = 0;                     // polmod: 0 RIGH 1 TOP 2 LEFT 3 BOTT
     int polarClockwise = 0;                // polmod: 0 ANTI 1 CLOC
+    float negLog = 0.0f;                   // neglog: > 0 plots non-positive log values at this value
 
     // the current axis system (valid while kind != None)
     AxisKind kind = AxisKind::None;
@@ -93,30 +94,6 @@ struct AxisState {
     MapProjectFn mapProject = nullptr;       // set while a map system is active
     int autoDigits[3] = {};                  // digits chosen by the last automatic scaling
     int timeUnit[3] = {};                    // date/time axes: the step unit (date axes: 0 days, months otherwise)
-
-    // curves
-    int symbolHeight = 36;                 // hsymbl
-    int marker = 0;                        // marker
-    int markInc = 0;                       // incmrk
-    int curveInc = 1;                      // inccrv
-    int curveChange = 0;                   // chncrv
-    float curveGap = 0.0f;                 // gapcrv
-    int curveMode = 0;                    // polcrv
-    int splineOrder = 3, splinePoints = 200;  // splmod
-    int ownSymbols = 0;                    // mysymb
-    int noCheck = 0;                       // nochek
-    float negLog = 0.0f;                   // neglog: > 0 plots non-positive log values at this value
-    int lineCycle = 0, patternCycle = 0;   // lincyc, patcyc entries in use
-    int curveCount = 0;                    // curves drawn since resatt
-    int noLine = 0;                        // noline
-    // legends and titles
-    int legendColour = 0;                  // legclr
-    int legendMix = 0;                     // mixleg
-    int leftTitle = 0;                     // lfttit
-    int titleJust = 0, titlePos = 0;       // titjus, titpos
-    int titleHeight = 0;                   // htitle, 0 = character height
-    int titleShift = 0;                    // vkytit
-    char titles[4][133] = {};              // titlin
 };
 
 }  // namespace vtx

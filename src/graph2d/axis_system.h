@@ -2,7 +2,7 @@
 // the stand-alone axes): geometry, scaling checks and the clipping area.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

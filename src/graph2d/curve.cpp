@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
 #include "device/attribute_scope.h"
@@ -50,7 +50,7 @@ void drawSymbols(Globals& g, const float* x, const float* y, int n, long long ev
     const Transformed point{g, x, y};
     float X, Y;
     for (long long i = 0; i < n; i += every)
-        if (point(int(i), X, Y)) dsymbl(g, g.axis.marker, std::round(X), std::round(Y));
+        if (point(int(i), X, Y)) dsymbl(g, g.curve.marker, std::round(X), std::round(Y));
 }
 
 // Plot y of the base of stems and bars: y = 0 where the axis can show it,
@@ -89,7 +89,7 @@ int wedge(const Globals& g, float r, float phi, float halfAngle, float* xs, floa
 void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bool outline) {
     const Transformed point{g, x, y};
     const bool polar = g.axis.kind == AxisKind::Polar;
-    const float w = g.biz.barWidth;
+    const float w = g.curve.barWidth;
     float X, Y, X1, Y1;
     float firstInterval = 0.0f;
     if (n > 1) {
@@ -156,7 +156,7 @@ void drawLines(Globals& g, const float* x, const float* y, int n, CurveMode mode
                 break;
             }
             default:
-                emitPolyline(n, g.axis.curveGap, point, [&](int i) { return x[i]; }, move, draw);
+                emitPolyline(n, g.curve.curveGap, point, [&](int i) { return x[i]; }, move, draw);
                 break;
         }
         qqstrk(g);
@@ -170,9 +170,10 @@ void curve(const float* x, const float* y, int n) {
     Globals* gp = jqqlev(2, 3, "curve");
     if (!gp) return;
     Globals& g = *gp;
-    AxisState& a = g.axis;
-    const CurveMode mode = CurveMode(a.curveMode);
-    const bool lines = a.markInc >= 0;
+    const AxisState& a = g.axis;
+    const CurveState& c = g.curve;
+    const CurveMode mode = CurveMode(c.mode);
+    const bool lines = c.markInc >= 0;
     if (n < 1 || (n == 1 && lines)) {
         warni1(Warning::IncorrectParameter, n);
         return;
@@ -189,9 +190,9 @@ void curve(const float* x, const float* y, int n) {
     static PreparedSpline sp;  // large; the library runs in one thread
     if (lines && (mode == CurveMode::Spline || mode == CurveMode::ParametricSpline)) {
         sr.x = x, sr.y = y, sr.n = n;
-        sr.degree = a.splineOrder;
+        sr.degree = c.splineOrder;
         sr.parametric = mode == CurveMode::ParametricSpline;
-        sr.divisions = a.splinePoints;
+        sr.divisions = c.splinePoints;
         sr.logX = a.sx.log && !sr.parametric;
         sr.logY = a.sy.log != 0;
         if (int status = prepareSpline(sr, sp)) {
@@ -205,12 +206,12 @@ void curve(const float* x, const float* y, int n) {
     const LineTypeScope lineType(g);
     const ColourScope colour(g);
     applyCurveCycle(g);
-    registerLegendEntry(g, lines ? g.line.lineType : -1, a.markInc != 0 ? a.marker : -1, g.line.curveThickness,
+    registerLegendEntry(g, lines ? g.line.lineType : -1, c.markInc != 0 ? c.marker : -1, g.line.curveThickness,
                         g.colour.current, -1);
     reportOutsideScaling(g, x, y, n);
 
     sclpax(g, 1);
-    if (a.markInc != 0) drawSymbols(g, x, y, n, std::llabs(a.markInc));
+    if (c.markInc != 0) drawSymbols(g, x, y, n, std::llabs(c.markInc));
     if (lines) drawLines(g, x, y, n, mode, sr, sp);
     sclpax(g, 0);
     finishCurveCycle(g);

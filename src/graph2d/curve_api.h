@@ -12,6 +12,8 @@ void splmod(int degree, int points);
 void barwth(float width);
 void marker(int symbol);
 void incmrk(int interval);
+// The current symbol (marker) and symbol height (hsymbl).
+void getsym(int& number, int& size);
 void gapcrv(float distance);
 void neglog(float eps);
 void nochek();

@@ -27,7 +27,7 @@ bool logValuesAllowed(Globals& g, const float* x, const float* y, int n) {
 
 void reportOutsideScaling(Globals& g, const float* x, const float* y, int n) {
     const AxisState& a = g.axis;
-    if (a.noCheck || !g.prot.checkOn || !protocolOpen(g)) return;
+    if (g.curve.noCheck || !g.prot.checkOn || !protocolOpen(g)) return;
     for (int i = 0; i < n; ++i)
         if (outsideScaling(a, x[i], y[i]))
             protocolPrintf(g, " <<<< (%12.4e /%12.4e) out of axis scaling!\n", double(x[i]), double(y[i]));

@@ -2,7 +2,7 @@
 // logarithmic axes, and the protocol lines for points outside the scaling.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -1,6 +1,6 @@
 #include "graph2d/curve_cycle.h"
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "device/colour.h"
 #include "device/line_style.h"
 #include "graph2d/curve_api.h"
@@ -8,42 +8,34 @@
 
 namespace vtx {
 
-void fillLineCycle(Globals& g) {
-    for (int i = 0; i < kCycleLength; ++i) g.curve.lineCycle[i] = i % 8;
-}
-
-void fillPatternCycle(Globals& g) {
-    for (int i = 0; i < kCycleLength; ++i) g.curve.patternCycle[i] = i % 18;
-}
-
 void applyCurveCycle(Globals& g) {
-    const int mode = g.axis.curveChange;  // 0 NONE, 1 COLO, 2 LINE, 3 BOTH
+    const int mode = g.curve.curveChange;  // 0 NONE, 1 COLO, 2 LINE, 3 BOTH
     const int i = g.curve.cycleIndex - 1;
     if (mode == 1 || mode == 3) qqsclr(g, g.colour.colourCycle[i]);
     if (mode == 2 || mode == 3) setLineType(g, g.curve.lineCycle[i]);
 }
 
 void finishCurveCycle(Globals& g) {
-    ++g.axis.curveCount;
+    ++g.curve.curveCount;
     CurveState& c = g.curve;
-    if (++c.sinceChange < g.axis.curveInc) return;
+    if (++c.sinceChange < g.curve.curveInc) return;
     c.sinceChange = 0;
     c.cycleIndex = c.cycleIndex % kCycleLength + 1;
-    if (g.axis.markInc != 0) {
+    if (g.curve.markInc != 0) {
         const int highest = g.text.userSymbol > kHighestSymbol ? g.text.userSymbol : kHighestSymbol;
-        g.axis.marker = g.axis.marker % highest + 1;
+        g.curve.marker = g.curve.marker % highest + 1;
     }
 }
 
 void chncrv(const char* mode) {
     Globals* g = chkini("chncrv");
     const int i = jqqind("NONE+COLO+LINE+BOTH", 4, mode);
-    if (i > 0) g->axis.curveChange = i - 1;
+    if (i > 0) g->curve.curveChange = i - 1;
 }
 
 void inccrv(int count) {
     Globals* g = chkini("inccrv");
-    if (jqqval(count, 1, 32000) == 0) g->axis.curveInc = count;
+    if (jqqval(count, 1, 32000) == 0) g->curve.curveInc = count;
 }
 
 void clrcyc(int index, int colour) {

@@ -2,13 +2,9 @@
 // index, the symbol number, and the shading patterns of shaded curves.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
-
-// Default cycles (reset keywords LINC and PATC).
-void fillLineCycle(Globals& g);
-void fillPatternCycle(Globals& g);
 
 // Sets the colour and line style of the next curve from the cycles as chncrv
 // asks; the caller borrows both (ColourScope, LineTypeScope) around it.

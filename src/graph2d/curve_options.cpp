@@ -2,7 +2,7 @@
 // symbols, gaps, non-positive values on logarithmic axes, range reports.
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "graph2d/curve_api.h"
 #include "text/symbols.h"
@@ -12,14 +12,14 @@ namespace vtx {
 void polcrv(const char* mode) {
     Globals* g = chkini("polcrv");
     const int i = jqqind("LINE+STEP+BARS+SPLI+PSPL+STEM+STAI+FBAR", 8, mode);
-    if (i > 0) g->axis.curveMode = i - 1;
+    if (i > 0) g->curve.mode = i - 1;
 }
 
 void splmod(int degree, int points) {
     Globals* g = chkini("splmod");
     if (jqqval(degree, 2, 10) + jqqval(points, 5, 30000) != 0) return;
-    g->axis.splineOrder = degree;
-    g->axis.splinePoints = points;
+    g->curve.splineOrder = degree;
+    g->curve.splinePoints = points;
 }
 
 void barwth(float width) {
@@ -28,16 +28,23 @@ void barwth(float width) {
         warnin(Warning::IncorrectParameter);
         return;
     }
-    g->biz.barWidth = width;
+    g->curve.barWidth = width;
 }
 
 void marker(int symbol) {
     Globals* g = chkini("marker");
     const int highest = g->text.userSymbol > kHighestSymbol ? g->text.userSymbol : kHighestSymbol;
-    if (jqqval(symbol, 0, highest) == 0) g->axis.marker = symbol;
+    if (jqqval(symbol, 0, highest) == 0) g->curve.marker = symbol;
 }
 
-void incmrk(int interval) { chkini("incmrk")->axis.markInc = interval; }
+void getsym(int& number, int& size) {
+    Globals* g = jqqlev(1, 3, "getsym");
+    if (!g) return;
+    number = g->curve.marker;
+    size = g->text.symbolHeight;
+}
+
+void incmrk(int interval) { chkini("incmrk")->curve.markInc = interval; }
 
 void gapcrv(float distance) {
     Globals* g = chkini("gapcrv");
@@ -45,7 +52,7 @@ void gapcrv(float distance) {
         warnin(Warning::IncorrectParameter);
         return;
     }
-    g->axis.curveGap = distance;
+    g->curve.curveGap = distance;
 }
 
 void neglog(float eps) {
@@ -57,6 +64,6 @@ void neglog(float eps) {
     g->axis.negLog = eps;
 }
 
-void nochek() { chkini("nochek")->axis.noCheck = 1; }
+void nochek() { chkini("nochek")->curve.noCheck = 1; }
 
 }  // namespace vtx

@@ -2,7 +2,7 @@
 // pattern; the pattern then advances along the pattern cycle.
 #include <vector>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
 #include "device/pipeline.h"

@@ -1,6 +1,5 @@
-// Curve, legend and title fields of the global state record that the axis
-// record does not hold: attribute cycles, bar and error-bar geometry, the
-// legend entries and the title underlines.
+// Curve, legend and title fields of the global state record: curve options
+// and attribute cycles, the legend entries and options, the titles.
 #pragma once
 
 namespace vtx {
@@ -11,6 +10,19 @@ constexpr int kLegendLineChars = 80;
 constexpr int kLegendTitleChars = 20;
 
 struct CurveState {
+    int marker = 0;                    // marker
+    int markInc = 0;                   // incmrk
+    int curveInc = 1;                  // inccrv
+    int curveChange = 0;               // chncrv
+    float curveGap = 0.0f;             // gapcrv
+    int mode = 0;                      // polcrv: how curves connect their points (CurveMode)
+    int splineOrder = 3, splinePoints = 200;  // splmod
+    int ownSymbols = 0;                // mysymb
+    int noCheck = 0;                   // nochek
+    int lineCycleUsed = 0, patternCycleUsed = 0;  // lincyc, patcyc entries in use
+    int curveCount = 0;                // curves drawn since resatt
+    int noLine = 0;                    // noline
+    float barWidth = 0.75f;            // barwth: > 0 fraction of the spacing, <= 0 plot units
     int errorHorizontal = 0;           // error bars along x instead of y
     int lineCycle[kCycleLength] = {0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6,
                                     7, 0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5};  // lincyc
@@ -28,6 +40,8 @@ struct LegendEntry {
 };
 
 struct LegendState {
+    int colour = 0;                    // legclr
+    int mix = 0;                       // mixleg
     int initialised = 0;
     int lines = 0, lineChars = 0;      // nlin, nmax of legini
     const char* buffer = nullptr;      // the caller's nlin * nmax characters, as given to legini
@@ -43,7 +57,12 @@ struct LegendState {
 };
 
 struct TitleState {
+    char lines[4][133] = {};           // titlin
     int underline[4] = {};             // titlin with a negative line number
+    int left = 0;                      // lfttit
+    int just = 0, pos = 0;             // titjus, titpos
+    int height = 0;                    // htitle, 0 = character height
+    int shift = 0;                     // vkytit
 };
 
 }  // namespace vtx

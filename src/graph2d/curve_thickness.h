@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "core/devices.h"
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

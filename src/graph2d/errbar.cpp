@@ -1,7 +1,7 @@
 // Error bars: a symbol at each point and a bar with end cross lines.
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/pipeline.h"
 #include "graph2d/axis_transform.h"
@@ -19,13 +19,13 @@ void errbar(const float* x, const float* y, const float* e1, const float* e2, in
     if (!logValuesAllowed(g, x, y, n)) return;
     reportOutsideScaling(g, x, y, n);
     const bool horizontal = g.curve.errorHorizontal != 0;
-    const float cross = g.axis.symbolHeight / 3.0f;
+    const float cross = g.text.symbolHeight / 3.0f;
     sclpax(g, 1);
     for (int i = 0; i < n; ++i) {
         if (x[i] != x[i] || y[i] != y[i] || e1[i] != e1[i] || e2[i] != e2[i]) continue;
         float X, Y, X1, Y1, X2, Y2;
         userToPlot(g, x[i], y[i], X, Y);
-        dsymbl(g, g.axis.marker, std::round(X), std::round(Y));
+        dsymbl(g, g.curve.marker, std::round(X), std::round(Y));
         if (horizontal) {
             userToPlot(g, x[i] - e1[i], y[i], X1, Y1);
             userToPlot(g, x[i] + e2[i], y[i], X2, Y2);

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/line_style.h"
 #include "device/pipeline.h"

@@ -1,7 +1,7 @@
 // Grid lines across the axis system and the lines through the user origin.
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/pipeline.h"
 #include "graph2d/api.h"

@@ -2,7 +2,7 @@
 // axes string whose letters X, Y, Z select the axes it applies to.
 #include <cstring>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "graph2d/api.h"
 #include "graph2d/axis_params.h"

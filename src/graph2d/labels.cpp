@@ -9,6 +9,8 @@
 #include "graph2d/axis_dates.h"
 #include "graph2d/scaling.h"
 #include "text/number_format.h"
+#include "utilities/api.h"
+#include "utilities/utility_state.h"
 
 namespace vtx {
 

@@ -1,7 +1,7 @@
 // Label texts of the axis label types.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

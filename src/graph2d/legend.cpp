@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
 #include "device/attribute_scope.h"
@@ -69,7 +69,7 @@ void drawLegendBox(Globals& g, char* buffer, const LegendBox& box, int x0, int y
     PatternScope pattern(g);
     LineTypeScope lineType(g, Restore::Always);
     ColourScope callerColour(g);
-    const int symbolHeight = g.axis.symbolHeight;
+    const int symbolHeight = g.text.symbolHeight;
     const float h = float(g.text.height);
     const float s = box.spacing;
     const int frame = g.axis.frame > 0 ? g.axis.frame : 0;
@@ -91,7 +91,7 @@ void drawLegendBox(Globals& g, char* buffer, const LegendBox& box, int x0, int y
     float textX = left + length + h;
     if (!anyLine) textX -= std::trunc((L.sampleLength - 0.8f) * h * 0.25f);
 
-    g.axis.symbolHeight = int(0.8f * h);
+    g.text.symbolHeight = int(0.8f * h);
     char text[kLegendLineChars + 1];
     for (int i = 1; i <= L.lines; ++i) {
         const LegendEntry& e = L.entries[i - 1 < kLegendEntries ? i - 1 : kLegendEntries - 1];
@@ -102,7 +102,7 @@ void drawLegendBox(Globals& g, char* buffer, const LegendBox& box, int x0, int y
         if (g.colour.current != colour) qqsclr(g, colour);
         drawSample(g, e, left, y + entryHeight / 2, length, h);
 
-        const int textColour = g.axis.legendColour ? colour : callerColour.saved();
+        const int textColour = g.legend.colour ? colour : callerColour.saved();
         if (g.colour.current != textColour) qqsclr(g, textColour);
         float ty = y;
         forEachSubLine(g, text, [&](const char* part) {
@@ -112,7 +112,7 @@ void drawLegendBox(Globals& g, char* buffer, const LegendBox& box, int x0, int y
         y += (subs - 1) * L.subLineSpacing * s + s;
     }
     textFlush(g);
-    g.axis.symbolHeight = symbolHeight;
+    g.text.symbolHeight = symbolHeight;
 }
 
 }  // namespace

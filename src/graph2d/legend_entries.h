@@ -2,7 +2,7 @@
 // areas and other legend-carrying items.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -1,7 +1,7 @@
 // Legend lines, sub-lines and the legend's size and place on the page.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 
@@ -14,7 +14,7 @@ void legendLineText(const Globals& g, const char* buffer, int line, char* out);
 template <typename Each>
 int forEachSubLine(const Globals& g, const char* text, Each&& each) {
     char part[kLegendLineChars + 1];
-    const char split = g.axis.legendMix ? g.text.mixChars[3] : '\0';
+    const char split = g.legend.mix ? g.text.mixChars[3] : '\0';
     int count = 0, k = 0;
     for (const char* p = text;; ++p) {
         if (*p == '\0' || (split != '\0' && *p == split)) {

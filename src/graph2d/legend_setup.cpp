@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/pipeline.h"
 #include "device/shielding.h"
@@ -36,8 +36,6 @@ void legini(char* buffer, int lines, int chars) {
     L.lines = lines, L.lineChars = chars;
     L.buffer = buffer;
     buffer[0] = '\0';
-    g->axis.legendColour = 0;
-    g->axis.legendMix = 0;
 }
 
 void leglin(char* buffer, const char* text, int line) {
@@ -95,9 +93,9 @@ void legpat(int style, int thickness, int symbol, int colour, int pattern, int l
     g->legend.userPatterns = 1;
 }
 
-void legclr() { chkini("legclr")->axis.legendColour = 1; }
+void legclr() { chkini("legclr")->legend.colour = 1; }
 
-void mixleg() { chkini("mixleg")->axis.legendMix = 1; }
+void mixleg() { chkini("mixleg")->legend.mix = 1; }
 
 void registerLegendEntry(Globals& g, int lineStyle, int symbol, int thickness, int colour, int pattern) {
     LegendState& L = g.legend;

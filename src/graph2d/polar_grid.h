@@ -1,7 +1,7 @@
 // Circles and radial lines of a polar axis system.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

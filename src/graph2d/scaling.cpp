@@ -6,8 +6,10 @@
 #include <cstring>
 
 #include "core/checks.h"
-#include "core/globals.h"
 #include "graph2d/axis_dates.h"
+#include "session/globals.h"
+#include "utilities/api.h"
+#include "utilities/utility_state.h"
 
 namespace vtx {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/checks.h"
-#include "core/globals.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "graph2d/curve_mode.h"
 
@@ -157,7 +157,7 @@ int prepareSpline(const SplineRequest& r, PreparedSpline& p) {
 
 int splineOutputCount() {
     Globals* g = qqgglb();
-    return g ? g->axis.splinePoints : 200;
+    return g ? g->curve.splinePoints : 200;
 }
 
 void warnSplineFailure(int status, int n) {
@@ -172,9 +172,9 @@ void spline(const float* x, const float* y, int n, float* xray, float* yray, int
     if (!g) return;
     SplineRequest r;
     r.x = x, r.y = y, r.n = n;
-    r.degree = g->axis.splineOrder;
-    r.parametric = CurveMode(g->axis.curveMode) == CurveMode::ParametricSpline;
-    const int count = g->axis.splinePoints;
+    r.degree = g->curve.splineOrder;
+    r.parametric = CurveMode(g->curve.mode) == CurveMode::ParametricSpline;
+    const int count = g->curve.splinePoints;
     r.divisions = count - 1;
     static PreparedSpline p;  // large; the library runs in one thread
     if (int status = prepareSpline(r, p)) {

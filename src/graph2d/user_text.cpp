@@ -1,7 +1,7 @@
 // Strings and numbers placed at user coordinates of the axis system.
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "graph2d/axis_transform.h"
 #include "graph2d/curve_api.h"
 #include "text/strings.h"

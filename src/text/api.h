@@ -43,7 +43,6 @@ void hsymbl(int size);
 void symrot(float degrees);
 void mysymb(const float* x, const float* y, int n, int number, int fill);
 void symbol(int number, int x, int y);
-void getsym(int& number, int& size);
 
 // strings and numbers
 void messag(const char* text, int x, int y);

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "text/api.h"
 #include "text/fonts.h"

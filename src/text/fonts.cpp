@@ -1,6 +1,6 @@
 #include "text/fonts.h"
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "text/api.h"
 
 namespace vtx {

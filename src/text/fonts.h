@@ -1,7 +1,7 @@
 // Font selection, alphabet registration and the cached scale factors.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

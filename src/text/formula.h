@@ -1,7 +1,7 @@
 // Formulas: TeX-like markup in strings when texmod is on.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

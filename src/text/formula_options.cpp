@@ -1,5 +1,5 @@
 // The formula switches texmod and texopt.
-#include "core/checks.h"
+#include "session/globals.h"
 #include "text/api.h"
 
 namespace vtx {

@@ -1,7 +1,7 @@
 // Drawing (or measuring) one character at the text pen.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 #include "text/glyph_decode.h"
 
 namespace vtx {

@@ -2,7 +2,7 @@
 // passes this filter before it is drawn.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -5,6 +5,7 @@
 
 #include "core/checks.h"
 #include "core/devices.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/pipeline.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/frame_rings.h"
 #include "device/pipeline.h"

@@ -1,7 +1,7 @@
 // Drawing and measuring whole strings.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

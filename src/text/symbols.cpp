@@ -3,7 +3,7 @@
 #include <cmath>
 #include <new>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "text/api.h"
 #include "text/text_device.h"
@@ -161,7 +161,7 @@ void drawSymbolSized(Globals& g, int number, float x, float y, float size) {
 }
 
 void dsymbl(Globals& g, int number, float x, float y) {
-    drawSymbolSized(g, number, x + g.line.originX, y + g.line.originY, static_cast<float>(g.axis.symbolHeight));
+    drawSymbolSized(g, number, x + g.line.originX, y + g.line.originY, static_cast<float>(g.text.symbolHeight));
 }
 
 void symbol(int number, int x, int y) {
@@ -177,7 +177,7 @@ void symbol(int number, int x, int y) {
 
 void hsymbl(int size) {
     Globals* g = chkini("hsymbl");
-    if (jqqval(size, 1, 10000) == 0) g->axis.symbolHeight = size;
+    if (jqqval(size, 1, 10000) == 0) g->text.symbolHeight = size;
 }
 
 void symrot(float degrees) { chkini("symrot")->text.symbolAngle = degrees; }
@@ -207,13 +207,6 @@ void mysymb(const float* x, const float* y, int n, int number, int fill) {
     }
     t.userSymbol = number;
     t.userSymbolFill = fill;
-}
-
-void getsym(int& number, int& size) {
-    Globals* g = jqqlev(1, 3, "getsym");
-    if (!g) return;
-    number = g->axis.marker;
-    size = g->axis.symbolHeight;
 }
 
 }  // namespace vtx

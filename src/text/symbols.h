@@ -1,7 +1,7 @@
 // Plot symbols: the 24 built-in shapes and the user symbol of mysymb.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

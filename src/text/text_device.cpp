@@ -5,6 +5,7 @@
 
 #include "core/checks.h"
 #include "core/devices.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/area_fill.h"
 #include "device/attribute_scope.h"

@@ -3,7 +3,7 @@
 // to their drivers, and text boxes to the shielding regions.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "core/globals.h"
+#include "session/globals.h"
 #include "text/fonts.h"
 
 namespace vtx {

@@ -81,6 +81,7 @@ struct TextState {
     char mixShiftIn[6] = {}, mixShiftOut[6] = {};
     float lineSpacing = 1.5f;              // linesp
     float symbolAngle = 0.0f;              // symrot
+    int symbolHeight = 36;                 // hsymbl
 
     // Registered alphabets of the selected font and their cached scales.
     AlphabetRegistration alphabets[kAlphabetCount] = {};

@@ -1,5 +1,5 @@
 // Points of a Bezier curve by de Casteljau's repeated linear interpolation.
-#include "core/checks.h"
+#include "session/globals.h"
 #include "utilities/api.h"
 
 namespace vtx {

@@ -1,7 +1,7 @@
 // Conversions between angle units and between coordinate systems, in place.
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "utilities/api.h"
 

@@ -1,8 +1,12 @@
 // Calendar arithmetic relative to a base date, by the Gregorian leap rule.
+#include <climits>
+
 #include "core/calendar.h"
 #include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "utilities/api.h"
+#include "utilities/utility_state.h"
 
 namespace vtx {
 

@@ -5,8 +5,9 @@
 #include <cmath>
 #include <cstddef>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "utilities/api.h"
+#include "utilities/utility_state.h"
 
 namespace vtx {
 

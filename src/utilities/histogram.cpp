@@ -1,7 +1,7 @@
 // Frequency table of the distinct values of an array.
 #include <vector>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "utilities/api.h"
 #include "utilities/sorting.h"

@@ -1,6 +1,6 @@
 #include "utilities/matrix_resample.h"
 
-#include "core/checks.h"
+#include "session/globals.h"
 
 namespace vtx {
 

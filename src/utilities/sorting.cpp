@@ -1,7 +1,7 @@
 // Shell sort of one array, or of x/y pairs by x, in either order.
 #include <utility>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "utilities/sorting.h"
 

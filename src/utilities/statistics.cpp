@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 
 namespace vtx {

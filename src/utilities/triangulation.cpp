@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "utilities/api.h"
 

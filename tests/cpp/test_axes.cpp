@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/globals.h"
+#include "session/globals.h"
 #include "graph2d/axis_drawer.h"
 #include "graph2d/axis_transform.h"
 #include "graph2d/labels.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "device/colour.h"
 #include "device/colour_tables.h"
 

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "core/api.h"
-#include "core/checks.h"
+#include "session/api.h"
+#include "session/globals.h"
 #include "core/messages.h"
 
 namespace vtx {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/api.h"
+#include "session/api.h"
 #include "device/api.h"
 #include "device/driver.h"
 #include "device/line_style.h"

@@ -8,7 +8,7 @@
 #include "device/shield_regions.h"
 #include "device/shield_segments.h"
 #include "device/shielding.h"
-#include "core/checks.h"
+#include "session/globals.h"
 
 namespace vtx {
 namespace {

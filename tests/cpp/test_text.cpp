@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "text/api.h"
 #include "text/code_map.h"
 #include "text/fonts.h"

@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "core/checks.h"
-#include "core/globals.h"
+#include "session/globals.h"
 #include "utilities/api.h"
 #include "utilities/gridding.h"
+#include "utilities/utility_state.h"
 
 using namespace vtx;
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/api.h"
+#include "session/api.h"
 #include "device/api.h"
 #include "device/colour.h"
 #include "device/driver.h"

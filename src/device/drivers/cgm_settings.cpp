@@ -1,7 +1,7 @@
 // The CGM settings: picture name, metafile version and background colour.
 #include <cmath>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/api.h"
 

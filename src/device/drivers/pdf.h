@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -1,7 +1,7 @@
 // The PDF options and the copy of a PDF kept in memory.
 #include <cstring>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/messages.h"
 #include "device/api.h"
 #include "device/drivers/pdf.h"

@@ -2,7 +2,7 @@
 // (line attributes, colours, filled polygons, hardware fonts).
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 
 namespace vtx {
 

@@ -1,6 +1,6 @@
 // Settings of the raster devices chosen before vtxini: the pixel mode of the
 // raster and the options of the PNG, GIF and TIFF files.
-#include "core/checks.h"
+#include "session/globals.h"
 #include "device/drivers/raster/api.h"
 
 namespace vtx {

@@ -6,7 +6,7 @@
 #include <new>
 #include <vector>
 
-#include "core/checks.h"
+#include "session/globals.h"
 #include "core/devices.h"
 #include "core/messages.h"
 #include "device/drivers/raster/api.h"

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/checks.h"
+#include "session/globals.h"
 #include "core/devices.h"
 #include "core/messages.h"
 #include "device/drivers/raster/api.h"

@@ -1,7 +1,7 @@
 // Writing the raster to an image file, with the statuses turned into warnings.
 #pragma once
 
-#include "core/globals.h"
+#include "session/globals.h"
 #include "device/drivers/raster/image_writers.h"
 
 namespace vtx {

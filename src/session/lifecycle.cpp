@@ -6,7 +6,8 @@
 #include <cstring>
 
 #include "core/api.h"
-#include "core/checks.h"
+#include "session/api.h"
+#include "session/globals.h"
 #include "core/devices.h"
 #include "core/files.h"
 #include "core/messages.h"

@@ -1,0 +1,36 @@
+// Reset keywords of the 3-D settings, and their defaults without a keyword.
+// Included by the session's reset routines only.
+#pragma once
+
+#include "core/reset_table.h"
+#include "graph3d/graph3d_state.h"
+#include "session/globals.h"
+
+namespace vtx {
+
+inline const ResetRow<Globals> kGraph3DResets[] = {
+    {"AXIS", [](Globals& g) { restoreDefault(g.g3d.axis3, Graph3DState{}.axis3); }, true},
+    {"FLAB", [](Globals& g) { g.g3d.flab3 = Graph3DState{}.flab3; }, true},
+    {"NOBA", [](Globals& g) { g.g3d.noBar = Graph3DState{}.noBar; }, true},
+    {"NOBG", [](Globals& g) { g.g3d.noBackground = Graph3DState{}.noBackground; }, true},
+    {"NOHI", [](Globals& g) { g.g3d.noHide = Graph3DState{}.noHide; }, true},
+    {"SURC", [](Globals& g) { restoreDefault(g.g3d.surfColours, Graph3DState{}.surfColours); }, true},
+    {"SURS", [](Globals& g) { g.g3d.surfSize = Graph3DState{}.surfSize; }, true},
+    {"SURV", [](Globals& g) { g.g3d.surfVisible = Graph3DState{}.surfVisible; }, true},
+    {"VIEW", [](Globals& g) { g.g3d.viewSet = Graph3DState{}.viewSet; }, true},
+    {"VKXB", [](Globals& g) { g.g3d.barShiftX = Graph3DState{}.barShiftX; }, true},
+    {"VKYB", [](Globals& g) { g.g3d.barShiftY = Graph3DState{}.barShiftY; }, true},
+    {"WIDB", [](Globals& g) { g.g3d.barWidth = Graph3DState{}.barWidth; }, true},
+    {"ZSCA", [](Globals& g) { g.g3d.zScaleSet = Graph3DState{}.zScaleSet; }, true},
+};
+
+inline void restoreGraph3DUnnamed(Globals& g) {
+    const Graph3DState d;
+    Graph3DState& s = g.g3d;
+    s.meshColour = d.meshColour;
+    s.clipNear = d.clipNear, s.clipFar = d.clipFar;
+    s.upSet = d.upSet, s.focusSet = d.focusSet, s.labels3 = d.labels3, s.clip3 = d.clip3;
+    s.surfOptions = d.surfOptions, s.light = d.light;
+}
+
+}  // namespace vtx
