@@ -8,6 +8,7 @@
 #include "core/checks.h"
 #include "core/messages.h"
 #include "text/fonts.h"
+#include "device/base_transform.h"
 #include "device/colour.h"
 #include "device/colour_tables.h"
 #include "device/shading.h"
@@ -223,9 +224,8 @@ void restoreUnnamed(Globals& g) {
     g.line.lineType = 0;
     g.line.lineWidth = 1, g.line.penWidth = 1.0f;
     g.line.lineCap = 2, g.line.lineJoin = 2, g.line.miterLimit = 2.0f;
-    g.line.parallelOffset = 0.0f;
     loadDefaultColourTable(g);
-    g.trf.active = 0;
+    resetBaseTransform(g);
     clearShieldRegions(g);
     g.axis.background = -1;
     g.g3d.meshColour = -1;

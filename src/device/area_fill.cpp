@@ -34,10 +34,11 @@ bool insideWindow(const LineState& line, const float* x, const float* y, int n) 
     return true;
 }
 
-// Solid fill by the device: only for the solid pattern on unshielded,
-// rectangular clipping with every vertex visible.
+// Solid fill by the device: only for the solid pattern with no segment
+// filter (a device fill would bypass it), rectangular clipping and every
+// vertex visible.
 bool useDeviceFill(const Globals& g, const float* x, const float* y, int n) {
-    return g.fill.pattern == kSolidPattern && !g.line.shieldTest && g.line.clipShape == 0 &&
+    return g.fill.pattern == kSolidPattern && !anySegmentFilterInstalled(g.line.slots) && g.line.clipShape == 0 &&
            deviceFills(g.ctl.device) && insideWindow(g.line, x, y, n);
 }
 

@@ -61,11 +61,9 @@ void drawSample(Globals& g, const LegendEntry& e, float x, float yMid, float len
         setLineType(g, e.lineStyle);
         const int passes = curvePasses(g, e.thickness);
         for (int k = 0; k < passes; ++k) {
-            g.line.parallelOffset = passOffset(g, k);
-            lineqq(g, x, yMid, x + length, yMid);
+            lineqq(g, x, yMid, x + length, yMid, passOffset(g, k));
             qqstrk(g);
         }
-        g.line.parallelOffset = 0.0f;
     }
     if (e.symbol >= 0) dsymbl(g, e.symbol, std::round(x + length / 2), std::round(yMid));
 }
@@ -99,7 +97,7 @@ void legend(char* buffer, int corner) {
     // The legend's own shielding region keeps curves out, not the legend.
     const int suspended = g->shield.suspended;
     g->shield.suspended = 1;
-    updateShieldFlag(*g);
+    updateShieldFilter(*g);
     const float h = float(g->text.height);
     const float s = box.spacing;
     const int frame = g->axis.frame > 0 ? g->axis.frame : 0;
@@ -144,7 +142,7 @@ void legend(char* buffer, int corner) {
     textFlush(*g);
     saved.restore(*g);
     g->shield.suspended = suspended;
-    updateShieldFlag(*g);
+    updateShieldFilter(*g);
 }
 
 int nxlegn(char* buffer) {

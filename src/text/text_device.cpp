@@ -75,7 +75,8 @@ bool deviceFontUsable(const Globals& g) {
     // PostScript, PDF and SVG draw device characters; the window's and bitmap
     // fonts arrive with the window output.
     const bool driver = (d >= 501 && d <= 600) || d == 801;
-    return driver && g.line.project3d == 0 && g.trf.active == 0 && g.ctl.level >= 1;
+    // Device characters bypass the pipeline, so no point stage may be in effect.
+    return driver && !anyPointStageInstalled(g.line.slots) && g.ctl.level >= 1;
 }
 
 }  // namespace vtx
