@@ -8,6 +8,7 @@
 #include "device/fill_state.h"
 #include "device/shield_state.h"
 #include "device/transform_state.h"
+#include "device/surface.h"
 #include "text/text_state.h"
 #include "graph2d/axis_state.h"
 #include "graph2d/curve_state.h"
@@ -28,6 +29,7 @@ struct Globals {
     FillState fill;        // shading pattern and outline flag of filled areas
     ShieldState shield;    // shielding regions and automatic groups
     TransformState trf;    // base transformation
+    PixelSurface surface;  // pixels of the raster devices
     TextState text;        // fonts, character parameters, text modes
     AxisState axis;        // 2-D axis systems, labels, curves, legends, titles
     CurveState curve;      // attribute cycles, bar width, error-bar direction
