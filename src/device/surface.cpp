@@ -119,7 +119,7 @@ bool PixelSurface::create(int w, int h, bool rgb, bool white) {
     if (rgbMode() && whiteBackground) std::memset(pixels.get(), 255, stride * std::size_t(h));
     clipX1 = 0, clipY1 = 0, clipX2 = w - 1, clipY2 = h - 1;
     penX = penY = 0;
-    colour = 0;
+    setColour(0);
     return true;
 }
 
@@ -143,6 +143,12 @@ void PixelSurface::setPalette(int kind, const std::uint32_t table[256]) {
         palette[i][2] = static_cast<unsigned char>(table[i] & 255);
     }
     paletteEntries = kind == 0 ? 9 : kind == 7 ? 16 : 256;  // SMAL, VGA, the others
+    colourBytes = indexColour(colour);
+}
+
+void PixelSurface::setColour(int n) {
+    colour = n & 255;
+    colourBytes = indexColour(colour);
 }
 
 SurfaceColour PixelSurface::indexColour(int n) const {

@@ -32,7 +32,8 @@ struct PixelSurface {
     int whiteBackground = 0;               // RGB surfaces of the reverse screen mode start white
     int clipX1 = 0, clipY1 = 0, clipX2 = -1, clipY2 = -1;  // inclusive, inside the surface
     // Drawing state of the device that owns the surface.
-    int colour = 0;                        // current colour index
+    int colour = 0;                        // current colour index (setColour)
+    SurfaceColour colourBytes;             // and its bytes, kept with the palette
     int penX = 0, penY = 0;                // where the next line starts
 
     bool exists() const { return pixels != nullptr; }
@@ -53,9 +54,10 @@ struct PixelSurface {
     // Copies a colour table (entries red·65536 + green·256 + blue) of the kind
     // given (setvlt numbering) into the palette.
     void setPalette(int kind, const std::uint32_t table[256]);
-    // The bytes of colour index n (mod 256), and of the current colour.
+    // The bytes of colour index n (mod 256).
     SurfaceColour indexColour(int n) const;
-    SurfaceColour currentColour() const { return indexColour(colour); }
+    // Makes index n (mod 256) the current colour.
+    void setColour(int n);
     // The bytes of a red, green, blue colour: itself, or the nearest index.
     SurfaceColour rgbColour(int red, int green, int blue) const;
 

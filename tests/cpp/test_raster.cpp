@@ -68,8 +68,8 @@ TEST_F(Raster, LinesLeavingTheRasterKeepTheirInsidePixelsAndFarOnesAreDropped) {
 
 TEST_F(Raster, RgbLinesCarryThePaletteBytesOfTheColour) {
     make(5, 2, 1);
-    r.colour = 300 & 255;
-    r.line(0, 1, 4, 1, r.currentColour());
+    r.setColour(300);  // taken mod 256
+    r.line(0, 1, 4, 1, r.colourBytes);
     EXPECT_EQ(r.stride, 16u);
     for (int x = 0; x < 5; ++x) {
         const unsigned char* p = r.at(x, 1);

@@ -66,11 +66,11 @@ void erase(Globals& g) { g.surface.clear(); }
 void vector(Globals& g, float x, float y, int op) {
     PixelSurface& s = g.surface;
     const int nx = int(x), ny = int(y);
-    if (op == kOpDraw) s.line(s.penX, s.penY, nx, ny, s.currentColour());
+    if (op == kOpDraw) s.line(s.penX, s.penY, nx, ny, s.colourBytes);
     s.penX = nx, s.penY = ny;
 }
 
-void colour(Globals& g, int index, int, int, int) { g.surface.colour = index & 255; }
+void colour(Globals& g, int index, int, int, int) { g.surface.setColour(index); }
 
 void colourTable(Globals& g) { g.surface.setPalette(g.colour.kind, g.colour.table); }
 
