@@ -70,6 +70,11 @@ int qqcut2(float ax1, float ay1, float ax2, float ay2, float bx1, float by1, flo
 void clip2d(Globals& g, float x1, float y1, float x2, float y2);
 int jqqclp(const Globals& g, float x, float y);
 
+// The rectangular clipping of clip2d without the drawing: true when a part
+// of the segment is visible, with its ends moved onto the window; firstMoved
+// tells whether the first end moved.
+bool clipSegmentToWindow(const LineState& line, float& xa, float& ya, float& xb, float& yb, bool& firstMoved);
+
 // A visible segment: to the filters of the segment-filter slot, else to the
 // device; with moveFirst the pen is first moved to (x1, y1).
 void drawVisibleSegment(Globals& g, float x1, float y1, float x2, float y2, bool moveFirst);
