@@ -14,6 +14,10 @@
 //   point transform   3-D projection (graph3d), map projection (maps),
 //                     base transformation (base_transform.cpp)
 //   segment filter    hidden lines (graph3d), shielding (shielding.cpp)
+//
+// Solid polygons on a pixel surface take a short cut: their scan-line spans
+// are clipped and mapped as above but written straight into the surface
+// (area_fill.cpp, surface.h).
 #pragma once
 
 #include "core/globals.h"
