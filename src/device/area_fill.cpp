@@ -7,7 +7,6 @@
 
 #include "core/checks.h"
 #include "core/devices.h"
-#include "session/globals.h"
 #include "core/messages.h"
 #include "device/attribute_scope.h"
 #include "device/driver.h"
@@ -15,6 +14,7 @@
 #include "device/pipeline.h"
 #include "device/scanline_fill.h"
 #include "device/shading.h"
+#include "session/globals.h"
 
 namespace vtx {
 
@@ -31,10 +31,11 @@ bool insideWindow(const LineState& line, const float* x, const float* y, int n) 
     return true;
 }
 
-// Solid fill by the device: only for the solid pattern on unshielded,
-// rectangular clipping with every vertex visible.
+// Solid fill by the device: only for the solid pattern with no segment
+// filter (a device fill would bypass it), rectangular clipping and every
+// vertex visible.
 bool useDeviceFill(const Globals& g, const float* x, const float* y, int n) {
-    return g.fill.pattern == kSolidPattern && !g.line.shieldTest && g.line.clipShape == 0 &&
+    return g.fill.pattern == kSolidPattern && !anySegmentFilterInstalled(g.line.slots) && g.line.clipShape == 0 &&
            deviceCan(g.ctl.device, kFillsPolygons) && insideWindow(g.line, x, y, n);
 }
 
@@ -73,8 +74,69 @@ void visibleBand(const Globals& g, float angle, HatchLines& lines) {
     lines.visibleHigh = *std::max_element(h, h + 4) + lines.spacing;
 }
 
+// Solid fills on a pixel surface: the spans are written straight into it.
+// The hatch lines of the pipeline would reach the surface's device as a move
+// and a draw each; those are done here in the same way, so that the pixels,
+// the device pen and the vector count come out as from the pipeline. Cases
+// the pipeline would change on the way (dashes, thick lines, circle
+// clipping, installed stages and filters) keep the hatch lines.
+bool useSurfaceFill(const Globals& g) {
+    const LineState& line = g.line;
+    return g.fill.pattern == kSolidPattern && g.surface.exists() && patternLineType(g.fill.type) == 0 &&
+           line.lineWidth <= 1 && line.clipShape == 0 && !anyPointStageInstalled(line.slots) &&
+           !anySegmentFilterInstalled(line.slots);
+}
+
+struct SurfaceSpans {
+    Globals& g;
+    SurfaceColour colour;
+    bool any = false;
+    float lastX = 0.0f, lastY = 0.0f;  // where the last span ended, after the origin shift
+};
+
+// A move or a draw of the surface's device, as xjdraw and the driver do it.
+inline void penTo(SurfaceSpans& f, float x, float y, bool draw) {
+    Globals& g = f.g;
+    PixelSurface& s = g.surface;
+    ++g.ctl.vectors;
+    const DevicePoint p = deviceDriver(g.ctl.device)->mapPoint(g, x, y);
+    const int nx = int(p.x), ny = int(p.y);
+    if (draw) {
+        if (ny == s.penY && s.insideClip(s.penX, ny) && s.insideClip(nx, ny)) s.fillSpan(ny, s.penX, nx, f.colour);
+        else s.line(s.penX, s.penY, nx, ny, f.colour);
+    }
+    s.penX = nx, s.penY = ny;
+}
+
+// The span as a polyline of two points through the clipping stage.
+void surfaceSpan(void* context, float x1, float y1, float x2, float y2) {
+    SurfaceSpans& f = *static_cast<SurfaceSpans*>(context);
+    const Globals& g = f.g;
+    x1 += float(g.line.originX), y1 += float(g.line.originY);
+    x2 += float(g.line.originX), y2 += float(g.line.originY);
+    f.any = true, f.lastX = x2, f.lastY = y2;
+    const bool firstInside = jqqclp(g, x1, y1) == 0;
+    if (firstInside) penTo(f, x1, y1, false);
+    if (firstInside && jqqclp(g, x2, y2) == 0) {
+        penTo(f, x2, y2, true);
+        return;
+    }
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    bool moveFirst = false;
+    if (!clipSegmentToWindow(g.line, x1, y1, x2, y2, moveFirst)) return;
+    if (moveFirst) penTo(f, x1, y1, false);
+    penTo(f, x2, y2, true);
+}
+
 void softwareFill(Globals& g, const float* x, const float* y, int n, float* work) {
     const FillState& f = g.fill;
+    SpanSink sink = drawSpan;
+    void* context = &g;
+    SurfaceSpans spans{g, g.surface.colourBytes};
+    if (useSurfaceFill(g)) {
+        qqstrk(g);  // what was drawn before goes first
+        sink = surfaceSpan, context = &spans;
+    }
     const DashScope dash(g);  // the hatch lines borrow the pattern's line type
     setLineType(g, patternLineType(f.type));
     HatchLines lines;
@@ -85,12 +147,14 @@ void softwareFill(Globals& g, const float* x, const float* y, int n, float* work
     for (int d = 0; d < directions; ++d) {
         lines.angle = float(d == 0 ? f.angle : (f.angle < 90 ? f.angle + 90 : 180 - f.angle));
         visibleBand(g, lines.angle, lines);
-        if (hatchPolygon(x, y, n, lines, work, groupCount, drawSpan, &g) != 0) {
+        if (hatchPolygon(x, y, n, lines, work, groupCount, sink, context) != 0) {
             warnin(Warning::TooManyIntersections);
             break;
         }
     }
     qqstrk(g);
+    // The pipeline's current point is where the last span ended.
+    if (spans.any) g.line.curX = spans.lastX, g.line.curY = spans.lastY;
 }
 
 }  // namespace

@@ -16,7 +16,19 @@ void activate(TransformState& t) {
     t.active = 1;
 }
 
+void applyBaseTransform(const Globals& g, float& x, float& y) { btrf01(g.trf, x, y); }
+
+// Every step leaves the transformation active, so its stage joins the pipeline.
+void installBaseTransform(Globals& g) {
+    installPointStage(g.line.slots, PointStage::BaseTransform, applyBaseTransform);
+}
+
 }  // namespace
+
+void resetBaseTransform(Globals& g) {
+    g.trf.active = 0;
+    removePointStage(g.line.slots, PointStage::BaseTransform);
+}
 
 void shiftTransform(TransformState& t, float dx, float dy) {
     activate(t);
@@ -44,23 +56,28 @@ void rotateTransform(TransformState& t, float angle, float px, float py) {
 
 void trfshf(int nx, int ny) {
     Globals* g = jqqlev(0, 3, "trfshf");
-    if (g) shiftTransform(g->trf, float(nx), float(ny));
+    if (!g) return;
+    shiftTransform(g->trf, float(nx), float(ny));
+    installBaseTransform(*g);
 }
 
 void trfscl(float xscale, float yscale) {
     Globals* g = jqqlev(0, 3, "trfscl");
-    if (g) scaleTransform(g->trf, xscale, yscale);
+    if (!g) return;
+    scaleTransform(g->trf, xscale, yscale);
+    installBaseTransform(*g);
 }
 
 void trfrot(float angle, int nx, int ny) {
     Globals* g = jqqlev(0, 3, "trfrot");
     if (!g) return;
     rotateTransform(g->trf, angle, float(nx) + float(g->line.originX), jqqyvl(*g, float(ny)) + float(g->line.originY));
+    installBaseTransform(*g);
 }
 
 void trfres() {
     Globals* g = jqqlev(0, 3, "trfres");
-    if (g) g->trf.active = 0;
+    if (g) resetBaseTransform(*g);
 }
 
 }  // namespace vtx

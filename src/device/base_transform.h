@@ -18,10 +18,12 @@ void shiftTransform(TransformState& t, float dx, float dy);
 void scaleTransform(TransformState& t, float sx, float sy);
 void rotateTransform(TransformState& t, float angle, float px, float py);
 
-// Applies the transformation to a stored point while it is active and not
-// suspended (frames of shielding regions).
+// Back to no transformation: the stage leaves the pipeline.
+void resetBaseTransform(Globals& g);
+
+// Applies the transformation to a point while it is active.
 inline void btrf01(const TransformState& t, float& x, float& y) {
-    if (!t.active || t.suspended) return;
+    if (!t.active) return;
     float nx = t.a * x + t.b * y + t.c;
     y = t.d * x + t.e * y + t.f;
     x = nx;

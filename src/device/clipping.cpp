@@ -23,37 +23,8 @@ inline bool finite4(float a, float b, float c, float d) {
 }
 
 void clipToRectangle(Globals& g, float xa, float ya, float xb, float yb) {
-    const LineState& line = g.line;
-    const float xmin = float(line.clipX1), xmax = float(line.clipX2);
-    const float ymin = float(line.clipY1), ymax = float(line.clipY2);
     bool firstMoved = false;
-    // Each pass moves one end onto a boundary; four passes settle any segment.
-    for (int pass = 0; pass < 5; ++pass) {
-        int cxa = axisCode(xa, xmin, xmax), cya = axisCode(ya, ymin, ymax);
-        int cxb = axisCode(xb, xmin, xmax), cyb = axisCode(yb, ymin, ymax);
-        bool aInside = cxa == 2 && cya == 2, bInside = cxb == 2 && cyb == 2;
-        if (aInside && bInside) {
-            drawVisibleSegment(g, xa, ya, xb, yb, firstMoved);
-            return;
-        }
-        if ((cxa == cxb && cxa != 2) || (cya == cyb && cya != 2)) return;
-        bool replaceFirst = !aInside;
-        float& x = replaceFirst ? xa : xb;
-        float& y = replaceFirst ? ya : yb;
-        int cx = replaceFirst ? cxa : cxb;
-        int cy = replaceFirst ? cya : cyb;
-        float dx = xb - xa, dy = yb - ya;
-        if (cx != 2) {
-            float edge = cx == 1 ? xmin : xmax;
-            if (std::fabs(dx) >= 1e-6f) y = ya + (edge - xa) * dy / dx;
-            x = edge;
-        } else {
-            float edge = cy == 1 ? ymin : ymax;
-            if (std::fabs(dy) >= 1e-6f) x = xa + (edge - ya) * dx / dy;
-            y = edge;
-        }
-        if (replaceFirst) firstMoved = true;
-    }
+    if (clipSegmentToWindow(g.line, xa, ya, xb, yb, firstMoved)) drawVisibleSegment(g, xa, ya, xb, yb, firstMoved);
 }
 
 inline bool insideCircle(const LineState& line, float x, float y) {
@@ -127,6 +98,37 @@ void clipToCircle(Globals& g, float xa, float ya, float xb, float yb) {
 }
 
 }  // namespace
+
+bool clipSegmentToWindow(const LineState& line, float& xa, float& ya, float& xb, float& yb, bool& firstMoved) {
+    const float xmin = float(line.clipX1), xmax = float(line.clipX2);
+    const float ymin = float(line.clipY1), ymax = float(line.clipY2);
+    firstMoved = false;
+    // Each pass moves one end onto a boundary; four passes settle any segment.
+    for (int pass = 0; pass < 5; ++pass) {
+        int cxa = axisCode(xa, xmin, xmax), cya = axisCode(ya, ymin, ymax);
+        int cxb = axisCode(xb, xmin, xmax), cyb = axisCode(yb, ymin, ymax);
+        bool aInside = cxa == 2 && cya == 2, bInside = cxb == 2 && cyb == 2;
+        if (aInside && bInside) return true;
+        if ((cxa == cxb && cxa != 2) || (cya == cyb && cya != 2)) return false;
+        bool replaceFirst = !aInside;
+        float& x = replaceFirst ? xa : xb;
+        float& y = replaceFirst ? ya : yb;
+        int cx = replaceFirst ? cxa : cxb;
+        int cy = replaceFirst ? cya : cyb;
+        float dx = xb - xa, dy = yb - ya;
+        if (cx != 2) {
+            float edge = cx == 1 ? xmin : xmax;
+            if (std::fabs(dx) >= 1e-6f) y = ya + (edge - xa) * dy / dx;
+            x = edge;
+        } else {
+            float edge = cy == 1 ? ymin : ymax;
+            if (std::fabs(dy) >= 1e-6f) x = xa + (edge - ya) * dx / dy;
+            y = edge;
+        }
+        if (replaceFirst) firstMoved = true;
+    }
+    return false;
+}
 
 int jqqclp(const Globals& g, float x, float y) {
     const LineState& line = g.line;

@@ -87,11 +87,11 @@ void inityp(Globals& g) {
     line.dashRemaining = float(line.dash[0]);
 }
 
-void connqq(Globals& g, float x, float y) {
+void connqq(Globals& g, float x, float y, float offset) {
     LineState& line = g.line;
     x += float(line.originX);
     y += float(line.originY);
-    const float d = line.parallelOffset;
+    const float d = offset;
     if (line.dashCount == 1 && d == 0.0f) {
         line.curX = x;
         line.curY = y;

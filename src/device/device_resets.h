@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/reset_table.h"
+#include "device/base_transform.h"
 #include "device/colour.h"
 #include "device/colour_tables.h"
 #include "device/shading.h"
@@ -48,9 +49,8 @@ inline void restoreDeviceUnnamed(Globals& g) {
     line.lineType = d.lineType;
     line.lineWidth = d.lineWidth, line.penWidth = d.penWidth;
     line.lineCap = d.lineCap, line.lineJoin = d.lineJoin, line.miterLimit = d.miterLimit;
-    line.parallelOffset = d.parallelOffset;
     loadDefaultColourTable(g);
-    g.trf.active = TransformState{}.active;
+    resetBaseTransform(g);
     clearShieldRegions(g);
 }
 

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "device/pipeline_slots.h"
+
 namespace vtx {
 
 // Area of the current axis system, registered by the axis-system routines so
@@ -39,7 +41,6 @@ struct LineState {
     int lineJoin = 2;                      // lnjoin: SHAR ROUN TRUN
     int lineCap = 2;                       // lncap: CUT ROUN LONG
     float miterLimit = 2.0f;               // lnmlt
-    float parallelOffset = 0.0f;
     int curveThickness = 1;                // thkcrv
 
     // the open polyline
@@ -48,9 +49,7 @@ struct LineState {
     float curX = 0.0f, curY = 0.0f;        // last point handed to the pipeline
     int pendingMove = 0;                   // the next offset segment starts with a move
     int strokeActive = 0;
-    int project3d = 0;                     // 3-D projection of plot coordinates active
-    int hatchThroughLines = 0;             // segments go to the hidden-line test
-    int shieldTest = 0;                    // segments go to the shielding test
+    PipelineSlots slots;                   // stages other subsystems plug into the pipeline
 };
 
 // Colour table kinds selected by setvlt.

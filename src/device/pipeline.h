@@ -3,13 +3,24 @@
 // as move and draw operations of the selected device:
 //
 //   strtqq / connqq   origin shift, dash pattern, parallel offset   (polyline.cpp, dash.cpp)
-//   qqmove / qqdraw   3-D projection and base transformation hooks,
-//                     100-point polyline buffer                      (polyline.cpp)
+//   qqmove / qqdraw   point-transform slot, 100-point polyline buffer (polyline.cpp)
 //   qqstrk            clipping, emulated thick lines                 (stroke.cpp, thick_lines.cpp)
 //   clip2d, jqqclp    rectangle and circle clipping                  (clipping.cpp)
+//   drawVisibleSegment  segment-filter slot                          (stroke.cpp)
 //   xjdraw            device coordinates, the driver                 (dispatch.cpp)
+//
+// The slots (pipeline_slots.h) hold the stages that other subsystems install
+// while they are in effect:
+//   point transform   3-D projection (graph3d), map projection (maps),
+//                     base transformation (base_transform.cpp)
+//   segment filter    hidden lines (graph3d), shielding (shielding.cpp)
+//
+// Solid polygons on a pixel surface take a short cut: their scan-line spans
+// are clipped and mapped as above but written straight into the surface
+// (area_fill.cpp, surface.h).
 #pragma once
 
+#include "device/pipeline_slots.h"
 #include "session/globals.h"
 
 namespace vtx {
@@ -20,10 +31,12 @@ void resetPipeline(Globals& g);
 // Page y of a user-supplied value: H - v when pagorg is BOTT.
 float jqqyvl(const Globals& g, float v);
 
-// Polyline entry points, plot coordinates before the origin shift.
-void strtqq(Globals& g, float x, float y);
-void connqq(Globals& g, float x, float y);
-void lineqq(Globals& g, float x1, float y1, float x2, float y2);
+// Polyline entry points, plot coordinates before the origin shift. A
+// non-zero offset draws the copy of the polyline shifted sideways by that
+// many plot units (thick curves); every call of one polyline passes the same.
+void strtqq(Globals& g, float x, float y, float offset = 0.0f);
+void connqq(Globals& g, float x, float y, float offset = 0.0f);
+void lineqq(Globals& g, float x1, float y1, float x2, float y2, float offset = 0.0f);
 
 // The closed outline of the rectangle with corners (x1, y1) and (x2, y2), as
 // one polyline (frames of axis systems, legends and texts).
@@ -67,9 +80,18 @@ int qqcut2(float ax1, float ay1, float ax2, float ay2, float bx1, float by1, flo
 void clip2d(Globals& g, float x1, float y1, float x2, float y2);
 int jqqclp(const Globals& g, float x, float y);
 
-// A visible segment: to the hidden-line or shielding test when active, else
-// to the device; with moveFirst the pen is first moved to (x1, y1).
+// The rectangular clipping of clip2d without the drawing: true when a part
+// of the segment is visible, with its ends moved onto the window; firstMoved
+// tells whether the first end moved.
+bool clipSegmentToWindow(const LineState& line, float& xa, float& ya, float& xb, float& yb, bool& firstMoved);
+
+// A visible segment: to the filters of the segment-filter slot, else to the
+// device; with moveFirst the pen is first moved to (x1, y1).
 void drawVisibleSegment(Globals& g, float x1, float y1, float x2, float y2, bool moveFirst);
+
+// What a segment filter lets through: on to the next installed filter after
+// `from`, or to the device.
+void passSegment(Globals& g, SegmentStage from, float x1, float y1, float x2, float y2, bool moveFirst);
 
 // Axis-system clipping: mode 1 saves the window and clips to the registered
 // axis area (setAxisClipArea), mode 0 restores the saved window.

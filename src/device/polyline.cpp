@@ -1,16 +1,14 @@
 // The polyline stage: origin shift, the 100-point buffer and its batches.
-#include "device/base_transform.h"
 #include "device/pipeline.h"
 
 namespace vtx {
 
 namespace {
 
-// Every stored point passes here: the 3-D projection of plot coordinates
-// (proj3d, while g.line.project3d is set; it arrives with its subsystem),
-// then the base transformation.
-inline void transformStoredPoint(Globals& g, float& x, float& y) {
-    btrf01(g.trf, x, y);
+// Every stored point passes the stages installed in the point-transform slot.
+inline void transformStoredPoint(const Globals& g, float& x, float& y) {
+    const PipelineSlots& s = g.line.slots;
+    for (int i = 0; i < s.livePoints; ++i) s.livePoint[i](g, x, y);
 }
 
 inline void storePoint(LineState& line, int slot, float x, float y) {
@@ -54,11 +52,11 @@ void qqdraw(Globals& g, float x, float y) {
     line.bufCount = 1;
 }
 
-void strtqq(Globals& g, float x, float y) {
+void strtqq(Globals& g, float x, float y, float offset) {
     LineState& line = g.line;
     x += float(line.originX);
     y += float(line.originY);
-    if (line.parallelOffset == 0.0f) {
+    if (offset == 0.0f) {
         qqstrk(g);
         float sx = x, sy = y;
         transformStoredPoint(g, sx, sy);
@@ -72,9 +70,9 @@ void strtqq(Globals& g, float x, float y) {
     line.curY = y;
 }
 
-void lineqq(Globals& g, float x1, float y1, float x2, float y2) {
-    strtqq(g, x1, y1);
-    connqq(g, x2, y2);
+void lineqq(Globals& g, float x1, float y1, float x2, float y2, float offset) {
+    strtqq(g, x1, y1, offset);
+    connqq(g, x2, y2, offset);
 }
 
 void rectqq(Globals& g, float x1, float y1, float x2, float y2) {

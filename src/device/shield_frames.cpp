@@ -99,16 +99,17 @@ void outline(Globals& g, const int16_t* r, double i) {
 
 void drawRegionFrame(Globals& g, const int16_t* record, int thickness) {
     ShieldState& s = g.shield;
-    const int project = g.line.project3d;
-    s.suspended = 1, g.trf.suspended = 1, g.line.project3d = 0;
-    updateShieldFlag(g);
+    s.suspended = 1;
+    updateShieldFilter(g);
+    suspendPointStages(g.line.slots, true);
     const int copies = boundedMagnitude(thickness, 1000);
     const int stride = coveredCopyStride(g, 1.0f);
     for (int i = 0; i < copies; ++i)
         if (copyNeeded(i, copies, stride)) outline(g, record, thickness > 0 ? i : -i);
     qqstrk(g);
-    s.suspended = 0, g.trf.suspended = 0, g.line.project3d = project;
-    updateShieldFlag(g);
+    s.suspended = 0;
+    updateShieldFilter(g);
+    suspendPointStages(g.line.slots, false);
 }
 
 }  // namespace vtx

@@ -103,7 +103,7 @@ void clearShieldRegions(Globals& g) {
     s.used = s.regions = s.userRegions = s.nextId = 0;
     s.group = kShieldUser;
     s.lastEndHidden = 0;
-    g.line.shieldTest = 0;
+    removeSegmentFilter(g.line.slots, SegmentStage::Shielding);
 }
 
 }  // namespace vtx

@@ -7,7 +7,6 @@
 
 #include "session/globals.h"
 #include "core/messages.h"
-#include "device/driver.h"
 #include "device/pipeline.h"
 #include "device/shield_regions.h"
 #include "device/shield_segments.h"
@@ -30,7 +29,7 @@ int defineRegion(Globals& g, int type, const int* values, int count) {
         warnin(Warning::BlankingOverflow);
         return 0;
     }
-    updateShieldFlag(g);
+    updateShieldFilter(g);
     if (s.group == kShieldUser && g.axis.frame != 0) drawRegionFrame(g, s.words + s.used - 2 - count, g.axis.frame);
     return id;
 }
@@ -71,7 +70,10 @@ void registerFor(Globals& g, int group, Define define) {
 
 }  // namespace
 
-void updateShieldFlag(Globals& g) { g.line.shieldTest = g.shield.regions > 0 && !g.shield.suspended; }
+void updateShieldFilter(Globals& g) {
+    if (g.shield.regions > 0 && !g.shield.suspended) installSegmentFilter(g.line.slots, SegmentStage::Shielding, shieldSegment);
+    else removeSegmentFilter(g.line.slots, SegmentStage::Shielding);
+}
 
 void shieldSegment(Globals& g, float x1, float y1, float x2, float y2, bool moveFirst) {
     ShieldState& s = g.shield;
@@ -83,9 +85,10 @@ void shieldSegment(Globals& g, float x1, float y1, float x2, float y2, bool move
     const bool penAtStart = !moveFirst && !s.lastEndHidden;
     for (int i = 0; i < n; ++i) {
         const float a = t[2 * i], b = t[2 * i + 1];
-        if (a > 0.0f || !penAtStart) xjdraw(g, x1 + a * dx, y1 + a * dy, kOpMove);
-        if (b >= 1.0f) xjdraw(g, x2, y2, kOpDraw);
-        else xjdraw(g, x1 + b * dx, y1 + b * dy, kOpDraw);
+        const bool move = a > 0.0f || !penAtStart;
+        const float sx = move ? x1 + a * dx : x1, sy = move ? y1 + a * dy : y1;
+        if (b >= 1.0f) passSegment(g, SegmentStage::Shielding, sx, sy, x2, y2, move);
+        else passSegment(g, SegmentStage::Shielding, sx, sy, x1 + b * dx, y1 + b * dy, move);
     }
     s.lastEndHidden = !(n > 0 && t[2 * n - 1] >= 1.0f);
 }
@@ -179,7 +182,7 @@ void shldel(int id) {
     } else {
         deleteRegions(g->shield, regionWithId, &id);
     }
-    updateShieldFlag(*g);
+    updateShieldFilter(*g);
 }
 
 void shlres(int n) {
@@ -187,7 +190,7 @@ void shlres(int n) {
     if (!g || jqqval(n, 1, -1) != 0) return;
     qqstrk(*g);
     deleteLastUserRegions(g->shield, n);
-    updateShieldFlag(*g);
+    updateShieldFilter(*g);
 }
 
 void shlvis(int id, const char* mode) {
@@ -221,7 +224,7 @@ void shield(const char* group, const char* mode) {
         case 6: s.autoFlags[k] = 0; [[fallthrough]];
         case 5: deleteRegions(s, regionOfGroup, &k); break;
     }
-    updateShieldFlag(*g);
+    updateShieldFilter(*g);
 }
 
 void shlsur() {

@@ -27,12 +27,14 @@ void registerShieldRectangle(Globals& g, int group, float x, float y, float widt
 void registerShieldCircle(Globals& g, int group, float x, float y, float r);
 void registerShieldPie(Globals& g, int group, float x, float y, float r, float alpha, float beta);
 
-// The stroke step's test: draws the parts of a visible segment that lie
-// outside every active region; with moveFirst the pen is not at (x1, y1).
+// The shielding filter of the segment-filter slot: passes on the parts of a
+// visible segment that lie outside every active region; with moveFirst the
+// pen is not at (x1, y1).
 void shieldSegment(Globals& g, float x1, float y1, float x2, float y2, bool moveFirst);
 
-// Routes drawn segments to the shielding test while regions exist.
-void updateShieldFlag(Globals& g);
+// Installs the shielding filter while regions exist and shielding is not
+// suspended, removes it otherwise.
+void updateShieldFilter(Globals& g);
 
 // Draws the frame of a user region just defined (the record at `record`),
 // |thickness| outlines outwards (positive) or inwards (negative).

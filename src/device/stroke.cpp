@@ -2,19 +2,26 @@
 // the device, in this order.
 #include "device/driver.h"
 #include "device/pipeline.h"
-#include "device/shielding.h"
 
 namespace vtx {
 
-void drawVisibleSegment(Globals& g, float x1, float y1, float x2, float y2, bool moveFirst) {
-    // Hook point: the hidden-line test of surfaces (hatchThroughLines) takes
-    // the segment here when its subsystem sets the flag.
-    if (g.line.shieldTest) {
-        shieldSegment(g, x1, y1, x2, y2, moveFirst);
-        return;
-    }
+namespace {
+
+inline void segmentToDevice(Globals& g, float x1, float y1, float x2, float y2, bool moveFirst) {
     if (moveFirst) xjdraw(g, x1, y1, kOpMove);
     xjdraw(g, x2, y2, kOpDraw);
+}
+
+}  // namespace
+
+void drawVisibleSegment(Globals& g, float x1, float y1, float x2, float y2, bool moveFirst) {
+    if (SegmentFilter filter = g.line.slots.firstSegment) filter(g, x1, y1, x2, y2, moveFirst);
+    else segmentToDevice(g, x1, y1, x2, y2, moveFirst);
+}
+
+void passSegment(Globals& g, SegmentStage from, float x1, float y1, float x2, float y2, bool moveFirst) {
+    if (SegmentFilter filter = nextSegmentFilter(g.line.slots, from)) filter(g, x1, y1, x2, y2, moveFirst);
+    else segmentToDevice(g, x1, y1, x2, y2, moveFirst);
 }
 
 void strokeClipped(Globals& g, const float* x, const float* y, int n) {

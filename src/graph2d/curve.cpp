@@ -40,10 +40,12 @@ struct Transformed {
     }
 };
 
+// Draws one copy of a thick curve: `offset` plot units beside the centre line.
 struct Pen {
     Globals& g;
-    void move(float X, float Y) const { strtqq(g, X, Y); }
-    void draw(float X, float Y) const { connqq(g, X, Y); }
+    float offset;
+    void move(float X, float Y) const { strtqq(g, X, Y, offset); }
+    void draw(float X, float Y) const { connqq(g, X, Y, offset); }
 };
 
 void drawSymbols(Globals& g, const float* x, const float* y, int n, long long every) {
@@ -63,7 +65,7 @@ float baseLine(const Globals& g, float x) {
     return Y;
 }
 
-void drawStems(Globals& g, const float* x, const float* y, int n) {
+void drawStems(Globals& g, const float* x, const float* y, int n, float offset) {
     const Transformed point{g, x, y};
     const bool polar = g.axis.kind == AxisKind::Polar;
     float X, Y, X0, Y0;
@@ -71,7 +73,7 @@ void drawStems(Globals& g, const float* x, const float* y, int n) {
         if (!point(i, X, Y)) continue;
         if (polar) userToPlot(g, 0.0f, y[i], X0, Y0);
         else X0 = X, Y0 = baseLine(g, x[i]);
-        lineqq(g, X0, Y0, X, Y);
+        lineqq(g, X0, Y0, X, Y, offset);
     }
     qqstrk(g);
 }
@@ -86,7 +88,7 @@ int wedge(const Globals& g, float r, float phi, float halfAngle, float* xs, floa
     return kWedgeSteps + 2;
 }
 
-void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bool outline) {
+void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bool outline, float offset) {
     const Transformed point{g, x, y};
     const bool polar = g.axis.kind == AxisKind::Polar;
     const float w = g.curve.barWidth;
@@ -119,9 +121,9 @@ void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bo
         }
         if (filled) dareaf(g, xs, ys, count);
         if (outline) {
-            strtqq(g, xs[0], ys[0]);
-            for (int k = 1; k < count; ++k) connqq(g, xs[k], ys[k]);
-            connqq(g, xs[0], ys[0]);
+            strtqq(g, xs[0], ys[0], offset);
+            for (int k = 1; k < count; ++k) connqq(g, xs[k], ys[k], offset);
+            connqq(g, xs[0], ys[0], offset);
             qqstrk(g);
         }
     }
@@ -130,20 +132,20 @@ void drawBars(Globals& g, const float* x, const float* y, int n, bool filled, bo
 void drawLines(Globals& g, const float* x, const float* y, int n, CurveMode mode, const SplineRequest& sr,
                const PreparedSpline& sp) {
     const Transformed point{g, x, y};
-    const Pen pen{g};
-    auto move = [&](float X, float Y) { pen.move(X, Y); };
-    auto draw = [&](float X, float Y) { pen.draw(X, Y); };
     const int passes = curvePasses(g, g.line.curveThickness);
     const int stride = coveredCopyStride(g, 1.0f / penFactor(g));
     for (int k = 0; k < passes; ++k) {
         if (!passDrawn(k, passes, stride)) continue;
-        g.line.parallelOffset = passOffset(g, k);
+        const float offset = passOffset(g, k);
+        const Pen pen{g, offset};
+        auto move = [&](float X, float Y) { pen.move(X, Y); };
+        auto draw = [&](float X, float Y) { pen.draw(X, Y); };
         switch (mode) {
             case CurveMode::Step: emitSteps(n, point, move, draw); break;
             case CurveMode::Stairs: emitStairs(n, point, move, draw); break;
-            case CurveMode::Stem: drawStems(g, x, y, n); break;
-            case CurveMode::Bars: drawBars(g, x, y, n, false, true); break;
-            case CurveMode::FilledBars: drawBars(g, x, y, n, k == 0, true); break;
+            case CurveMode::Stem: drawStems(g, x, y, n, offset); break;
+            case CurveMode::Bars: drawBars(g, x, y, n, false, true, offset); break;
+            case CurveMode::FilledBars: drawBars(g, x, y, n, k == 0, true, offset); break;
             case CurveMode::Spline:
             case CurveMode::ParametricSpline: {
                 bool first = true;
@@ -161,7 +163,6 @@ void drawLines(Globals& g, const float* x, const float* y, int n, CurveMode mode
         }
         qqstrk(g);
     }
-    g.line.parallelOffset = 0.0f;
 }
 
 }  // namespace

@@ -53,11 +53,9 @@ void drawSample(Globals& g, const LegendEntry& e, float x, float yMid, float len
         const int stride = coveredCopyStride(g, 1.0f / penFactor(g));
         for (int k = 0; k < passes; ++k) {
             if (!passDrawn(k, passes, stride)) continue;
-            g.line.parallelOffset = passOffset(g, k);
-            lineqq(g, x, yMid, x + length, yMid);
+            lineqq(g, x, yMid, x + length, yMid, passOffset(g, k));
             qqstrk(g);
         }
-        g.line.parallelOffset = 0.0f;
     }
     if (e.symbol >= 0) dsymbl(g, e.symbol, std::round(x + length / 2), std::round(yMid));
 }
@@ -142,10 +140,10 @@ void legend(char* buffer, int corner) {
     // The legend's own shielding region keeps curves out, not the legend.
     const int suspended = g->shield.suspended;
     g->shield.suspended = 1;
-    updateShieldFlag(*g);
+    updateShieldFilter(*g);
     drawLegendBox(*g, buffer, box, x0, y0);
     g->shield.suspended = suspended;
-    updateShieldFlag(*g);
+    updateShieldFilter(*g);
 }
 
 int nxlegn(char* buffer) {

@@ -10,6 +10,7 @@
 #include "device/driver_state.h"
 #include "device/fill_state.h"
 #include "device/shield_state.h"
+#include "device/surface.h"
 #include "device/transform_state.h"
 #include "text/text_state.h"
 #include "graph2d/axis_state.h"
@@ -33,6 +34,7 @@ struct Globals : CoreRecord {
     FillState fill;        // shading pattern and outline flag of filled areas
     ShieldState shield;    // shielding regions and automatic groups
     TransformState trf;    // base transformation
+    PixelSurface surface;  // pixels of the raster devices
     TextState text;        // fonts, character parameters, text modes
     AxisState axis;        // 2-D axis systems and their labels, ticks and names
     CurveState curve;      // curve settings, attribute cycles, error-bar direction

@@ -73,8 +73,9 @@ void registerShieldBox(Globals& g, int group, float x, float y, float width, flo
 }
 
 bool deviceFontUsable(const Globals& g) {
-    // The window's and bitmap fonts arrive with the window output.
-    return deviceCan(g.ctl.device, kDeviceFonts) && g.line.project3d == 0 && g.trf.active == 0 && g.ctl.level >= 1;
+    // The window's and bitmap fonts arrive with the window output. Device
+    // characters bypass the pipeline, so no point stage may be in effect.
+    return deviceCan(g.ctl.device, kDeviceFonts) && !anyPointStageInstalled(g.line.slots) && g.ctl.level >= 1;
 }
 
 }  // namespace vtx

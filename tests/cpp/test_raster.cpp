@@ -1,5 +1,5 @@
-// The virtual raster: pixel sets of lines, filled rectangles, rows in both
-// pixel modes and the initial fill.
+// The pixel surface: pixel sets of lines, spans and filled rectangles, the
+// depth test, rows in both pixel modes and the initial fill.
 
 #include <gtest/gtest.h>
 
@@ -8,35 +8,39 @@
 #include <utility>
 #include <vector>
 
-#include "device/drivers/raster/virtual_raster.h"
+#include "device/surface.h"
 
 namespace {
 
 using Pixels = std::set<std::pair<int, int>>;
 
-// A raster whose palette entry i is (i, 255 - i, 7 * i mod 256).
+// A surface whose palette entry i is (i, 255 - i, 7 * i mod 256).
 struct Raster : ::testing::Test {
-    void make(int w, int h, int rgb = 0, int screenMode = 0) {
+    vtx::PixelSurface r;
+
+    void make(int w, int h, int rgb = 0, bool white = false) {
         std::uint32_t table[256];
         for (int i = 0; i < 256; ++i) table[i] = std::uint32_t(i) << 16 | std::uint32_t(255 - i) << 8 | (7 * i & 255);
-        ASSERT_EQ(vtx::qqvini(0, 0, w, h, 1, screenMode, rgb), 0);
-        vtx::qqvvlt(1, table);
+        ASSERT_TRUE(r.create(w, h, rgb, white));
+        r.setPalette(1, table);
     }
-    void TearDown() override { vtx::qqvfin(); }
 
-    static Pixels lit() {
-        const vtx::VirtualRaster& r = vtx::virtualRaster();
+    Pixels lit() const {
         Pixels out;
         for (int y = 0; y < r.height; ++y)
             for (int x = 0; x < r.width; ++x)
                 if (*r.at(x, y)) out.insert({x, y});
         return out;
     }
-    static Pixels line(int x1, int y1, int x2, int y2) {
-        vtx::clearVirtualRaster();
-        vtx::qqvclr(9);
-        vtx::qqvlin(x1, y1, x2, y2);
+    Pixels line(int x1, int y1, int x2, int y2) {
+        r.clear();
+        r.line(x1, y1, x2, y2, r.indexColour(9));
         return lit();
+    }
+    std::vector<int> row(int y) const {
+        std::vector<int> out;
+        for (int x = 0; x < r.width; ++x) out.push_back(*r.at(x, y));
+        return out;
     }
 };
 
@@ -58,73 +62,119 @@ TEST_F(Raster, LinesLeavingTheRasterKeepTheirInsidePixelsAndFarOnesAreDropped) {
     EXPECT_EQ(line(-2, 0, 5, 0), (Pixels{{0, 0}, {1, 0}, {2, 0}, {3, 0}}));
     EXPECT_EQ(line(-1, -1, 4, 4), (Pixels{{0, 0}, {1, 1}, {2, 2}, {3, 3}}));
     EXPECT_EQ(line(0, 0, 1000000000, 3), Pixels{});
+    r.setClip(0, 0, 1, 1);  // lines come clipped: the clip rectangle does not cut them
+    EXPECT_EQ(line(0, 3, 3, 3), (Pixels{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
 }
 
-TEST_F(Raster, RgbLinesCarryThePaletteBytesOfTheCurrentColour) {
+TEST_F(Raster, RgbLinesCarryThePaletteBytesOfTheColour) {
     make(5, 2, 1);
-    vtx::qqvclr(300);  // taken mod 256
-    vtx::qqvlin(0, 1, 4, 1);
-    const vtx::VirtualRaster& r = vtx::virtualRaster();
+    r.setColour(300);  // taken mod 256
+    r.line(0, 1, 4, 1, r.colourBytes);
     EXPECT_EQ(r.stride, 16u);
     for (int x = 0; x < 5; ++x) {
         const unsigned char* p = r.at(x, 1);
         EXPECT_EQ(std::vector<int>({p[0], p[1], p[2]}), std::vector<int>({44, 211, 52}));
     }
     EXPECT_EQ(*r.at(0, 0), 0);
+    const vtx::SurfaceColour c = r.rgbColour(1, 2, 3);  // RGB surfaces keep the colour as given
+    EXPECT_EQ(std::vector<int>(c.bytes, c.bytes + 3), std::vector<int>({1, 2, 3}));
 }
 
 TEST_F(Raster, FilledRectanglesIncludeBothCornersAndStayInsideTheClip) {
     make(8, 6);
-    vtx::qqvfll(5, 4, 2, 1, 3);
+    r.fillRect(5, 4, 2, 1, r.indexColour(3));
     EXPECT_EQ(lit().size(), 16u);
-    EXPECT_EQ(*vtx::virtualRaster().at(2, 1), 3);
-    EXPECT_EQ(*vtx::virtualRaster().at(5, 4), 3);
-    vtx::clearVirtualRaster();
-    vtx::setRasterClip(3, 0, 100, 2);
-    vtx::qqvfll(-10, -10, 100, 100, 1);
+    EXPECT_EQ(*r.at(2, 1), 3);
+    EXPECT_EQ(*r.at(5, 4), 3);
+    r.clear();
+    r.setClip(3, 0, 100, 2);
+    r.fillRect(-10, -10, 100, 100, r.indexColour(1));
     EXPECT_EQ(lit().size(), 15u);  // x 3..7, y 0..2
+}
+
+TEST_F(Raster, SpansFillBothEndsInEitherOrderWithinTheClip) {
+    make(8, 3);
+    r.fillSpan(1, 5, 2, r.indexColour(7));
+    EXPECT_EQ(row(1), (std::vector<int>{0, 0, 7, 7, 7, 7, 0, 0}));
+    r.setClip(3, 0, 6, 1);
+    r.fillSpan(0, -100, 100, r.indexColour(4));
+    r.fillSpan(2, 0, 7, r.indexColour(4));  // below the clip: nothing
+    r.fillSpan(1, 7, 7, r.indexColour(4));  // right of it: nothing
+    EXPECT_EQ(row(0), (std::vector<int>{0, 0, 0, 4, 4, 4, 4, 0}));
+    EXPECT_EQ(row(1), (std::vector<int>{0, 0, 7, 7, 7, 7, 0, 0}));
+    EXPECT_EQ(row(2), (std::vector<int>(8, 0)));
+}
+
+TEST_F(Raster, DepthSpansDrawOnlyWhatIsNearerAndInterpolateFromTheirOwnEnds) {
+    make(6, 2, 1);
+    ASSERT_TRUE(r.enableDepth());
+    r.fillSpanDepth(0, 0, 5, 10.0f, 10.0f, r.indexColour(1));
+    // A sloped span, given right to left: depth 5 at x 5 up to 15 at x 0, so
+    // it is nearer only right of the middle; the clip cuts x 5 but not the slope.
+    r.setClip(0, 0, 4, 1);
+    r.fillSpanDepth(0, 5, 0, 5.0f, 15.0f, r.indexColour(2));
+    const unsigned char* one = r.palette[1];
+    const unsigned char* two = r.palette[2];
+    for (int x = 0; x < 6; ++x) {
+        const unsigned char* want = x >= 3 && x <= 4 ? two : one;
+        EXPECT_EQ(std::vector<int>(r.at(x, 0), r.at(x, 0) + 3), std::vector<int>(want, want + 3)) << x;
+    }
+    EXPECT_FLOAT_EQ(r.depthAt(4, 0), 7.0f);
+    EXPECT_FLOAT_EQ(r.depthAt(2, 0), 10.0f);
+    EXPECT_FLOAT_EQ(r.depthAt(5, 0), 10.0f);
+    // Equal depth does not draw over; clearing sends the depth to the far end.
+    r.fillSpanDepth(0, 0, 0, 10.0f, 10.0f, r.indexColour(3));
+    EXPECT_EQ(r.at(0, 0)[0], one[0]);
+    r.clear();
+    r.fillSpanDepth(1, 0, 0, 1e30f, 1e30f, r.indexColour(3));
+    EXPECT_EQ(r.at(0, 1)[0], r.palette[3][0]);
+}
+
+TEST_F(Raster, DepthSpansWithoutADepthPlaneDrawEverything) {
+    make(3, 1);
+    r.fillSpanDepth(0, 0, 2, 5.0f, 5.0f, r.indexColour(1));
+    r.fillSpanDepth(0, 0, 2, 9.0f, 9.0f, r.indexColour(2));
+    EXPECT_EQ(row(0), (std::vector<int>{2, 2, 2}));
+    EXPECT_FALSE(r.hasDepth());
 }
 
 TEST_F(Raster, RowsConvertBetweenIndicesAndTriples) {
     make(4, 2);
     const unsigned char indices[] = {1, 2, 3, 200};
-    vtx::qqvrow(indices, 0, 0, 4);
+    r.writeRow(indices, 0, 0, 4);
     const unsigned char triples[] = {10, 245, 70, 11, 244, 77};  // exactly entry 10, nearest to entry 11
-    vtx::qqvrow(triples, 2, 1, -2);
+    r.writeRow(triples, 2, 1, -2);
     unsigned char back[8] = {};
-    vtx::qqvrdr(back, 0, 0, 4, 2);
+    r.readRows(back, 0, 0, 4, 2);
     EXPECT_EQ(std::vector<int>(back, back + 8), std::vector<int>({1, 2, 3, 200, 0, 0, 10, 11}));
     unsigned char rgb[6] = {};
-    vtx::qqvrdr(rgb, 3, 0, -1, 1);
+    r.readRows(rgb, 3, 0, -1, 1);
     EXPECT_EQ(std::vector<int>(rgb, rgb + 3), std::vector<int>({200, 55, 120}));
-    vtx::qqvrdr(rgb, 3, 1, -2, 1);  // the pixel past the right edge reads as 0
+    r.readRows(rgb, 3, 1, -2, 1);  // the pixel past the right edge reads as 0
     EXPECT_EQ(std::vector<int>(rgb, rgb + 6), std::vector<int>({11, 244, 77, 0, 0, 0}));
+    EXPECT_EQ(r.rgbColour(11, 244, 77).bytes[0], 11);  // index surfaces take the nearest entry
 }
 
 TEST_F(Raster, RgbRastersReadBackAsNearestIndices) {
     make(3, 1, 1);
     const unsigned char triples[] = {20, 235, 140, 21, 235, 140, 0, 0, 0};
-    vtx::qqvrow(triples, 0, 0, -3);
+    r.writeRow(triples, 0, 0, -3);
     unsigned char back[3] = {};
-    vtx::qqvrdr(back, 0, 0, 3, 1);
+    r.readRows(back, 0, 0, 3, 1);
     EXPECT_EQ(std::vector<int>(back, back + 3), std::vector<int>({20, 20, 0}));
 }
 
-TEST_F(Raster, InitialFillFollowsScreenModeInRgbOnly) {
-    make(3, 2, 1, 2);
-    EXPECT_EQ(*vtx::virtualRaster().at(2, 1), 255);
-    vtx::qqvwpx(0, 0, 0);
-    vtx::clearVirtualRaster();
-    EXPECT_EQ(*vtx::virtualRaster().at(0, 0), 255);
-    make(3, 2, 0, 2);
-    EXPECT_EQ(*vtx::virtualRaster().at(2, 1), 0);
-    EXPECT_EQ(vtx::virtualRaster().stride, 4u);
-    // Default sizes by page orientation when none is given.
-    ASSERT_EQ(vtx::qqvini(2969, 2099, 0, 0, 0, 0, 0), 0);
-    EXPECT_EQ(vtx::virtualRaster().width, 853);
-    ASSERT_EQ(vtx::qqvini(2099, 2969, 0, 0, 0, 0, 0), 0);
-    EXPECT_EQ(vtx::virtualRaster().height, 853);
-    EXPECT_EQ(vtx::virtualRaster().stride, 604u);
+TEST_F(Raster, InitialFillIsWhiteForWhiteRgbSurfacesOnly) {
+    make(3, 2, 1, true);
+    EXPECT_EQ(*r.at(2, 1), 255);
+    r.putPixel(0, 0, r.indexColour(0));
+    r.clear();
+    EXPECT_EQ(*r.at(0, 0), 255);
+    make(3, 2, 0, true);
+    EXPECT_EQ(*r.at(2, 1), 0);
+    EXPECT_EQ(r.stride, 4u);
+    EXPECT_FALSE(r.create(0, 5, false, false));
+    EXPECT_FALSE(r.exists());
 }
 
 }  // namespace

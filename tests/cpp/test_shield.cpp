@@ -199,7 +199,7 @@ TEST(ShieldRoutines, ShldelZeroKeepsTheRegionsOfAutomaticGroups) {
     shlcir(50, 50, 5);
     EXPECT_EQ(shlind(), 3);
     EXPECT_EQ(g.shield.userRegions, 2);
-    EXPECT_EQ(g.line.shieldTest, 1);
+    EXPECT_TRUE(segmentFilterInstalled(g.line.slots, SegmentStage::Shielding));
     shldel(0);
     ASSERT_EQ(shlind(), 1);
     EXPECT_EQ(regionGroup(g.shield.words), kShieldText);
@@ -207,7 +207,7 @@ TEST(ShieldRoutines, ShldelZeroKeepsTheRegionsOfAutomaticGroups) {
     EXPECT_EQ(g.shield.words[4], 119);
     shield("MESS", "RESE");
     EXPECT_EQ(shlind(), 0);
-    EXPECT_EQ(g.line.shieldTest, 0);
+    EXPECT_FALSE(segmentFilterInstalled(g.line.slots, SegmentStage::Shielding));
     EXPECT_FALSE(autoShielding(g, kShieldText));
 }
 

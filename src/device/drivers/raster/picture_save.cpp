@@ -12,7 +12,6 @@
 #include "device/drivers/raster/api.h"
 #include "device/drivers/raster/image_access.h"
 #include "device/drivers/raster/raster_files.h"
-#include "device/drivers/raster/virtual_raster.h"
 #include "device/pipeline.h"
 
 namespace vtx {
@@ -24,7 +23,7 @@ namespace {
 Globals* rasterToSave(const char* name) {
     Globals* g = jqqlev(1, 3, name);
     if (!g) return nullptr;
-    if (deviceClass(g->ctl.device) != DeviceClass::Raster || !virtualRaster().exists()) {
+    if (deviceClass(g->ctl.device) != DeviceClass::Raster || !g->surface.exists()) {
         warnin(Warning::FormatDeviceMismatch);
         return nullptr;
     }
@@ -33,7 +32,7 @@ Globals* rasterToSave(const char* name) {
 }
 
 RasterPicture wholeRaster(const Globals& g) {
-    RasterPicture p = virtualRasterPicture();
+    RasterPicture p = surfacePicture(g.surface);
     p.options = imageFileOptions(g);
     p.backgroundIndex = g.colour.background;
     return p;
@@ -41,9 +40,8 @@ RasterPicture wholeRaster(const Globals& g) {
 
 // Restricts the picture to the imgbox rectangle, clipped to the raster; the
 // rows stay where they are. False if the box lies wholly outside.
-bool applyBox(RasterPicture& p, const ImageAccess& a) {
+bool applyBox(RasterPicture& p, const ImageAccess& a, const PixelSurface& r) {
     if (!a.boxSet) return true;
-    const VirtualRaster& r = virtualRaster();
     if (a.boxX >= r.width || a.boxY >= r.height) return false;
     p.pixels = r.at(a.boxX, a.boxY);
     p.width = int(std::min<long>(a.boxW, long(r.width) - a.boxX));
@@ -73,7 +71,7 @@ void savePicture(const char* name, const char* file, int format) {
     if (!g) return;
     const ImageAccess& access = imageAccess();
     RasterPicture picture = wholeRaster(*g);
-    if (!applyBox(picture, access)) {
+    if (!applyBox(picture, access, g->surface)) {
         warnin(Warning::ArrayOutOfScreen);
         return;
     }

@@ -9,7 +9,6 @@
 #include "core/messages.h"
 #include "device/drivers/raster/api.h"
 #include "device/drivers/raster/image_access.h"
-#include "device/drivers/raster/virtual_raster.h"
 #include "device/pipeline.h"
 
 namespace vtx {
@@ -32,8 +31,8 @@ Globals* accessOpen(const char* name) {
 }
 
 // A rectangle wholly inside the raster; warning 58 otherwise.
-bool inside(long x, long y, long w, long h) {
-    if (pixelAreaInside(x, y, w, h)) return true;
+bool inside(const PixelSurface& r, long long x, long long y, long long w, long long h) {
+    if (x >= 0 && y >= 0 && w >= 1 && h >= 1 && x + w <= r.width && y + h <= r.height) return true;
     warnin(Warning::ArrayOutOfScreen);
     return false;
 }
@@ -53,14 +52,16 @@ void resetImageAccess() { g_access = ImageAccess{}; }
 int pixelBytes() { return g_access.rgb ? 3 : 1; }
 
 bool pixelAreaInside(long long x, long long y, long long width, long long height) {
-    const VirtualRaster& r = virtualRaster();
+    const Globals* g = qqgglb();
+    if (!g) return false;
+    const PixelSurface& r = g->surface;
     return x >= 0 && y >= 0 && width >= 1 && height >= 1 && x + width <= r.width && y + height <= r.height;
 }
 
 void imgini() {
     Globals* g = jqqlev(1, 3, "imgini");
     if (!g) return;
-    if (deviceClass(g->ctl.device) != DeviceClass::Raster || !virtualRaster().exists()) {
+    if (deviceClass(g->ctl.device) != DeviceClass::Raster || !g->surface.exists()) {
         warnin(Warning::FormatDeviceMismatch);
         return;
     }
@@ -110,37 +111,43 @@ void imgsiz(int width, int height) {
 }
 
 int rpixel(int x, int y) {
-    if (!accessOpen("rpixel") || !inside(x, y, 1, 1)) return -1;
+    Globals* g = accessOpen("rpixel");
+    if (!g || !inside(g->surface, x, y, 1, 1)) return -1;
     unsigned char index = 0;
-    qqvrdr(&index, x, y, 1, 1);
+    g->surface.readRows(&index, x, y, 1, 1);
     return index;
 }
 
 void wpixel(int x, int y, int colour) {
-    if (!accessOpen("wpixel") || jqqval(colour, 0, 255) || !inside(x, y, 1, 1)) return;
-    qqvwpx(x, y, colour);
+    Globals* g = accessOpen("wpixel");
+    if (!g || jqqval(colour, 0, 255) || !inside(g->surface, x, y, 1, 1)) return;
+    g->surface.putPixel(x, y, g->surface.indexColour(colour));
 }
 
 void rpxrow(unsigned char* buffer, int x, int y, int n) {
-    if (!accessOpen("rpxrow") || jqqval(n, 1, -1) || !inside(x, y, n, 1)) return;
-    qqvrdr(buffer, x, y, g_access.rgb ? -n : n, 1);
+    Globals* g = accessOpen("rpxrow");
+    if (!g || jqqval(n, 1, -1) || !inside(g->surface, x, y, n, 1)) return;
+    g->surface.readRows(buffer, x, y, g_access.rgb ? -n : n, 1);
 }
 
 void wpxrow(const unsigned char* buffer, int x, int y, int n) {
-    if (!accessOpen("wpxrow") || jqqval(n, 1, -1) || !inside(x, y, n, 1)) return;
-    qqvrow(buffer, x, y, g_access.rgb ? -n : n);
+    Globals* g = accessOpen("wpxrow");
+    if (!g || jqqval(n, 1, -1) || !inside(g->surface, x, y, n, 1)) return;
+    g->surface.writeRow(buffer, x, y, g_access.rgb ? -n : n);
 }
 
 void rpixls(unsigned char* buffer, int x, int y, int width, int height) {
-    if (!accessOpen("rpixls") || !positive(width, height) || !inside(x, y, width, height)) return;
-    qqvrdr(buffer, x, y, g_access.rgb ? -width : width, height);
+    Globals* g = accessOpen("rpixls");
+    if (!g || !positive(width, height) || !inside(g->surface, x, y, width, height)) return;
+    g->surface.readRows(buffer, x, y, g_access.rgb ? -width : width, height);
 }
 
 void wpixls(const unsigned char* buffer, int x, int y, int width, int height) {
-    if (!accessOpen("wpixls") || !positive(width, height) || !inside(x, y, width, height)) return;
+    Globals* g = accessOpen("wpixls");
+    if (!g || !positive(width, height) || !inside(g->surface, x, y, width, height)) return;
     const std::size_t rowBytes = std::size_t(width) * std::size_t(pixelBytes());
     for (int row = 0; row < height; ++row)
-        qqvrow(buffer + std::size_t(row) * rowBytes, x, y + row, g_access.rgb ? -width : width);
+        g->surface.writeRow(buffer + std::size_t(row) * rowBytes, x, y + row, g_access.rgb ? -width : width);
 }
 
 }  // namespace vtx

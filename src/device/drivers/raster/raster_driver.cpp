@@ -1,5 +1,5 @@
-// The raster devices 601 to 607: the page is drawn into the virtual raster,
-// which is written to an image file at vtxfin (603 keeps it in memory only).
+// The raster devices 601 to 607: the page is drawn into the record's pixel
+// surface, which is written to an image file at vtxfin (603 keeps it in memory only).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -9,7 +9,6 @@
 #include "device/drivers/driver_common.h"
 #include "device/drivers/raster/image_access.h"
 #include "device/drivers/raster/raster_files.h"
-#include "device/drivers/raster/virtual_raster.h"
 
 namespace vtx {
 
@@ -17,16 +16,27 @@ namespace {
 
 constexpr int kVirtualDevice = 603;
 
+// Without a size given, 853 × 603 pixels for a landscape page and 603 × 853 otherwise.
+void surfaceSize(const Globals& g, int& w, int& h) {
+    if (g.out.winPlace != 0) {
+        w = g.out.winW, h = g.out.winH;
+        return;
+    }
+    const bool landscape = g.out.nxPage > g.out.nyPage;
+    w = landscape ? 853 : 603;
+    h = landscape ? 603 : 853;
+}
+
 void begin(Globals& g) {
     resetImageAccess();
-    if (qqvini(g.out.nxPage, g.out.nyPage, g.out.winW, g.out.winH, g.out.winPlace != 0, g.out.screenMode,
-               g.out.imageFormat == 1)) {
+    int w, h;
+    surfaceSize(g, w, h);
+    if (!g.surface.create(w, h, g.out.imageFormat == 1, g.out.screenMode == 2)) {
         warnin(Warning::NoMemory);
         std::fflush(stdout);
         std::exit(0);
     }
-    const VirtualRaster& r = virtualRaster();
-    g.out.deviceScale = pixelPageScale(g, r.width, r.height);
+    g.out.deviceScale = pixelPageScale(g, w, h);
 }
 
 void end(Globals& g) {
@@ -34,27 +44,27 @@ void end(Globals& g) {
     if (g.ctl.device != kVirtualDevice && qqrfil(g, g.out.fileName, g.ctl.device - 600) != kImageOk)
         g.out.fileError = 2;
     resetImageAccess();
-    qqvfin();
+    g.surface.release();
 }
 
-void erase(Globals&) { clearVirtualRaster(); }
+void erase(Globals& g) { g.surface.clear(); }
 
 // Pixels, y downwards, like a window.
 DevicePoint mapPoint(const Globals& g, float x, float y) { return windowPoint(g, x, y); }
 
 // Draws from the stored position; every operation stores its point.
-void vector(Globals&, float x, float y, int op) {
-    VirtualRaster& r = virtualRaster();
+void vector(Globals& g, float x, float y, int op) {
+    PixelSurface& s = g.surface;
     const int nx = int(x), ny = int(y);
-    if (op == kOpDraw) qqvlin(r.penX, r.penY, nx, ny);
-    r.penX = nx, r.penY = ny;
+    if (op == kOpDraw) s.line(s.penX, s.penY, nx, ny, s.colourBytes);
+    s.penX = nx, s.penY = ny;
 }
 
-void colour(Globals&, int index, int, int, int) { qqvclr(index); }
+void colour(Globals& g, int index, int, int, int) { g.surface.setColour(index); }
 
-void colourTable(Globals& g) { qqvvlt(g.colour.kind, g.colour.table); }
+void colourTable(Globals& g) { g.surface.setPalette(g.colour.kind, g.colour.table); }
 
-void clipRect(Globals&, int x1, int y1, int x2, int y2) { setRasterClip(x1, y1, x2, y2); }
+void clipRect(Globals& g, int x1, int y1, int x2, int y2) { g.surface.setClip(x1, y1, x2, y2); }
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 #include "device/drivers/raster/raster_files.h"
 
+#include <cstring>
+
 #include "core/messages.h"
-#include "device/drivers/raster/virtual_raster.h"
 
 namespace vtx {
 
@@ -33,8 +34,20 @@ int writePictureFile(const RasterPicture& picture, const char* file, int format)
     return status;
 }
 
+RasterPicture surfacePicture(const PixelSurface& s) {
+    RasterPicture p;
+    p.width = s.width;
+    p.height = s.height;
+    p.stride = s.stride;
+    p.bytesPerPixel = s.bytesPerPixel;
+    p.pixels = s.pixels.get();
+    std::memcpy(p.palette, s.palette, sizeof p.palette);
+    p.paletteEntries = s.paletteEntries;
+    return p;
+}
+
 int qqrfil(Globals& g, const char* file, int format) {
-    RasterPicture picture = virtualRasterPicture();
+    RasterPicture picture = surfacePicture(g.surface);
     picture.options = imageFileOptions(g);
     picture.backgroundIndex = g.colour.background;
     return writePictureFile(picture, file, format);

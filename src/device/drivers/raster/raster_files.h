@@ -14,7 +14,10 @@ ImageFileOptions imageFileOptions(const Globals& g);
 // warning 101 "ZLIB error". Returns the status.
 int writePictureFile(const RasterPicture& picture, const char* file, int format);
 
-// The virtual raster to the file, as the raster devices do at vtxfin.
+// The pixels of a surface as the image writers take them (not copied).
+RasterPicture surfacePicture(const PixelSurface& s);
+
+// The record's surface to the file, as the raster devices do at vtxfin.
 int qqrfil(Globals& g, const char* file, int format);
 
 }  // namespace vtx
