@@ -10,8 +10,7 @@ ALLOWED = [
     "src/core/devices.h",
     "src/core/devices.cpp",
     "src/device/drivers/",
-    "src/core/lifecycle.cpp",
-    "src/core/defaults.cpp",
+    "src/session/",
 ]
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
