@@ -10,6 +10,7 @@
 #include "device/driver_state.h"
 #include "device/fill_state.h"
 #include "device/shield_state.h"
+#include "device/drivers/raster/image_access.h"
 #include "device/surface.h"
 #include "device/transform_state.h"
 #include "text/text_state.h"
@@ -35,6 +36,7 @@ struct Globals : CoreRecord {
     ShieldState shield;    // shielding regions and automatic groups
     TransformState trf;    // base transformation
     PixelSurface surface;  // pixels of the raster devices
+    ImageAccess image;     // pixel access of the raster devices (imgini ... imgsiz)
     TextState text;        // fonts, character parameters, text modes
     AxisState axis;        // 2-D axis systems and their labels, ticks and names
     CurveState curve;      // curve settings, attribute cycles, error-bar direction

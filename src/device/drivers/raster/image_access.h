@@ -1,5 +1,6 @@
 // Image access of the raster devices: whether imgini has opened it and the
-// settings of imgmod, imgbox and imgsiz, which last for one plot.
+// settings of imgmod, imgbox and imgsiz, which last for one plot; kept in
+// the record beside the pixel surface.
 #pragma once
 
 namespace vtx {
@@ -13,9 +14,9 @@ struct ImageAccess {
     int sizeW = 0, sizeH = 0;
 };
 
-ImageAccess& imageAccess();
+struct Globals;
 
 // Back to the defaults of a new plot: closed, index rows, whole raster, own size.
-void resetImageAccess();
+void resetImageAccess(Globals& g);
 
 }  // namespace vtx

@@ -69,7 +69,7 @@ void scalePicture(RasterPicture& p, const ImageAccess& a, std::vector<unsigned c
 void savePicture(const char* name, const char* file, int format) {
     Globals* g = rasterToSave(name);
     if (!g) return;
-    const ImageAccess& access = imageAccess();
+    const ImageAccess& access = g->image;
     RasterPicture picture = wholeRaster(*g);
     if (!applyBox(picture, access, g->surface)) {
         warnin(Warning::ArrayOutOfScreen);

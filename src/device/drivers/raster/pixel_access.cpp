@@ -15,14 +15,12 @@ namespace vtx {
 
 namespace {
 
-ImageAccess g_access;
-
 // The record when image access is open (warning 55 otherwise), with the
 // open polyline drawn so that pixels are read and written in drawing order.
 Globals* accessOpen(const char* name) {
     Globals* g = jqqlev(1, 3, name);
     if (!g) return nullptr;
-    if (!g_access.open) {
+    if (!g->image.open) {
         warnin(Warning::NoImgini);
         return nullptr;
     }
@@ -45,11 +43,12 @@ bool positive(int a, int b) {
 
 }  // namespace
 
-ImageAccess& imageAccess() { return g_access; }
+void resetImageAccess(Globals& g) { g.image = ImageAccess{}; }
 
-void resetImageAccess() { g_access = ImageAccess{}; }
-
-int pixelBytes() { return g_access.rgb ? 3 : 1; }
+int pixelBytes() {
+    const Globals* g = qqgglb();
+    return g && g->image.rgb ? 3 : 1;
+}
 
 bool pixelAreaInside(long long x, long long y, long long width, long long height) {
     const Globals* g = qqgglb();
@@ -65,49 +64,52 @@ void imgini() {
         warnin(Warning::FormatDeviceMismatch);
         return;
     }
-    if (g_access.open) {
+    if (g->image.open) {
         warnin(Warning::NoImgfin);
         return;
     }
     qqstrk(*g);
-    g_access.open = 1;
+    g->image.open = 1;
 }
 
 void imgfin() {
     Globals* g = jqqlev(1, 3, "imgfin");
     if (!g) return;
-    if (!g_access.open) {
+    if (!g->image.open) {
         warnin(Warning::NoImgini);
         return;
     }
-    g_access.open = 0;
+    g->image.open = 0;
 }
 
 void imgmod(const char* mode) {
-    if (!jqqlev(1, 3, "imgmod")) return;
+    Globals* g = jqqlev(1, 3, "imgmod");
+    if (!g) return;
     int i = jqqind("INDE+IND +RGB ", 3, mode);
-    if (i) g_access.rgb = i == 3;
+    if (i) g->image.rgb = i == 3;
 }
 
 void imgbox(int x, int y, int width, int height) {
-    if (!jqqlev(1, 3, "imgbox")) return;
+    Globals* g = jqqlev(1, 3, "imgbox");
+    if (!g) return;
     if (x < 0 || y < 0) {
         warni1(Warning::IncorrectParameter, x < y ? x : y);
         return;
     }
     if (!positive(width, height)) return;
-    g_access.boxSet = 1;
-    g_access.boxX = x, g_access.boxY = y, g_access.boxW = width, g_access.boxH = height;
+    g->image.boxSet = 1;
+    g->image.boxX = x, g->image.boxY = y, g->image.boxW = width, g->image.boxH = height;
 }
 
 void imgsiz(int width, int height) {
-    if (!jqqlev(1, 3, "imgsiz") || !positive(width, height)) return;
+    Globals* g = jqqlev(1, 3, "imgsiz");
+    if (!g || !positive(width, height)) return;
     if (width > kMaxPictureSide || height > kMaxPictureSide) {
         warni1(Warning::IncorrectParameter, std::max(width, height));
         return;
     }
-    g_access.sizeSet = 1;
-    g_access.sizeW = width, g_access.sizeH = height;
+    g->image.sizeSet = 1;
+    g->image.sizeW = width, g->image.sizeH = height;
 }
 
 int rpixel(int x, int y) {
@@ -127,19 +129,19 @@ void wpixel(int x, int y, int colour) {
 void rpxrow(unsigned char* buffer, int x, int y, int n) {
     Globals* g = accessOpen("rpxrow");
     if (!g || jqqval(n, 1, -1) || !inside(g->surface, x, y, n, 1)) return;
-    g->surface.readRows(buffer, x, y, g_access.rgb ? -n : n, 1);
+    g->surface.readRows(buffer, x, y, g->image.rgb ? -n : n, 1);
 }
 
 void wpxrow(const unsigned char* buffer, int x, int y, int n) {
     Globals* g = accessOpen("wpxrow");
     if (!g || jqqval(n, 1, -1) || !inside(g->surface, x, y, n, 1)) return;
-    g->surface.writeRow(buffer, x, y, g_access.rgb ? -n : n);
+    g->surface.writeRow(buffer, x, y, g->image.rgb ? -n : n);
 }
 
 void rpixls(unsigned char* buffer, int x, int y, int width, int height) {
     Globals* g = accessOpen("rpixls");
     if (!g || !positive(width, height) || !inside(g->surface, x, y, width, height)) return;
-    g->surface.readRows(buffer, x, y, g_access.rgb ? -width : width, height);
+    g->surface.readRows(buffer, x, y, g->image.rgb ? -width : width, height);
 }
 
 void wpixls(const unsigned char* buffer, int x, int y, int width, int height) {
@@ -147,7 +149,7 @@ void wpixls(const unsigned char* buffer, int x, int y, int width, int height) {
     if (!g || !positive(width, height) || !inside(g->surface, x, y, width, height)) return;
     const std::size_t rowBytes = std::size_t(width) * std::size_t(pixelBytes());
     for (int row = 0; row < height; ++row)
-        g->surface.writeRow(buffer + std::size_t(row) * rowBytes, x, y + row, g_access.rgb ? -width : width);
+        g->surface.writeRow(buffer + std::size_t(row) * rowBytes, x, y + row, g->image.rgb ? -width : width);
 }
 
 }  // namespace vtx

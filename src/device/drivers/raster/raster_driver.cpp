@@ -28,7 +28,7 @@ void surfaceSize(const Globals& g, int& w, int& h) {
 }
 
 void begin(Globals& g) {
-    resetImageAccess();
+    resetImageAccess(g);
     int w, h;
     surfaceSize(g, w, h);
     if (!g.surface.create(w, h, g.out.imageFormat == 1, g.out.screenMode == 2)) {
@@ -43,7 +43,7 @@ void end(Globals& g) {
     // qqrfil has warned already; the banner must not name a file left unfinished.
     if (g.ctl.device != kVirtualDevice && qqrfil(g, g.out.fileName, g.ctl.device - 600) != kImageOk)
         g.out.fileError = 2;
-    resetImageAccess();
+    resetImageAccess(g);
     g.surface.release();
 }
 
