@@ -15,6 +15,7 @@
 #include "device/colour.h"
 #include "device/pipeline.h"
 #include "device/shading.h"
+#include "device/shielding.h"
 #include "graph2d/axis_transform.h"
 #include "graph2d/curve_checks.h"
 #include "graph2d/legend_entries.h"
@@ -173,6 +174,15 @@ void drawBar(Globals& g, const BarJob& job, const BarWidths& w, float x, float y
         qqsclr(g, g.axis.labelColour >= 0 ? g.axis.labelColour : saved);
         numberText(g, value, g.axis.otherDigits[0], int(std::lround(lx + 0.25f * h)), int(std::lround(ly + 0.25f * h)),
                    false);
+    }
+    if (autoShielding(g, kShieldBars)) {
+        // Later drawing stays out of the bar and its depth faces.
+        const float x0 = std::min(r.x1, r.x2), y0 = std::min(r.y1, r.y2);
+        registerShieldRectangle(g, kShieldBars, x0, y0, std::fabs(r.x2 - r.x1) + 1, std::fabs(r.y2 - r.y1) + 1, 0);
+        if (job.depth) {
+            registerShieldPolygon(g, kShieldBars, side.x, side.y, 4);
+            registerShieldPolygon(g, kShieldBars, top.x, top.y, 4);
+        }
     }
     qqsclr(g, saved);
 }

@@ -106,6 +106,24 @@ class TestGeometry:
         assert (563, 638) in horizontal_edges(segs, 1200)  # y = -2
 
 
+    def test_bars_blank_later_lines_when_their_shielding_is_on(self, run, tmp_path):
+        segs, _ = bar_scenario(run, tmp_path, """
+            v.shield("BARS", "ON")
+            v.bars([1., 2.], [0., 0.], [3., 5.], 2)
+            v.bartyp("3DVE")
+            v.shdpat(0)
+            v.bars([3.], [0.], [5.], 1)
+            v.curve([0.0, 4.0], [2.0, 2.0], 2)
+        """)
+        line = [s for s in segs if s[0][1] == s[1][1] == 1300]
+        # hidden by the two flat bars and by the front and side face of the 3-D bar (depth 75 at
+        # 45 degrees: the side face reaches 53 units further right)
+        covered = [(563, 638), (663, 738), (763, 891)]
+        assert line and all(not (lo + 1 < x < hi - 1) for a, b in line for x in (a[0], b[0], (a[0] + b[0]) / 2)
+                            for lo, hi in covered)
+        assert any(a[0] <= 650 <= b[0] or b[0] <= 650 <= a[0] for a, b in line)  # visible between the bars
+
+
 class TestPositions:
     def test_tick_positions_overwrite_x_and_warn_on_a_mismatch(self, run, tmp_path):
         out = run(SYSTEM.replace("v.axspos", "v.metafl('hpgl')\nv.vtxini()\nv.axspos") + """
