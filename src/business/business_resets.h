@@ -26,6 +26,10 @@ inline const ResetRow<Globals> kBusinessResets[] = {
 
 inline void restoreBusinessUnnamed(Globals& g) {
     const BusinessState d;
+    g.biz.barVariable = d.barVariable;
+    g.biz.barSlot = d.barSlot;
+    restoreDefault(g.biz.barColours, d.barColours);
+    g.biz.barBorder = d.barBorder;
     g.biz.pieBorder = d.pieBorder;
     g.biz.pieType = d.pieType;
     restoreDefault(g.biz.pieOpt, d.pieOpt);

@@ -4,10 +4,14 @@
 namespace vtx {
 
 struct BusinessState {
-    int barType = 0, barPos = 0, barChange = 0;  // bartyp, barpos, chnbar
+    int barType = 0, barPos = 0, barChange = 0;  // bartyp (VERT HORI 3DVE 3DHO), barpos, chnbar
+    int barVariable = 0;                   // barmod WIDT: 0 FIXE, 1 VARI
     int barGroups = 1;                     // bargrp
     float barGroupGap = 0;
-    float barDepth = 0, barAngle = 45.0f;  // baropt
+    int barSlot = 0;                       // calls of bars so far in the current group
+    int barColours[3] = {-1, -1, -1};      // barclr: front, side, top
+    int barBorder = -1;                    // barbor
+    float barDepth = -1.0f, barAngle = 45.0f;  // baropt
     int pieType = 0, pieExplode = 0;       // pietyp, pieexp
     float pieOpt[2] = {0.2f, 45.0f};       // pieopt
     int pieVector = 2301; int pieVectorMode = 0;  // pievec, "BROK"

@@ -109,6 +109,14 @@ void registerShieldPie(Globals& g, int group, float x, float y, float r, float a
     registerFor(g, group, [&] { definePie(g, x, y, r, alpha, beta); });
 }
 
+void registerShieldPolygon(Globals& g, int group, const float* x, const float* y, int n) {
+    if (n < 3 || n > 8) return;
+    int v[1 + 2 * 8];
+    v[0] = n;
+    for (int i = 0; i < n; ++i) v[1 + 2 * i] = shiftedX(g, x[i]), v[2 + 2 * i] = shiftedY(g, y[i]);
+    registerFor(g, group, [&] { defineRegion(g, kRegionPolygon, v, 1 + 2 * n); });
+}
+
 void shlrec(int nx, int ny, int nw, int nh) {
     Globals* g = jqqlev(1, 3, "shlrec");
     if (!g || jqqval(std::min(nw, nh), 1, -1) != 0) return;

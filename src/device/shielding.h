@@ -26,6 +26,8 @@ bool autoShielding(const Globals& g, int group);
 void registerShieldRectangle(Globals& g, int group, float x, float y, float width, float height, float angle);
 void registerShieldCircle(Globals& g, int group, float x, float y, float r);
 void registerShieldPie(Globals& g, int group, float x, float y, float r, float alpha, float beta);
+// A convex polygon of 3 to 8 vertices (the faces of bars).
+void registerShieldPolygon(Globals& g, int group, const float* x, const float* y, int n);
 
 // The shielding filter of the segment-filter slot: passes on the parts of a
 // visible segment that lie outside every active region; with moveFirst the

@@ -52,6 +52,8 @@ struct AxisState {
     int labelPosition[3] = {};             // labpos: 0 TICK 1 CENT 2 SHIF
     int labelVertical[3] = {};             // labtyp: 0 HORI 1 VERT
     int labelColour = -1;                  // labclr (bars, pies, contours)
+    int barLabel = 0;                      // labels BARS: 0 NONE 1 SECO 2 FIRS 3 MAXI 4 MINI 5 DELT 6 POSI
+    int barLabelCode = 0;                  // labpos BARS as a placement code (0 AUTO)
     int axisColours[3][4] = {{-1, -1, -1, -1}, {-1, -1, -1, -1}, {-1, -1, -1, -1}};  // axclrs: line, ticks, labels, name
     int ticks[3] = {2, 2, 2};              // ticks per label interval
     int tickPosition[3] = {};              // ticpos: 0 LABE 1 REVE 2 CENT

@@ -14,6 +14,7 @@ inline void restoreLabelDigits(Globals& g) {
     const AxisState d;
     restoreDefault(g.axis.labelDigits, d.labelDigits);
     restoreDefault(g.axis.otherDigits, d.otherDigits);
+    g.axis.barLabel = d.barLabel, g.axis.barLabelCode = d.barLabelCode;
 }
 
 inline void restoreDateLabels(Globals& g) {

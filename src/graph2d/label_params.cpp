@@ -41,11 +41,22 @@ void setDigits(Globals& g, int n, const char* axes) {
     setSelected(g.axis.labelDigits, axes, n);
 }
 
+// The objects BARS and PIE of labels and labpos, named as whole words.
+bool namesObject(const char* axes, const char* object) {
+    char key[5] = {};
+    for (int i = 0; i < 4 && axes[i]; ++i) key[i] = upperAscii(axes[i]);
+    return std::strncmp(key, object, 4) == 0;
+}
+
 }  // namespace
 
 void labels(const char* keyword, const char* axes) {
     Globals* g = chkini("labels");
     int k;
+    if (namesObject(axes, "BARS")) {
+        if (keywordFor("labels", "NONE+SECO+FIRS+MAXI+MINI+DELT+POSI", 7, keyword, k)) g->axis.barLabel = k;
+        return;
+    }
     if (keywordFor("labels", "NONE+FLOA+EXP +LOG +CLOG+ELOG+MAP +DMAP+LMAP+TIME+HOUR+SECO+MYLA+FEXP+DATE", 15,
                    keyword, k))
         setSelected(g->axis.labelType, axes, k);
@@ -81,6 +92,12 @@ void labjus(const char* keyword, const char* axes) {
 void labpos(const char* keyword, const char* axes) {
     Globals* g = chkini("labpos");
     int k;
+    if (namesObject(axes, "BARS")) {
+        static const int kCodes[8] = {0, 22, 12, 21, 21, 23, 23, 32};
+        if (keywordFor("labpos", "AUTO+INSI+OUTS+LEFT+ABOV+RIGH+BELO+CENT", 8, keyword, k))
+            g->axis.barLabelCode = kCodes[k];
+        return;
+    }
     if (keywordFor("labpos", "TICK+CENT+SHIF", 3, keyword, k)) setSelected(g->axis.labelPosition, axes, k);
 }
 

@@ -1,0 +1,17 @@
+// Public routines of bar graphs and pie charts.
+#pragma once
+
+namespace vtx {
+
+// bar graphs
+void bars(float* x, float* y1, const float* y2, int n);
+void bartyp(const char* keyword);
+void barmod(const char* keyword, const char* object);
+void bargrp(int n, float gap);
+void barpos(const char* keyword);
+void chnbar(const char* keyword);
+void barclr(int front, int side, int top);
+void barbor(int colour);
+void baropt(float depth, float angle);
+
+}  // namespace vtx

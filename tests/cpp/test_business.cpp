@@ -1,0 +1,128 @@
+// Bar geometry without a plot: widths of groups, slots, label placement,
+// the fill around a protected label and the depth faces.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "business/bar_geometry.h"
+
+using namespace vtx;
+
+TEST(BarGeometry, GroupSplitsIntoBarsAndGaps) {
+    BarWidths w = barWidths(75, 1, 0);
+    EXPECT_FLOAT_EQ(w.bar, 75); EXPECT_FLOAT_EQ(w.gap, 0);
+    w = barWidths(75, 3, 0);
+    EXPECT_FLOAT_EQ(w.bar, 25);
+    w = barWidths(100, 3, -5);  // absolute gap
+    EXPECT_FLOAT_EQ(w.gap, 5); EXPECT_FLOAT_EQ(w.bar, 30);
+    w = barWidths(100, 3, 0.5f);  // gap as a fraction of the bar: 100 / (2 * 0.5 + 3)
+    EXPECT_FLOAT_EQ(w.bar, 25); EXPECT_FLOAT_EQ(w.gap, 12.5f);
+    w = barWidths(100, 3, 0);  // bar widths are truncated to whole units
+    EXPECT_FLOAT_EQ(w.bar, 33);
+}
+
+TEST(BarGeometry, SlotsOfAGroupStandSideBySideFromTheLeft) {
+    const BarWidths single = barWidths(75, 1, 0);
+    BarRect r = verticalBar(single, 1, 100, 500, 300);
+    EXPECT_FLOAT_EQ(r.x1, 63); EXPECT_FLOAT_EQ(r.x2, 138);
+    EXPECT_FLOAT_EQ(r.y1, 500); EXPECT_FLOAT_EQ(r.y2, 300);
+    const BarWidths three = barWidths(75, 3, 0);
+    float right = 63;
+    for (int k = 1; k <= 3; ++k) {
+        r = verticalBar(three, k, 100, 500, 300);
+        EXPECT_FLOAT_EQ(r.x1, right) << "slot " << k;
+        EXPECT_FLOAT_EQ(r.x2 - r.x1, 25);
+        right = r.x2;
+    }
+    const BarRect h = horizontalBar(three, 2, 100, 10, 210);
+    EXPECT_FLOAT_EQ(h.y1, 88); EXPECT_FLOAT_EQ(h.y2, 113);
+    EXPECT_FLOAT_EQ(h.x1, 10); EXPECT_FLOAT_EQ(h.x2, 210);
+}
+
+TEST(BarGeometry, AutomaticLabelGoesInsideOnlyWhenTheBoxFits) {
+    const BarRect wide{100, 500, 200, 300};
+    EXPECT_EQ(resolveLabelCode(kLabelAuto, wide, 40, 20), kLabelInside);
+    const BarRect narrow{100, 500, 130, 300};  // box 50 wide
+    EXPECT_EQ(resolveLabelCode(kLabelAuto, narrow, 40, 20), kLabelOutside);
+    const BarRect flat{100, 500, 200, 475};  // box 30 high
+    EXPECT_EQ(resolveLabelCode(kLabelAuto, flat, 40, 20), kLabelOutside);
+    EXPECT_EQ(resolveLabelCode(kLabelCentre, narrow, 40, 20), kLabelCentre);
+    EXPECT_TRUE(labelInsideBar(42));
+    EXPECT_FALSE(labelInsideBar(12));
+}
+
+TEST(BarGeometry, LabelStartsFollowThePlacementCodes) {
+    const float h = 20, tw = 40;
+    float x, y;
+    const BarRect up{100, 500, 200, 300};
+    barLabelStart(up, false, 12, tw, h, x, y);  // centred, one height above the end
+    EXPECT_FLOAT_EQ(x, 125); EXPECT_FLOAT_EQ(y, 255);
+    barLabelStart(up, false, 22, tw, h, x, y);
+    EXPECT_FLOAT_EQ(y, 325);
+    barLabelStart(up, false, 32, tw, h, x, y);
+    EXPECT_FLOAT_EQ(y, 385);
+    barLabelStart(up, false, 42, tw, h, x, y);
+    EXPECT_FLOAT_EQ(y, 445);
+    barLabelStart(up, false, 52, tw, h, x, y);
+    EXPECT_FLOAT_EQ(y, 515);
+    barLabelStart(up, false, 21, tw, h, x, y);  // the number ends one height left of the bar
+    EXPECT_FLOAT_EQ(x + 0.25f * h + tw, 100 - h);
+    barLabelStart(up, false, 23, tw, h, x, y);
+    EXPECT_FLOAT_EQ(x + 0.25f * h, 200 + h);
+
+    // A bar pointing down the page keeps "beyond the end" below its end.
+    const BarRect down{100, 300, 200, 500};
+    barLabelStart(down, false, 12, tw, h, x, y);
+    EXPECT_FLOAT_EQ(y + 0.25f * h, 500 + h);
+    barLabelStart(down, false, 22, tw, h, x, y);
+    EXPECT_FLOAT_EQ(y, 500 - 2.75f * h);
+
+    // Horizontal bars: along X, before/after meaning above/below.
+    const BarRect right{100, 50, 300, 80};
+    barLabelStart(right, true, 12, tw, h, x, y);
+    EXPECT_FLOAT_EQ(x + 0.25f * h, 300 + h); EXPECT_FLOAT_EQ(y, 50);
+    barLabelStart(right, true, 21, tw, h, x, y);
+    EXPECT_FLOAT_EQ(y + 0.25f * h + h, 50 - h);
+    const BarRect left{300, 50, 100, 80};
+    barLabelStart(left, true, 12, tw, h, x, y);
+    EXPECT_FLOAT_EQ(x + 0.25f * h + tw, 100 - h);
+}
+
+TEST(BarGeometry, FillAroundALabelLeavesExactlyTheHole) {
+    const BarRect bar{100, 500, 200, 300};
+    std::vector<BarRect> pieces;
+    auto collect = [&pieces](const BarRect& r) { pieces.push_back(r); };
+    fillAroundHole(bar, BarRect{130, 320, 170, 350}, collect);
+    ASSERT_EQ(pieces.size(), 4u);
+    float area = 0;
+    for (const BarRect& p : pieces) {
+        EXPECT_GT(p.x2, p.x1); EXPECT_GT(p.y2, p.y1);
+        area += (p.x2 - p.x1) * (p.y2 - p.y1);
+        // No piece reaches into the hole.
+        EXPECT_TRUE(p.x2 <= 130 || p.x1 >= 170 || p.y2 <= 320 || p.y1 >= 350);
+    }
+    EXPECT_FLOAT_EQ(area, 100 * 200 - 40 * 30);
+
+    pieces.clear();
+    fillAroundHole(bar, BarRect{300, 0, 340, 30}, collect);  // apart: the whole bar
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_FLOAT_EQ(pieces[0].y1, 300); EXPECT_FLOAT_EQ(pieces[0].y2, 500);
+
+    pieces.clear();
+    fillAroundHole(bar, BarRect{90, 280, 210, 320}, collect);  // hole across the top: one piece below
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_FLOAT_EQ(pieces[0].y1, 320);
+}
+
+TEST(BarGeometry, DepthFacesSitOnTheVisibleEdges) {
+    Quad side, top;
+    depthFaces(BarRect{100, 500, 200, 300}, false, 10, -10, side, top);
+    for (int i = 0; i < 2; ++i) EXPECT_FLOAT_EQ(side.x[i], 200);
+    EXPECT_FLOAT_EQ(side.x[2], 210); EXPECT_FLOAT_EQ(side.y[2], 290);
+    for (int i = 0; i < 2; ++i) EXPECT_FLOAT_EQ(top.y[i], 300);
+    depthFaces(BarRect{100, 50, 300, 80}, true, 10, -10, side, top);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_FLOAT_EQ(side.y[i], 50);
+        EXPECT_FLOAT_EQ(top.x[i], 300);
+    }
+}
