@@ -56,6 +56,59 @@ inline bool drawnInGroup(long line, int drawn, int skipped) {
     return line % (drawn + skipped) < drawn;
 }
 
+// The crossings of successive, rising scan lines with a small polygon,
+// found from the edges that span the line instead of from all edges: the
+// same values as scanCrossings, from the same expression per edge.
+constexpr int kActiveEdgeMax = 64;
+class ActiveEdges {
+   public:
+    // Edges of (x, y, n), n <= kActiveEdgeMax, ordered by their lower end.
+    ActiveEdges(const float* x, const float* y, int n) : x_(x), y_(y) {
+        for (int i = 0, j = n - 1; i < n; j = i++) {
+            const float lo = std::fmin(y[j], y[i]), hi = std::fmax(y[j], y[i]);
+            if (!(lo < hi)) continue;  // level edges and NaN never cross a scan line
+            int k = count_++;
+            for (; k > 0 && lo_[order_[k - 1]] > lo; --k) order_[k] = order_[k - 1];
+            from_[count_ - 1] = j, to_[count_ - 1] = i, lo_[count_ - 1] = lo, hi_[count_ - 1] = hi;
+            order_[k] = count_ - 1;
+        }
+    }
+    void restart() { next_ = 0, active_ = 0; }
+    // The crossings of the scan line at ys, which must not lie below the
+    // previous one since restart(), treated as scanCrossings does.
+    int crossings(float ys, float* out) {
+        while (next_ < count_ && lo_[order_[next_]] <= ys) live_[active_++] = order_[next_++];
+        int m = 0, kept = 0;
+        for (int a = 0; a < active_; ++a) {
+            const int e = live_[a];
+            if (!(ys < hi_[e])) continue;  // passed for good
+            live_[kept++] = e;
+            const int j = from_[e], i = to_[e];
+            const float y1 = y_[j], y2 = y_[i];
+            const float xc = x_[j] + (ys - y1) * (x_[i] - x_[j]) / (y2 - y1);
+            if (!std::isnan(xc)) out[m++] = xc;
+        }
+        active_ = kept;
+        sortAscending(out, m);
+        int k = 0;
+        for (int i = 0; i < m; ++i) {
+            if (i + 1 < m && out[i] == out[i + 1]) {
+                ++i;
+                continue;
+            }
+            out[k++] = out[i];
+        }
+        return k & ~1;
+    }
+
+   private:
+    const float* x_;
+    const float* y_;
+    int count_ = 0, next_ = 0, active_ = 0;
+    int from_[kActiveEdgeMax], to_[kActiveEdgeMax], order_[kActiveEdgeMax], live_[kActiveEdgeMax];
+    float lo_[kActiveEdgeMax], hi_[kActiveEdgeMax];
+};
+
 }  // namespace fill_detail
 
 // hatchPolygon with the sink as a callable sink(x1, y1, x2, y2), so that a
@@ -93,10 +146,13 @@ int hatchPolygonTo(const float* x, const float* y, int n, const HatchLines& line
     constexpr double kMaxScanLines = 1e7;
     if (to - from > kMaxScanLines) return 0;
 
+    const bool small = n <= fill_detail::kActiveEdgeMax;
+    fill_detail::ActiveEdges edges(rx, ry, small ? n : 0);
     const bool grouped = lines.groupDrawn > 0;
     const double period = double(std::max(1LL, (long long)lines.groupDrawn + lines.groupSkipped));
     int widest = 1;  // most spans on one scan line, known after the first pass
     for (int pass = 1; pass <= kFillPasses && pass <= widest; ++pass) {
+        edges.restart();
         for (double k = from; k <= to; k += 1.0) {
             const float ys = float(k * h);
             // Only the place within the group period matters; the scan line's
@@ -104,7 +160,7 @@ int hatchPolygonTo(const float* x, const float* y, int n, const HatchLines& line
             // every line is drawn and the number is not needed.
             const long line = grouped ? groupCount + long(std::fmod(k - first, period)) : 0;
             if (pass > 1 && !drawnInGroup(line, lines.groupDrawn, lines.groupSkipped)) continue;
-            int m = scanCrossings(rx, ry, n, ys, crossings, kMaxScanCrossings);
+            int m = small ? edges.crossings(ys, crossings) : scanCrossings(rx, ry, n, ys, crossings, kMaxScanCrossings);
             if (m < 0) return 26;
             int spans = m / 2;
             if (pass == 1 && spans > widest) widest = spans;

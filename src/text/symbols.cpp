@@ -5,6 +5,7 @@
 
 #include "session/globals.h"
 #include "core/messages.h"
+#include "device/surface_lines.h"
 #include "text/api.h"
 #include "text/text_device.h"
 
@@ -152,10 +153,12 @@ ShapeCache& shapeCache() {
 // Draws a polyline of n offsets around (cx, cy) and fills it when asked.
 void drawOffsets(Globals& g, float cx, float cy, const float* dx, const float* dy, int n, bool filled) {
     float x[kCircleSides + 2 + 10], y[kCircleSides + 2 + 10];
-    for (int i = 0; i < n; ++i) {
-        x[i] = cx + dx[i], y[i] = cy + dy[i];
-        if (i == 0) textMove(g, x[i], y[i]);
-        else textDraw(g, x[i], y[i]);
+    for (int i = 0; i < n; ++i) x[i] = cx + dx[i], y[i] = cy + dy[i];
+    if (!surfacePolyline(g, x, y, n)) {
+        for (int i = 0; i < n; ++i) {
+            if (i == 0) textMove(g, x[i], y[i]);
+            else textDraw(g, x[i], y[i]);
+        }
     }
     if (filled && n >= 3) textFillPolygon(g, x, y, n);
 }
