@@ -65,7 +65,8 @@ class ActiveEdges {
     // Edges of (x, y, n), n <= kActiveEdgeMax, ordered by their lower end.
     ActiveEdges(const float* x, const float* y, int n) : x_(x), y_(y) {
         for (int i = 0, j = n - 1; i < n; j = i++) {
-            const float lo = std::fmin(y[j], y[i]), hi = std::fmax(y[j], y[i]);
+            const bool rising = y[j] < y[i];
+            const float lo = rising ? y[j] : y[i], hi = rising ? y[i] : y[j];
             if (!(lo < hi)) continue;  // level edges and NaN never cross a scan line
             int k = count_++;
             for (; k > 0 && lo_[order_[k - 1]] > lo; --k) order_[k] = order_[k - 1];
