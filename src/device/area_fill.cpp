@@ -90,6 +90,7 @@ bool useSurfaceFill(const Globals& g) {
 struct SurfaceSpans {
     Globals& g;
     SurfaceColour colour;
+    DevicePoint (*mapPoint)(const Globals&, float, float);  // of the surface's device, looked up once per fill
     bool any = false;
     float lastX = 0.0f, lastY = 0.0f;  // where the last span ended, after the origin shift
 };
@@ -99,7 +100,7 @@ inline void penTo(SurfaceSpans& f, float x, float y, bool draw) {
     Globals& g = f.g;
     PixelSurface& s = g.surface;
     ++g.ctl.vectors;
-    const DevicePoint p = deviceDriver(g.ctl.device)->mapPoint(g, x, y);
+    const DevicePoint p = f.mapPoint(g, x, y);
     const int nx = int(p.x), ny = int(p.y);
     if (draw) {
         if (ny == s.penY && s.insideClip(s.penX, ny) && s.insideClip(nx, ny)) s.fillSpan(ny, s.penX, nx, f.colour);
@@ -108,16 +109,20 @@ inline void penTo(SurfaceSpans& f, float x, float y, bool draw) {
     s.penX = nx, s.penY = ny;
 }
 
+// Inside the rectangular clipping window, as jqqclp tests it.
+inline bool insideClipWindow(const LineState& line, float x, float y) {
+    return x >= float(line.clipX1) && x <= float(line.clipX2) && y >= float(line.clipY1) && y <= float(line.clipY2);
+}
+
 // The span as a polyline of two points through the clipping stage.
-void surfaceSpan(void* context, float x1, float y1, float x2, float y2) {
-    SurfaceSpans& f = *static_cast<SurfaceSpans*>(context);
+inline void surfaceSpan(SurfaceSpans& f, float x1, float y1, float x2, float y2) {
     const Globals& g = f.g;
     x1 += float(g.line.originX), y1 += float(g.line.originY);
     x2 += float(g.line.originX), y2 += float(g.line.originY);
     f.any = true, f.lastX = x2, f.lastY = y2;
-    const bool firstInside = jqqclp(g, x1, y1) == 0;
+    const bool firstInside = insideClipWindow(g.line, x1, y1);
     if (firstInside) penTo(f, x1, y1, false);
-    if (firstInside && jqqclp(g, x2, y2) == 0) {
+    if (firstInside && insideClipWindow(g.line, x2, y2)) {
         penTo(f, x2, y2, true);
         return;
     }
@@ -130,13 +135,9 @@ void surfaceSpan(void* context, float x1, float y1, float x2, float y2) {
 
 void softwareFill(Globals& g, const float* x, const float* y, int n, float* work) {
     const FillState& f = g.fill;
-    SpanSink sink = drawSpan;
-    void* context = &g;
-    SurfaceSpans spans{g, g.surface.colourBytes};
-    if (useSurfaceFill(g)) {
-        qqstrk(g);  // what was drawn before goes first
-        sink = surfaceSpan, context = &spans;
-    }
+    const bool onSurface = useSurfaceFill(g);
+    SurfaceSpans spans{g, g.surface.colourBytes, deviceDriver(g.ctl.device)->mapPoint};
+    if (onSurface) qqstrk(g);  // what was drawn before goes first
     const DashScope dash(g);  // the hatch lines borrow the pattern's line type
     setLineType(g, patternLineType(f.type));
     HatchLines lines;
@@ -147,7 +148,13 @@ void softwareFill(Globals& g, const float* x, const float* y, int n, float* work
     for (int d = 0; d < directions; ++d) {
         lines.angle = float(d == 0 ? f.angle : (f.angle < 90 ? f.angle + 90 : 180 - f.angle));
         visibleBand(g, lines.angle, lines);
-        if (hatchPolygon(x, y, n, lines, work, groupCount, sink, context) != 0) {
+        const int status =
+            onSurface ? hatchPolygonTo(x, y, n, lines, work, groupCount,
+                                       [&spans](float x1, float y1, float x2, float y2) {
+                                           surfaceSpan(spans, x1, y1, x2, y2);
+                                       })
+                      : hatchPolygon(x, y, n, lines, work, groupCount, drawSpan, &g);
+        if (status != 0) {
             warnin(Warning::TooManyIntersections);
             break;
         }
@@ -161,13 +168,21 @@ void softwareFill(Globals& g, const float* x, const float* y, int n, float* work
 
 void dareaf(Globals& g, const float* x, const float* y, int n) {
     if (n < 3) return;
-    std::unique_ptr<float[]> work(new (std::nothrow) float[size_t(fillWorkFloats(n))]);
-    if (!work) {
-        warnin(Warning::NoMemory);
-        return;
+    // Symbols and small shapes fill from the stack: no allocation per shape.
+    constexpr int kStackVertices = 64;
+    float stackWork[fillWorkFloats(kStackVertices)];
+    std::unique_ptr<float[]> heap;
+    float* work = stackWork;
+    if (n > kStackVertices) {
+        heap.reset(new (std::nothrow) float[size_t(fillWorkFloats(n))]);
+        if (!heap) {
+            warnin(Warning::NoMemory);
+            return;
+        }
+        work = heap.get();
     }
-    if (useDeviceFill(g, x, y, n)) deviceFill(g, x, y, n, work.get());
-    else softwareFill(g, x, y, n, work.get());
+    if (useDeviceFill(g, x, y, n)) deviceFill(g, x, y, n, work);
+    else softwareFill(g, x, y, n, work);
 }
 
 void areaf(const int* nx, const int* ny, int n) {

@@ -3,6 +3,9 @@
 // scan line are found and turned back. Pure geometry: spans go to a sink.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+
 namespace vtx {
 
 constexpr int kMaxScanCrossings = 100;  // crossings accepted per scan line
@@ -10,7 +13,7 @@ constexpr int kFillWorkExtra = 130;     // work space beyond the vertices, in co
 constexpr int kFillPasses = 5;          // spans 1..4 of every scan line, then the rest
 
 // Floats of work space for a polygon of n vertices.
-inline long fillWorkFloats(int n) { return 2L * (long(n) + kFillWorkExtra); }
+constexpr long fillWorkFloats(int n) { return 2L * (long(n) + kFillWorkExtra); }
 
 // Receives one span in plot coordinates.
 using SpanSink = void (*)(void* context, float x1, float y1, float x2, float y2);
@@ -35,5 +38,144 @@ int hatchPolygon(const float* x, const float* y, int n, const HatchLines& lines,
 // polygon (x, y, n), sorted, with pairs of equal crossings removed. Returns
 // their number, or -1 if there are more than `capacity`.
 int scanCrossings(const float* x, const float* y, int n, float ys, float* crossings, int capacity);
+
+namespace fill_detail {
+
+// Insertion sort: a scan line has few crossings, usually two.
+inline void sortAscending(float* v, int m) {
+    for (int i = 1; i < m; ++i) {
+        float t = v[i];
+        int j = i - 1;
+        for (; j >= 0 && v[j] > t; --j) v[j + 1] = v[j];
+        v[j + 1] = t;
+    }
+}
+
+inline bool drawnInGroup(long line, int drawn, int skipped) {
+    if (drawn <= 0) return true;
+    return line % (drawn + skipped) < drawn;
+}
+
+// The crossings of successive, rising scan lines with a small polygon,
+// found from the edges that span the line instead of from all edges: the
+// same values as scanCrossings, from the same expression per edge.
+constexpr int kActiveEdgeMax = 64;
+class ActiveEdges {
+   public:
+    // Edges of (x, y, n), n <= kActiveEdgeMax, ordered by their lower end.
+    ActiveEdges(const float* x, const float* y, int n) : x_(x), y_(y) {
+        for (int i = 0, j = n - 1; i < n; j = i++) {
+            const bool rising = y[j] < y[i];
+            const float lo = rising ? y[j] : y[i], hi = rising ? y[i] : y[j];
+            if (!(lo < hi)) continue;  // level edges and NaN never cross a scan line
+            int k = count_++;
+            for (; k > 0 && lo_[order_[k - 1]] > lo; --k) order_[k] = order_[k - 1];
+            from_[count_ - 1] = j, to_[count_ - 1] = i, lo_[count_ - 1] = lo, hi_[count_ - 1] = hi;
+            order_[k] = count_ - 1;
+        }
+    }
+    void restart() { next_ = 0, active_ = 0; }
+    // The crossings of the scan line at ys, which must not lie below the
+    // previous one since restart(), treated as scanCrossings does.
+    int crossings(float ys, float* out) {
+        while (next_ < count_ && lo_[order_[next_]] <= ys) live_[active_++] = order_[next_++];
+        int m = 0, kept = 0;
+        for (int a = 0; a < active_; ++a) {
+            const int e = live_[a];
+            if (!(ys < hi_[e])) continue;  // passed for good
+            live_[kept++] = e;
+            const int j = from_[e], i = to_[e];
+            const float y1 = y_[j], y2 = y_[i];
+            const float xc = x_[j] + (ys - y1) * (x_[i] - x_[j]) / (y2 - y1);
+            if (!std::isnan(xc)) out[m++] = xc;
+        }
+        active_ = kept;
+        sortAscending(out, m);
+        int k = 0;
+        for (int i = 0; i < m; ++i) {
+            if (i + 1 < m && out[i] == out[i + 1]) {
+                ++i;
+                continue;
+            }
+            out[k++] = out[i];
+        }
+        return k & ~1;
+    }
+
+   private:
+    const float* x_;
+    const float* y_;
+    int count_ = 0, next_ = 0, active_ = 0;
+    int from_[kActiveEdgeMax], to_[kActiveEdgeMax], order_[kActiveEdgeMax], live_[kActiveEdgeMax];
+    float lo_[kActiveEdgeMax], hi_[kActiveEdgeMax];
+};
+
+}  // namespace fill_detail
+
+// hatchPolygon with the sink as a callable sink(x1, y1, x2, y2), so that a
+// hot caller (solid fills on a pixel surface) gets it inlined.
+template <typename Sink>
+int hatchPolygonTo(const float* x, const float* y, int n, const HatchLines& lines, float* work, long& groupCount,
+                   Sink&& sink) {
+    using fill_detail::drawnInGroup;
+    if (n < 3 || !(lines.spacing > 0.0f) || !std::isfinite(lines.spacing)) return 0;
+    float* rx = work;
+    float* ry = work + n;
+    float* crossings = work + 2 * n;  // kFillWorkExtra pairs leave room for all crossings
+    const float phi = lines.angle * (3.14159265f / 180.0f);
+    const float s = std::sin(phi), c = std::cos(phi);
+
+    // Turn the polygon by -angle so that the hatch lines are horizontal.
+    float ymin = 0.0f, ymax = 0.0f;
+    for (int i = 0; i < n; ++i) {
+        rx[i] = x[i] * c - y[i] * s;
+        ry[i] = x[i] * s + y[i] * c;
+        if (i == 0 || ry[i] < ymin) ymin = ry[i];
+        if (i == 0 || ry[i] > ymax) ymax = ry[i];
+    }
+    if (!std::isfinite(ymin) || !std::isfinite(ymax)) return 0;
+
+    const double h = lines.spacing;
+    const double first = std::trunc(ymin / h - 0.5);
+    const double last = std::floor((ymax + 0.5 * h) / h);
+    // Only the scan lines inside the visible band are computed; the group
+    // count still runs from the polygon's first scan line.
+    const double from = std::fmax(first, std::ceil(lines.visibleLow / h));
+    const double to = std::fmin(last, std::floor(lines.visibleHigh / h));
+    const long total = last >= first ? long(std::fmin(last - first + 1, 1e9)) : 0;
+    // A band that no page comes near would only spin.
+    constexpr double kMaxScanLines = 1e7;
+    if (to - from > kMaxScanLines) return 0;
+
+    const bool small = n <= fill_detail::kActiveEdgeMax;
+    fill_detail::ActiveEdges edges(rx, ry, small ? n : 0);
+    const bool grouped = lines.groupDrawn > 0;
+    const double period = double(std::max(1LL, (long long)lines.groupDrawn + lines.groupSkipped));
+    int widest = 1;  // most spans on one scan line, known after the first pass
+    for (int pass = 1; pass <= kFillPasses && pass <= widest; ++pass) {
+        edges.restart();
+        for (double k = from; k <= to; k += 1.0) {
+            const float ys = float(k * h);
+            // Only the place within the group period matters; the scan line's
+            // number itself may lie beyond any integer type. Without groups
+            // every line is drawn and the number is not needed.
+            const long line = grouped ? groupCount + long(std::fmod(k - first, period)) : 0;
+            if (pass > 1 && !drawnInGroup(line, lines.groupDrawn, lines.groupSkipped)) continue;
+            int m = small ? edges.crossings(ys, crossings) : scanCrossings(rx, ry, n, ys, crossings, kMaxScanCrossings);
+            if (m < 0) return 26;
+            int spans = m / 2;
+            if (pass == 1 && spans > widest) widest = spans;
+            if (!drawnInGroup(line, lines.groupDrawn, lines.groupSkipped)) continue;
+            int begin = pass - 1, end = pass < kFillPasses ? pass : spans;
+            for (int p = begin; p < end && p < spans; ++p) {
+                float xa = crossings[2 * p], xb = crossings[2 * p + 1];
+                // Turn the span back by +angle.
+                sink(xa * c + ys * s, -xa * s + ys * c, xb * c + ys * s, -xb * s + ys * c);
+            }
+        }
+    }
+    groupCount += total;
+    return 0;
+}
 
 }  // namespace vtx

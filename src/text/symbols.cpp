@@ -5,6 +5,7 @@
 
 #include "session/globals.h"
 #include "core/messages.h"
+#include "device/surface_lines.h"
 #include "text/api.h"
 #include "text/text_device.h"
 
@@ -73,23 +74,14 @@ const Shape kShapes[kHighestSymbol + 1] = {
 // Maps symbol units to plot coordinates around the centre.
 struct SymbolFrame {
     float cx, cy, scale, c, s;
+    // rotation by -a in plot coordinates (y downwards): counter-clockwise on the page
+    float dx(float u, float v) const { return scale * (u * c + v * s); }
+    float dy(float u, float v) const { return scale * (-u * s + v * c); }
     void apply(float u, float v, float& x, float& y) const {
-        // rotation by -a in plot coordinates (y downwards): counter-clockwise on the page
-        x = cx + scale * (u * c + v * s);
-        y = cy + scale * (-u * s + v * c);
+        x = cx + dx(u, v);
+        y = cy + dy(u, v);
     }
 };
-
-// Draws a polyline of n symbol-unit points and fills it when asked.
-void drawOutline(Globals& g, const SymbolFrame& f, const float* u, const float* v, int n, bool filled) {
-    float x[kCircleSides + 2 + 10], y[kCircleSides + 2 + 10];
-    for (int i = 0; i < n; ++i) {
-        f.apply(u[i], v[i], x[i], y[i]);
-        if (i == 0) textMove(g, x[i], y[i]);
-        else textDraw(g, x[i], y[i]);
-    }
-    if (filled && n >= 3) textFillPolygon(g, x, y, n);
-}
 
 void circlePoints(bool half, float* u, float* v, int& n) {
     const int steps = half ? kCircleSides / 2 : kCircleSides;
@@ -102,6 +94,75 @@ void circlePoints(bool half, float* u, float* v, int& n) {
     if (half) u[n] = u[0], v[n++] = v[0];
 }
 
+// A built-in shape as offsets from the centre in plot units, for one size
+// and rotation: its polylines one after the other, the filled one first.
+constexpr int kMaxShapePoints = kCircleSides + 2 + 4 * 9;
+struct ShapeOffsets {
+    float dx[kMaxShapePoints], dy[kMaxShapePoints];
+    int lengths[5];
+    int polylines = 0;
+};
+
+// Scatter plots draw the same symbol thousands of times: its outline is
+// computed once per symbol, size and rotation, not once per point.
+struct ShapeCache {
+    float size = -1.0f, angle = 0.0f;
+    float c = 1.0f, s = 0.0f;
+    bool ready[kHighestSymbol + 1] = {};
+    ShapeOffsets shapes[kHighestSymbol + 1];
+
+    const ShapeOffsets& get(int number, float symbolSize, float symbolAngle, SymbolFrame& f) {
+        if (symbolSize != size || symbolAngle != angle) {
+            const double a = symbolAngle * 3.14159265358979323846 / 180.0;
+            size = symbolSize, angle = symbolAngle;
+            c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
+            for (bool& r : ready) r = false;
+        }
+        f.scale = symbolSize / 100.0f, f.c = c, f.s = s;
+        ShapeOffsets& o = shapes[number];
+        if (!ready[number]) build(kShapes[number], f, o), ready[number] = true;
+        return o;
+    }
+
+    static void build(const Shape& shape, const SymbolFrame& f, ShapeOffsets& o) {
+        int k = 0;
+        o.polylines = 0;
+        auto add = [&](const float* u, const float* v, int n) {
+            for (int i = 0; i < n; ++i, ++k) o.dx[k] = f.dx(u[i], v[i]), o.dy[k] = f.dy(u[i], v[i]);
+            o.lengths[o.polylines++] = n;
+        };
+        float u[kCircleSides + 2], v[kCircleSides + 2];
+        int n = 0;
+        if (shape.circle || shape.halfCircle) {
+            circlePoints(shape.halfCircle, u, v, n);
+            add(u, v, n);
+        }
+        for (int p = 0; p < shape.count; ++p) {
+            const Part& part = shape.parts[p];
+            for (int i = 0; i < part.n; ++i) u[i] = part.xy[2 * i], v[i] = part.xy[2 * i + 1];
+            add(u, v, part.n);
+        }
+    }
+};
+
+ShapeCache& shapeCache() {
+    static ShapeCache cache;
+    return cache;
+}
+
+// Draws a polyline of n offsets around (cx, cy) and fills it when asked.
+void drawOffsets(Globals& g, float cx, float cy, const float* dx, const float* dy, int n, bool filled) {
+    float x[kCircleSides + 2 + 10], y[kCircleSides + 2 + 10];
+    for (int i = 0; i < n; ++i) x[i] = cx + dx[i], y[i] = cy + dy[i];
+    if (!surfacePolyline(g, x, y, n)) {
+        for (int i = 0; i < n; ++i) {
+            if (i == 0) textMove(g, x[i], y[i]);
+            else textDraw(g, x[i], y[i]);
+        }
+    }
+    if (filled && n >= 3) textFillPolygon(g, x, y, n);
+}
+
 void registerSymbolShield(Globals& g, float x, float y, float size) {
     if (!autoShieldOn(g, 2)) return;
     const float d = 0.6f * size;
@@ -111,10 +172,11 @@ void registerSymbolShield(Globals& g, float x, float y, float size) {
 }  // namespace
 
 void drawSymbolSized(Globals& g, int number, float x, float y, float size) {
-    const double a = g.text.symbolAngle * 3.14159265358979323846 / 180.0;
-    SymbolFrame f{x, y, size / 100.0f, static_cast<float>(std::cos(a)), static_cast<float>(std::sin(a))};
+    SymbolFrame f{x, y, size / 100.0f, 1.0f, 0.0f};
     const TextState& t = g.text;
     if (t.userSymbol >= 0 && number == t.userSymbol && !t.userSymbolX.empty()) {
+        const double a = g.text.symbolAngle * 3.14159265358979323846 / 180.0;
+        f.c = static_cast<float>(std::cos(a)), f.s = static_cast<float>(std::sin(a));
         // user points run -1..1: half the size, y negated
         const int n = static_cast<int>(t.userSymbolX.size());
         for (int i = 0; i < n; ++i) {
@@ -144,17 +206,12 @@ void drawSymbolSized(Globals& g, int number, float x, float y, float size) {
         return;
     }
     if (number < 0 || number > kHighestSymbol) return;
-    const Shape& s = kShapes[number];
-    float u[kCircleSides + 2], v[kCircleSides + 2];
-    int n = 0;
-    if (s.circle || s.halfCircle) {
-        circlePoints(s.halfCircle, u, v, n);
-        drawOutline(g, f, u, v, n, s.filled);
-    }
-    for (int p = 0; p < s.count; ++p) {
-        const Part& part = s.parts[p];
-        for (int i = 0; i < part.n; ++i) u[i] = part.xy[2 * i], v[i] = part.xy[2 * i + 1];
-        drawOutline(g, f, u, v, part.n, s.filled && p == 0);
+    const ShapeOffsets& o = shapeCache().get(number, size, g.text.symbolAngle, f);
+    const bool filled = kShapes[number].filled;
+    int first = 0;
+    for (int p = 0; p < o.polylines; ++p) {
+        drawOffsets(g, x, y, o.dx + first, o.dy + first, o.lengths[p], filled && p == 0);
+        first += o.lengths[p];
     }
     textFlush(g);
     registerSymbolShield(g, x, y, size);

@@ -83,6 +83,30 @@ TEST(ScanlineFill, VerticesOnScanLinesNeitherAddNorLoseSpans) {
     EXPECT_FLOAT_EQ(f.spans[0].x2, 10.0f);
 }
 
+// Small polygons take their crossings from the edges spanning each scan
+// line; they must equal the crossings from all edges, vertices and level
+// edges on the scan lines included.
+TEST(ScanlineFill, EdgesSpanningTheLineGiveTheCrossingsOfAllEdges) {
+    unsigned seed = 12345;
+    auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 16) % unsigned(range));
+    };
+    for (int trial = 0; trial < 300; ++trial) {
+        const int n = 3 + next(fill_detail::kActiveEdgeMax - 2);
+        std::vector<float> x(n), y(n);
+        for (int i = 0; i < n; ++i) x[i] = float(next(41) - 20), y[i] = float(next(21) - 10);
+        fill_detail::ActiveEdges edges(x.data(), y.data(), n);
+        edges.restart();
+        float all[2 * fill_detail::kActiveEdgeMax], spanning[2 * fill_detail::kActiveEdgeMax];
+        for (float ys = -11.0f; ys <= 11.0f; ys += 0.5f) {
+            const int m = scanCrossings(x.data(), y.data(), n, ys, all, kMaxScanCrossings);
+            ASSERT_EQ(edges.crossings(ys, spanning), m) << "trial " << trial << " ys " << ys;
+            for (int k = 0; k < m; ++k) EXPECT_EQ(spanning[k], all[k]);
+        }
+    }
+}
+
 TEST(ScanlineFill, PassesDrawTheFirstSpanOfEveryScanLineBeforeTheSecond) {
     // A U shape: two spans on the upper scan lines, one on the lower.
     Fill f = hatch({0, 3, 3, 7, 7, 10, 10, 0}, {0, 0, 6, 6, 0, 0, 10, 10}, spacing(2));

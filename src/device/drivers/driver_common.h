@@ -21,7 +21,11 @@ constexpr float kPointsPerPenUnit = 0.5f * 72.0f / 254.0f;
 inline float roundHalfUp(float v) {
     if (!(v > -1e9f)) return v != v ? 0.0f : -1e9f;
     if (v > 1e9f) return 1e9f;
-    return std::floor(v + 0.5f);
+    // floor without a library call: within ±1e9 the truncated value fits an
+    // int, and v + 0.5 is never -0, so this is exactly std::floor.
+    const float t = v + 0.5f;
+    const float r = float(int(t));
+    return r > t ? r - 1.0f : r;
 }
 
 // Pixels per plot unit of a w by h pixel surface: the page (turned in page
