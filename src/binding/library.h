@@ -15,6 +15,7 @@
 #include "graph2d/api.h"
 #include "graph2d/curve_api.h"
 #include "graph2d/spline.h"
+#include "graph3d/api.h"
 #include "text/api.h"
 #include "utilities/api.h"
 #include "utilities/matrix_resample.h"
