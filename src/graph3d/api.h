@@ -10,6 +10,8 @@ void curve3(const float* x, const float* y, const float* z, int n);
 void curvx3(const float* x, float y, const float* z, int n);
 void curvy3(float x, const float* y, const float* z, int n);
 void crvmat(const float* zmat, int nx, int ny, int ixpts, int iypts);
+void crvtri(const float* x, const float* y, const float* z, int n, const int* i1, const int* i2, const int* i3,
+            int ntri);
 
 // colours of Z values
 void colran(int first, int last);

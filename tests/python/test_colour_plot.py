@@ -90,6 +90,22 @@ class TestMatrixAndPoints:
             assert max(xs) - min(xs) == pytest.approx(20, abs=2)
             assert max(ys) - min(ys) == pytest.approx(20, abs=2)
 
+    def test_crvtri_fills_each_triangle_in_the_colour_of_its_mean(self, run, tmp_path):
+        out = run(f"""
+            v.metafl('svg'); v.setfil('t.svg'); v.vtxini(); v.errmod('prot', 'off')
+            v.nobar(); v.setvlt('SMAL'); v.colran(1, 2)
+            {GRAF3 % "0., 1., 0., 0.5"}
+            v.crvtri([0.1, 0.9, 0.5, 0.5], [0.1, 0.1, 0.9, 0.5], [0.0, 0.0, 0.3, 2.0], 4,
+                     [1, 1, 1], [2, 2, 2], [3, 4, 9], 3)
+            print(v.nzposn(0.1), v.nzposn(2 / 3.))
+            v.vtxfin()
+        """).stdout
+        assert out.split()[-2:] == ["1", "2"]
+        polys = svg_polygons(tmp_path / "t.svg")
+        assert len(polys) == 2  # the triangle with point 9 is skipped
+        assert polys[0][0] != polys[1][0]
+        assert len(polys[0][1]) == 3
+
     @pytest.mark.parametrize("device", ["png", "pdf", "svg"])
     def test_autres_size_on_devices_other_than_screens(self, run, device):
         out = run(f"""
