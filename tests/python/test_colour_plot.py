@@ -231,3 +231,14 @@ def test_complete_colour_plot_is_read_by_independent_readers(run, tmp_path, dev)
             assert len(set(rgb.getdata())) > 100
             bar = [rgb.getpixel((x, y)) for x in range(w * 5 // 6, w) for y in range(h)]
             assert (255, 0, 0) in [(r // 128 * 255, g // 128 * 255, b // 128 * 255) for r, g, b in bar]
+
+
+def test_points_outside_the_scaling_are_reported_and_not_drawn(run, tmp_path):
+    out = run(f"""
+        v.metafl('svg'); v.setfil('o.svg'); v.vtxini(); v.errmod('prot', 'off')
+        v.nobar(); {GRAF3 % "0., 1., 0., 0.5"}
+        v.curve3([0.5, 2.0], [0.5, 0.5], [0.5, 0.5], 2)
+        v.vtxfin()
+    """).stdout
+    assert " <<<< (  2.0000e+00 /  5.0000e-01) out of axis scaling!" in out.splitlines()
+    assert len(svg_polygons(tmp_path / "o.svg")) == 1
