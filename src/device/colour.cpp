@@ -47,6 +47,8 @@ int nearestEntry(const Globals& g, int red, int green, int blue) {
 
 void exchangeForReverseScreen(Globals& g) {
     std::swap(g.colour.table[0], g.colour.table[lastColourIndex(g.colour.kind)]);
+    // The outside colours of colour scales follow their entries.
+    std::swap(g.colour.outsideLow, g.colour.outsideHigh);
     g.colour.reverse = 1;
 }
 
@@ -77,6 +79,7 @@ void loadColourTable(Globals& g, int kind) {
     fillColourCycle(g);
     c.rangeLow = 1;
     c.rangeHigh = scaleRangeEnd(kind);
+    c.outsideLow = 0, c.outsideHigh = c.rangeHigh + 1;
     c.foreground = lastColourIndex(kind);
     c.background = 0;
     if (deviceCan(device, kPaperForeground) && isPlainRamp(kind)) c.foreground = 0, c.background = 255;

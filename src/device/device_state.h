@@ -64,6 +64,7 @@ struct ColourState {
     int foreground = 255;                  // index named by FORE, selected by every table load
     int background = 0;                    // index named by BACK
     int rangeLow = 1, rangeHigh = 254;     // colran: indices used by colour scales
+    int outsideLow = 0, outsideHigh = 255; // colour scales: values beyond the start and the end
     int current = 0;                       // last index sent to the device
     int colourCycle[30] = {};              // indices used in turn for series of filled items (clrcyc)
     float tolerance = 0.001f;              // components may stray this far outside 0..1

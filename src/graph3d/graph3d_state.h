@@ -25,6 +25,12 @@ struct Graph3DState {
     int noBar = 0;                         // nobar
     int noBackground = 0;                  // nobgd
     int colourModeKey = 0;                 // colour mode of colour plots
+
+    // colour plots: the Z-to-colour mapping of the current system
+    float zWindow[2] = {0.0f, 1.0f};       // Z data window, low and high, in data units
+    float colourFactor = 254.0f;           // colours per Z unit; negative on a descending axis
+    int resPoints[2] = {};                 // autres: numbers of points in X and Y
+    float surfExtent[4] = {};              // sursze: xmin, xmax, ymin, ymax
 };
 
 }  // namespace vtx
