@@ -1,0 +1,159 @@
+"""Contour lines: conpts point lists, the drawing routines and their warnings,
+and one contour plot read back from PNG, EPS, PDF and SVG."""
+import itertools
+import math
+import subprocess
+
+import pytest
+from PIL import Image, ImageChops, ImageFilter
+
+NAN = float("nan")
+
+
+def conpts(v, rows, level, maxpts=100, maxray=20):
+    """Lines of a grid given row by row along y (rows[j][i] is z at x = i, y = j)."""
+    ny, nx = len(rows), len(rows[0])
+    z = [rows[j][i] for i in range(nx) for j in range(ny)]
+    xr, yr, nr = [0.0] * maxpts, [0.0] * maxpts, [0] * maxray
+    count = v.conpts([float(i) for i in range(nx)], nx, [float(j) for j in range(ny)], ny, z, level,
+                     xr, yr, maxpts, nr, maxray)
+    lines, k = [], 0
+    for n in nr[:count]:
+        lines.append(list(zip(xr[k:k + n], yr[k:k + n])))
+        k += n
+    return lines
+
+
+class TestConpts:
+    def test_interior_maximum_is_one_closed_line(self, vantix):
+        (line,) = conpts(vantix, [[0, 0, 0], [0, 1, 0], [0, 0, 0]], 0.5)
+        assert line[0] == line[-1] == (0.5, 1.0)
+        expected = [(0.5, 1), (2 / 3, 4 / 3), (1, 1.5), (4 / 3, 4 / 3), (1.5, 1), (4 / 3, 2 / 3), (1, 0.5),
+                    (2 / 3, 2 / 3), (0.5, 1)]
+        assert line == [pytest.approx(p, abs=1e-6) for p in expected]
+
+    def test_saddle_resolved_by_centre_value_counting_as_low(self, vantix):
+        lines = conpts(vantix, [[0, 1], [1, 0]], 0.5)
+        assert lines == [[(0.5, 0.0), (0.5, 0.5), (1.0, 0.5)], [(0.5, 1.0), (0.5, 0.5), (0.0, 0.5)]]
+
+    def test_levels_equal_to_values_count_as_low(self, vantix):
+        assert conpts(vantix, [[1, 1], [1, 1]], 1.0) == []
+        assert conpts(vantix, [[3, 3], [3, 3]], 1.0) == []
+        # the crossings land on the values equal to the level, the centre ones too
+        assert conpts(vantix, [[0, 1, 2], [0, 1, 2]], 1.0) == [[(1.0, 0.0), (1.0, 0.0), (1.0, 1.0), (1.0, 1.0)]]
+
+    def test_nan_cells_are_skipped(self, vantix):
+        rows = [[0, 1, 2, 3], [0, NAN, 2, 3], [0, 1, 2, 3], [0, 1, 2, 3]]
+        (line,) = conpts(vantix, rows, 1.5)
+        assert line[0] == (1.5, 2.0) and line[-1] == (1.5, 3.0)
+
+    def test_points_and_lines_beyond_the_arrays_are_dropped(self, vantix):
+        rows = [[0, 0, 0, 0, 0], [0, 1, 0, 1, 0], [0, 0, 0, 0, 0]]
+        assert [len(line) for line in conpts(vantix, rows, 0.5)] == [9, 9]
+        assert [len(line) for line in conpts(vantix, rows, 0.5, maxpts=12)] == [9, 3]
+        assert [len(line) for line in conpts(vantix, rows, 0.5, maxray=1)] == [9]
+
+    def test_grid_of_one_row_warns(self, run):
+        out = run("""
+            r = v.conpts([0., 1.], 2, [0.], 1, [1., 2.], 1.5, [0.] * 9, [0.] * 9, 9, [0] * 3, 3)
+            print(r)
+            """)
+        assert "Warning   2: Incorrect parameter in CONPTS!   (   1)" in out.stdout
+        assert out.stdout.splitlines()[-1] == "0"
+
+
+AXES = "v.metafl('%s'); v.setfil('%s'); v.vtxini(); v.errmod('prot', 'off')\n" \
+       "v.graf(-2., 2., -2., 1., -2., 2., -2., 1.)\n"
+CIRCLE_GRID = """
+n = 41
+g = [-2 + 4 * i / (n - 1) for i in range(n)]
+z = [a * a + b * b for a in g for b in g]
+"""
+
+
+class TestWarnings:
+    def test_level_and_log_axes(self, run):
+        out = run("""
+            v.metafl('pdf'); v.setfil('w.pdf'); v.vtxini(); v.errmod('prot', 'off')
+            v.contur([0., 1.], 2, [0., 1.], 2, [0., 1., 1., 0.], 0.5)
+            v.axsscl('log', 'x'); v.graf(0., 2., 0., 1., 0., 1., 0., .5)
+            v.contur([0., 1.], 2, [0., 1.], 2, [0., 1., 1., 0.], 0.5)
+            v.concrv([-1., 1.], [0., 1.], 2, 0.5)
+            v.conmat([1., 2.], 1, 2, 1.5)
+            v.vtxfin()
+            """)
+        warnings = out.warnings()
+        assert warnings[0].startswith(" <<<< Warning   3:") and "CONTUR" in warnings[0]
+        assert "Warning  27: Non positive values for log scaling in CONTUR" in warnings[1]
+        assert "Warning  27: Non positive values for log scaling in CONCRV" in warnings[2]
+        assert "Warning   2: Incorrect parameter in CONMAT!   (   1)" in warnings[3]
+        assert len(warnings) == 4
+
+    def test_setters_reject_bad_values(self, run):
+        out = run("""
+            v.metafl('pdf'); v.setfil('w.pdf'); v.vtxini(); v.errmod('prot', 'off')
+            v.conmod(-1., 1.5); v.conmod(0.5, 1.0); v.congap(-0.1)
+            v.conmod(0., 2.); v.congap(0.); v.conlab('x' * 40)
+            v.vtxfin()
+            """)
+        assert [w[:40] for w in out.warnings()] == [" <<<< Warning   2: Incorrect parameter i"] * 3
+        assert all(n in w for w, n in zip(out.warnings(), ("CONMOD", "CONMOD", "CONGAP")))
+
+
+def render(tmp_path, device):
+    path = tmp_path / ("contour." + device)
+    png = tmp_path / (device + ".png")
+    if device == "eps":
+        cmd = ["gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=png16m", "-dEPSCrop", "-r72",
+               "-sOutputFile=%s" % png, str(path)]
+    elif device == "pdf":
+        cmd = ["pdftoppm", "-png", "-r", "72", "-singlefile", str(path), str(png)[:-4]]
+    elif device == "svg":
+        cmd = ["rsvg-convert", "-b", "white", "-o", str(png), str(path)]
+    else:
+        png = path
+    if device != "png":
+        subprocess.run(cmd, check=True, capture_output=True, timeout=60)
+    image = Image.open(png).convert("L")
+    if device == "eps":
+        image = image.rotate(-90, expand=True)
+    return image.resize((297, 210), Image.BOX)
+
+
+def test_circles_agree_across_png_eps_pdf_and_svg(run, tmp_path):
+    devices = ("png", "eps", "pdf", "svg")
+    for device in devices:
+        run(AXES % (device, "contour." + device) + CIRCLE_GRID + """
+for level in (0.25, 1.0, 2.25):
+    v.contur(g, n, g, n, z, level)
+v.conmat(z, n, n, 3.5)
+v.vtxfin()
+""")
+    images = {d: render(tmp_path, d) for d in devices}
+    # the raster draws white on black: compare its negative
+    images["png"] = Image.eval(images["png"], lambda p: 255 - p)
+    assert images["pdf"].getextrema()[0] < 128  # the lines are really there
+    blurred = {d: im.filter(ImageFilter.GaussianBlur(1.5)) for d, im in images.items()}
+    for a, b in itertools.combinations(devices, 2):
+        histogram = ImageChops.difference(blurred[a], blurred[b]).histogram()
+        assert sum(histogram[48:]) <= 0.01 * 297 * 210, (a, b)
+
+
+def test_circle_lies_where_the_axis_system_puts_it(run, tmp_path):
+    out = run(AXES % ("pdf", "contour.pdf") + CIRCLE_GRID + """
+v.contur(g, n, g, n, z, 1.0)
+print(v.xposn(0.), v.yposn(0.), v.xposn(1.) - v.xposn(0.), v.yposn(0.) - v.yposn(1.))
+v.vtxfin()
+""")
+    subprocess.run(["pdftoppm", "-png", "-r", "144", "-singlefile", str(tmp_path / "contour.pdf"),
+                    str(tmp_path / "big")], check=True, capture_output=True, timeout=60)
+    image = Image.open(tmp_path / "big.png").convert("L")
+    scale = image.width / 2970  # pixels per plot unit
+    cx, cy, rx, ry = (float(s) * scale for s in out.stdout.split()[:4])
+    for k in range(16):
+        a = 2 * math.pi * k / 16
+        ring = min(image.getpixel((round(cx + (rx + d) * math.cos(a)), round(cy - (ry + d) * math.sin(a))))
+                   for d in (-1, 0, 1))
+        assert ring < 160, k
+    assert image.getpixel((round(cx), round(cy))) > 250
+    assert image.getpixel((round(cx + rx / 2), round(cy))) > 250
