@@ -9,6 +9,7 @@
 #include "contour/api.h"
 #include "contour/contour_state.h"
 #include "contour/contour_tracer.h"
+#include "contour/label_sink.h"
 #include "core/checks.h"
 #include "core/messages.h"
 #include "device/pipeline.h"
@@ -16,6 +17,7 @@
 #include "graph2d/curve_thickness.h"
 #include "graph2d/legend_entries.h"
 #include "session/globals.h"
+#include "text/strings.h"
 
 namespace vtx {
 
@@ -89,26 +91,53 @@ bool allocateMask(std::vector<std::uint32_t>& mask, int nx, int ny) {
     }
 }
 
+// The label of a level from the label settings; its lengths use the current height.
+ContourLabel labelFor(Globals& g, float zlev) {
+    ContourLabel label;
+    const ContourState& c = g.contour;
+    if (g.axis.contourLabels == 2) label.text = c.labelText;
+    label.level = zlev, label.digits = g.axis.otherDigits[1];
+    label.height = g.text.height;
+    label.gap = 2.0f * c.gap * float(g.text.height);
+    const int width = label.text ? measureString(g, label.text) : numberText(g, zlev, label.digits, 0, 0, true);
+    label.length = float(width) + label.gap;
+    label.colour = g.axis.labelColour;
+    label.factor = c.labelFactor, label.quotient = c.labelSpacing;
+    label.distance = float(g.axis.contourLabelDist);
+    return label;
+}
+
 // Draws the lines that `emit(sink)` produces once per pass of a thick line,
-// clipped to the axis system, counted as one legend curve.
+// clipped to the axis system, counted as one legend curve. With labels on,
+// the first pass draws them and every pass leaves their gaps.
 template <class Emit>
-void drawContourPasses(Globals& g, Emit emit) {
+void drawContourPasses(Globals& g, float zlev, Emit emit) {
     registerLegendEntry(g, g.line.lineType, -1, g.line.curveThickness, g.colour.current, -1);
+    const bool labelled = g.axis.contourLabels != 0;
+    ContourLabel label;
+    if (labelled) label = labelFor(g, zlev);
     sclpax(g, 1);
     const int passes = curvePasses(g, g.line.curveThickness);
     const int stride = coveredCopyStride(g, 1.0f / penFactor(g));
     for (int k = 0; k < passes; ++k) {
         if (!passDrawn(k, passes, stride)) continue;
-        PlotSink sink{g, passOffset(g, k)};
-        emit(sink);
+        if (labelled) {
+            label.drawText = k == 0;
+            LabelSink sink{g, passOffset(g, k), label};
+            emit(sink);
+        } else {
+            PlotSink sink{g, passOffset(g, k)};
+            emit(sink);
+        }
     }
     sclpax(g, 0);
+    g.text.angle = 0;
 }
 
 void drawGrid(Globals& g, const ContourGrid& grid, float zlev) {
     std::vector<std::uint32_t> mask;
     if (!allocateMask(mask, grid.nx, grid.ny)) return;
-    drawContourPasses(g, [&](PlotSink& sink) { traceContour(grid, zlev, mask.data(), sink); });
+    drawContourPasses(g, zlev, [&](auto& sink) { traceContour(grid, zlev, mask.data(), sink); });
 }
 
 // Even grid positions over an axis: n values from its start to its end.
@@ -166,7 +195,6 @@ void conmat(const float* zmat, int n, int m, float zlev) {
 }
 
 void concrv(const float* x, const float* y, int n, float zlev) {
-    (void)zlev;  // the level only labels the line
     Globals* gp = jqqlev(2, 3, "concrv");
     if (!gp) return;
     Globals& g = *gp;
@@ -175,7 +203,7 @@ void concrv(const float* x, const float* y, int n, float zlev) {
         return;
     }
     if (!logValuesFit(g, x, n, y, n)) return;
-    drawContourPasses(g, [&](PlotSink& sink) {
+    drawContourPasses(g, zlev, [&](auto& sink) {
         sink.start(x[0], y[0]);
         for (int i = 1; i < n; ++i) sink.to(x[i], y[i]);
         sink.finish();

@@ -52,6 +52,8 @@ struct AxisState {
     int labelPosition[3] = {};             // labpos: 0 TICK 1 CENT 2 SHIF
     int labelVertical[3] = {};             // labtyp: 0 HORI 1 VERT
     int labelColour = -1;                  // labclr (bars, pies, contours)
+    int contourLabels = 0;                 // labels with CONT: 0 NONE, 1 FLOA (the level), 2 CONL (conlab text)
+    int contourLabelDist = 500;            // labdis with CONT: path between label stretches, plot units
     int axisColours[3][4] = {{-1, -1, -1, -1}, {-1, -1, -1, -1}, {-1, -1, -1, -1}};  // axclrs: line, ticks, labels, name
     int ticks[3] = {2, 2, 2};              // ticks per label interval
     int tickPosition[3] = {};              // ticpos: 0 LABE 1 REVE 2 CENT

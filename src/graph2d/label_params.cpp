@@ -41,11 +41,22 @@ void setDigits(Globals& g, int n, const char* axes) {
     setSelected(g.axis.labelDigits, axes, n);
 }
 
+// Contour labels are named by the object CONT in place of the axes.
+bool isContourObject(const char* object) {
+    char key[5] = {};
+    for (int i = 0; i < 4 && object[i]; ++i) key[i] = upperAscii(object[i]);
+    return std::strcmp(key, "CONT") == 0;
+}
+
 }  // namespace
 
 void labels(const char* keyword, const char* axes) {
     Globals* g = chkini("labels");
     int k;
+    if (isContourObject(axes)) {
+        if (keywordFor("labels", "NONE+FLOA+CONL", 3, keyword, k)) g->axis.contourLabels = k;
+        return;
+    }
     if (keywordFor("labels", "NONE+FLOA+EXP +LOG +CLOG+ELOG+MAP +DMAP+LMAP+TIME+HOUR+SECO+MYLA+FEXP+DATE", 15,
                    keyword, k))
         setSelected(g->axis.labelType, axes, k);
@@ -63,7 +74,21 @@ void digits(int n, const char* axes) {
 
 void labdis(int distance, const char* axes) {
     Globals* g = chkini("labdis");
-    if (jqqval(distance, 1, 10000) == 0) setSelected(g->axis.labelDist, axes, distance);
+    if (jqqval(distance, 1, 10000) != 0) return;
+    if (isContourObject(axes)) g->axis.contourLabelDist = distance;
+    else setSelected(g->axis.labelDist, axes, distance);
+}
+
+// Colour of bar, pie and contour labels; -1 is the current colour.
+void labclr(int colour, const char* object) {
+    Globals* g = chkini("labclr");
+    if (jqqval(colour, -1, 255) != 0) return;
+    char key[4] = {};
+    for (int i = 0; i < 3 && object[i]; ++i) key[i] = upperAscii(object[i]);
+    if (std::strcmp(key, "BAR") == 0 || std::strcmp(key, "PIE") == 0 || std::strcmp(key, "CON") == 0)
+        g->axis.labelColour = colour;
+    else
+        warnin(Warning::IncorrectParameter);
 }
 
 void labtyp(const char* keyword, const char* axes) {

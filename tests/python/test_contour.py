@@ -94,10 +94,12 @@ class TestWarnings:
             v.metafl('pdf'); v.setfil('w.pdf'); v.vtxini(); v.errmod('prot', 'off')
             v.conmod(-1., 1.5); v.conmod(0.5, 1.0); v.congap(-0.1)
             v.conmod(0., 2.); v.congap(0.); v.conlab('x' * 40)
+            v.labclr(256, 'cont'); v.labclr(3, 'axes'); v.labclr(-1, 'cont'); v.labdis(0, 'cont')
             v.vtxfin()
             """)
-        assert [w[:40] for w in out.warnings()] == [" <<<< Warning   2: Incorrect parameter i"] * 3
-        assert all(n in w for w, n in zip(out.warnings(), ("CONMOD", "CONMOD", "CONGAP")))
+        assert [w[:40] for w in out.warnings()] == [" <<<< Warning   2: Incorrect parameter i"] * 6
+        names = ("CONMOD", "CONMOD", "CONGAP", "LABCLR", "LABCLR", "LABDIS")
+        assert all(n in w for w, n in zip(out.warnings(), names))
 
 
 def render(tmp_path, device):
@@ -120,12 +122,13 @@ def render(tmp_path, device):
     return image.resize((297, 210), Image.BOX)
 
 
-def test_circles_agree_across_png_eps_pdf_and_svg(run, tmp_path):
+def test_circles_and_labels_agree_across_png_eps_pdf_and_svg(run, tmp_path):
     devices = ("png", "eps", "pdf", "svg")
     for device in devices:
         run(AXES % (device, "contour." + device) + CIRCLE_GRID + """
 for level in (0.25, 1.0, 2.25):
     v.contur(g, n, g, n, z, level)
+v.labels('float', 'cont'); v.labdig(2, 'cont'); v.height(30)
 v.conmat(z, n, n, 3.5)
 v.vtxfin()
 """)
@@ -157,3 +160,68 @@ v.vtxfin()
         assert ring < 160, k
     assert image.getpixel((round(cx), round(cy))) > 250
     assert image.getpixel((round(cx + rx / 2), round(cy))) > 250
+
+
+LABEL_ROW = """
+v.metafl('png'); v.scrmod('revers'); v.setfil('row.png'); v.vtxini(); v.errmod('prot', 'off')
+v.graf(0., 10., 0., 1., 0., 10., 0., 1.)
+v.height(40); v.labels('conl', 'cont'); v.conlab(' ')  # a blank label leaves the bare gaps
+%s
+xs = [i / 20 for i in range(201)]
+v.concrv(%s, [5.] * len(%s), len(%s), 0.)
+print(v.xposn(0.), v.yposn(5.), v.xposn(10.) - v.xposn(0.), v.nlmess(' ') + 40)
+v.vtxfin()
+"""
+
+
+def gaps_along_row(run, tmp_path, settings="", xs="xs"):
+    """Gaps (start, length) in plot units along a labelled horizontal line."""
+    (tmp_path / "row.png").unlink(missing_ok=True)
+    out = run(LABEL_ROW % (settings, xs, xs, xs))
+    x0, y, length, lablen = (float(s) for s in out.stdout.split()[:4])
+    image = Image.open(tmp_path / "row.png").convert("L")
+    scale = image.width / 2970
+    row = round(y * scale)
+    dark = [min(image.getpixel((px, row + d)) for d in (-1, 0, 1)) < 128 for px in range(image.width)]
+    first, last = round(x0 * scale) + 2, round((x0 + length) * scale) - 2  # inside the frame
+    while last > first and not dark[last]:  # up to the end of the line
+        last -= 1
+    gaps, px = [], first
+    while px <= last:
+        if not dark[px]:
+            start = px
+            while px <= last and not dark[px]:
+                px += 1
+            gaps.append(((start - x0 * scale) / scale, (px - start) / scale))
+        px += 1
+    return gaps, lablen, length
+
+
+class TestLabelStretches:
+    def test_first_gap_after_100_units_then_every_label_distance(self, run, tmp_path):
+        gaps, lablen, length = gaps_along_row(run, tmp_path)
+        step = length / 200
+        assert len(gaps) >= 3
+        assert 100 <= gaps[0][0] <= 100 + lablen + 2 * step + 4
+        for start, width in gaps:
+            assert width == pytest.approx(lablen, abs=8)
+        for (a, _), (b, _) in zip(gaps, gaps[1:]):
+            # 500 units of search, then a stretch of twice the label length
+            assert 500 <= b - a <= 500 + 3 * lablen + 2 * step + 8
+
+    def test_label_distance_and_fit_settings(self, run, tmp_path):
+        wide, _, _ = gaps_along_row(run, tmp_path, "v.labdis(1200, 'cont')")
+        close, _, _ = gaps_along_row(run, tmp_path)
+        assert 1 <= len(wide) < len(close)
+        # a stretch must now be 81 label lengths long, more than the line
+        none, _, _ = gaps_along_row(run, tmp_path, "v.conmod(40., 1.5)")
+        assert none == []
+
+    def test_short_line_carries_no_label(self, run, tmp_path):
+        gaps, _, _ = gaps_along_row(run, tmp_path, "", "[i / 200 for i in range(41)]")  # about 40 units
+        assert gaps == []
+
+    def test_thick_line_leaves_one_gap_per_label(self, run, tmp_path):
+        thin, lablen, _ = gaps_along_row(run, tmp_path)
+        thick, _, _ = gaps_along_row(run, tmp_path, "v.thkcrv(3)")
+        assert [round(s) for s, _ in thick] == [round(s) for s, _ in thin]
