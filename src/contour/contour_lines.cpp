@@ -10,6 +10,7 @@
 #include "contour/contour_state.h"
 #include "contour/contour_tracer.h"
 #include "contour/label_sink.h"
+#include "contour/triangle_tracer.h"
 #include "core/checks.h"
 #include "core/messages.h"
 #include "device/pipeline.h"
@@ -159,6 +160,23 @@ int conpts(const float* x, int n, const float* y, int m, const float* z, float z
     if (!allocateMask(mask, n, m)) return 0;
     ArraySink sink{xray, yray, maxpts < 0 ? 0 : maxpts, nray, maxray < 0 ? 0 : maxray};
     traceContour(ContourGrid{x, n, y, m, z}, zlev, mask.data(), sink);
+    return sink.lines;
+}
+
+int tripts(const float* x, const float* y, const float* z, int n, const int* i1, const int* i2, const int* i3,
+           int ntri, float zlev, float* xpts, float* ypts, int maxpts, int* nptray, int maxray) {
+    if (!jqqlev(0, 3, "tripts")) return 0;
+    if (n < 3 || ntri < 1) {
+        warni1(Warning::IncorrectParameter, n < 3 ? n : ntri);
+        return 0;
+    }
+    ArraySink sink{xpts, ypts, maxpts < 0 ? 0 : maxpts, nptray, maxray < 0 ? 0 : maxray};
+    try {
+        traceMeshContour(ContourMesh{x, y, z, n, i1, i2, i3, ntri}, zlev, sink);
+    } catch (const std::bad_alloc&) {
+        warnin(Warning::NoMemory);
+        return 0;
+    }
     return sink.lines;
 }
 

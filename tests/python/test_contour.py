@@ -62,6 +62,48 @@ class TestConpts:
         assert out.stdout.splitlines()[-1] == "0"
 
 
+def tripts(v, x, y, z, tris, level, maxpts=100, maxray=20):
+    i1, i2, i3 = ([t[k] for t in tris] for k in range(3))
+    xp, yp, nr = [0.0] * maxpts, [0.0] * maxpts, [0] * maxray
+    count = v.tripts(x, y, z, len(x), i1, i2, i3, len(tris), level, xp, yp, maxpts, nr, maxray)
+    lines, k = [], 0
+    for n in nr[:count]:
+        lines.append(list(zip(xp[k:k + n], yp[k:k + n])))
+        k += n
+    return lines
+
+
+class TestTripts:
+    # a square split into four triangles around its centre (point 5)
+    SQUARE = ([0., 2., 2., 0., 1.], [0., 0., 2., 2., 1.], [(1, 2, 5), (2, 3, 5), (3, 4, 5), (4, 1, 5)])
+
+    def test_peak_in_the_middle_is_one_closed_line(self, vantix):
+        x, y, tris = self.SQUARE
+        (line,) = tripts(vantix, x, y, [0., 0., 0., 0., 1.], tris, 0.5)
+        assert line == [(1.5, 0.5), (0.5, 0.5), (0.5, 1.5), (1.5, 1.5), (1.5, 0.5)]
+
+    def test_open_lines_run_edge_to_edge_and_nan_triangles_are_left_out(self, vantix):
+        x, y, tris = self.SQUARE
+        assert tripts(vantix, x, y, [0., 1., 1., 0., 0.5], tris, 0.75) == [[(1.5, 0.0), (1.5, 0.5), (1.5, 1.5), (1.5, 2.0)]]
+        assert tripts(vantix, x, y, [1., 1., 1., 1., 1.], tris, 1.0) == []
+        # without point 4 the two triangles left make the ring an open line
+        lines = tripts(vantix, x, y, [0., 0., 0., float("nan"), 1.], tris, 0.5)
+        assert lines == [[(0.5, 0.5), (1.5, 0.5), (1.5, 1.5)]]
+
+    def test_ring_over_a_triangulation(self, vantix):
+        import random
+        rnd = random.Random(1)
+        n = 200
+        x = [rnd.random() for _ in range(n)] + [0.] * 3
+        y = [rnd.random() for _ in range(n)] + [0.] * 3
+        i1, i2, i3 = [0] * (2 * n + 1), [0] * (2 * n + 1), [0] * (2 * n + 1)
+        nt = vantix.triang(x, y, n, i1, i2, i3, 2 * n + 1)
+        z = [math.hypot(a - 0.5, b - 0.5) for a, b in zip(x[:n], y[:n])]
+        (ring,) = tripts(vantix, x[:n], y[:n], z, list(zip(i1[:nt], i2[:nt], i3[:nt])), 0.2, maxpts=1000)
+        assert ring[0] == ring[-1] and len(ring) > 20
+        assert all(abs(math.hypot(a - 0.5, b - 0.5) - 0.2) < 0.02 for a, b in ring)
+
+
 AXES = "v.metafl('%s'); v.setfil('%s'); v.vtxini(); v.errmod('prot', 'off')\n" \
        "v.graf(-2., 2., -2., 1., -2., 2., -2., 1.)\n"
 CIRCLE_GRID = """
