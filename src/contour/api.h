@@ -12,6 +12,8 @@ int conpts(const float* x, int n, const float* y, int m, const float* z, float z
 int tripts(const float* x, const float* y, const float* z, int n, const int* i1, const int* i2, const int* i3,
            int ntri, float zlev, float* xpts, float* ypts, int maxpts, int* nptray, int maxray);
 void contur(const float* x, int nx, const float* y, int ny, const float* z, float zlev);
+void contri(const float* x, const float* y, const float* z, int n, const int* i1, const int* i2, const int* i3,
+            int ntri, float zlev);
 void conmat(const float* zmat, int n, int m, float zlev);
 void concrv(const float* x, const float* y, int n, float zlev);
 

@@ -117,6 +117,11 @@ void drawContourPasses(Globals& g, float zlev, Emit emit) {
     const bool labelled = g.axis.contourLabels != 0;
     ContourLabel label;
     if (labelled) label = labelFor(g, zlev);
+    // Clipping and the text angle come back even when a trace runs out of memory.
+    struct Restore {
+        Globals& g;
+        ~Restore() { sclpax(g, 0), g.text.angle = 0; }
+    } restore{g};
     sclpax(g, 1);
     const int passes = curvePasses(g, g.line.curveThickness);
     const int stride = coveredCopyStride(g, 1.0f / penFactor(g));
@@ -131,8 +136,6 @@ void drawContourPasses(Globals& g, float zlev, Emit emit) {
             emit(sink);
         }
     }
-    sclpax(g, 0);
-    g.text.angle = 0;
 }
 
 void drawGrid(Globals& g, const ContourGrid& grid, float zlev) {
@@ -190,6 +193,25 @@ void contur(const float* x, int nx, const float* y, int ny, const float* z, floa
     }
     if (!logValuesFit(g, x, nx, y, ny)) return;
     drawGrid(g, ContourGrid{x, nx, y, ny, z}, zlev);
+}
+
+void contri(const float* x, const float* y, const float* z, int n, const int* i1, const int* i2, const int* i3,
+            int ntri, float zlev) {
+    Globals* gp = jqqlev(2, 3, "contri");
+    if (!gp) return;
+    Globals& g = *gp;
+    if (n < 3 || ntri < 1) {
+        warni1(Warning::IncorrectParameter, n < 3 ? n : ntri);
+        return;
+    }
+    if (!logValuesFit(g, x, n, y, n)) return;
+    try {
+        drawContourPasses(g, zlev, [&](auto& sink) {
+            traceMeshContour(ContourMesh{x, y, z, n, i1, i2, i3, ntri}, zlev, sink);
+        });
+    } catch (const std::bad_alloc&) {
+        warnin(Warning::NoMemory);
+    }
 }
 
 void conmat(const float* zmat, int n, int m, float zlev) {

@@ -267,3 +267,36 @@ class TestLabelStretches:
         thin, lablen, _ = gaps_along_row(run, tmp_path)
         thick, _, _ = gaps_along_row(run, tmp_path, "v.thkcrv(3)")
         assert [round(s) for s, _ in thick] == [round(s) for s, _ in thin]
+
+
+def test_contri_draws_what_tripts_returns(run, tmp_path):
+    mesh = """
+import random
+rnd = random.Random(2)
+n = 150
+x = [rnd.uniform(-2, 2) for _ in range(n)] + [0.] * 3
+y = [rnd.uniform(-2, 2) for _ in range(n)] + [0.] * 3
+i1, i2, i3 = [0] * (2 * n + 1), [0] * (2 * n + 1), [0] * (2 * n + 1)
+nt = v.triang(x, y, n, i1, i2, i3, 2 * n + 1)
+z = [a * a + b * b for a, b in zip(x, y)]
+"""
+    drawn = run(AXES % ("png", "contri.png") + mesh + """
+v.contri(x, y, z, n, i1, i2, i3, nt, 1.0)
+v.contri(x, y, z, 2, i1, i2, i3, nt, 1.0)
+v.vtxfin()
+""")
+    out = run(AXES % ("png", "lines.png") + mesh + """
+xp, yp, nr = [0.] * 2000, [0.] * 2000, [0] * 20
+count = v.tripts(x, y, z, n, i1, i2, i3, nt, 1.0, xp, yp, 2000, nr, 20)
+k = 0
+for m in nr[:count]:
+    v.curve(xp[k:k + m], yp[k:k + m], m)
+    k += m
+v.vtxfin()
+v.contri(x, y, z, n, i1, i2, i3, nt, 1.0)
+""")
+    assert "Warning   2: Incorrect parameter in CONTRI!   (   2)" in drawn.stdout
+    assert "Warning   3" in out.stdout and "CONTRI" in out.stdout
+    a, b = (Image.open(tmp_path / f).convert("L") for f in ("contri.png", "lines.png"))
+    assert ImageChops.difference(a, b).getbbox() is None
+    assert a.getextrema()[0] < a.getextrema()[1]
