@@ -12,6 +12,7 @@
 #include "device/line_style.h"
 #include "device/shading.h"
 #include "device/shielding.h"
+#include "contour/api.h"
 #include "graph2d/api.h"
 #include "graph2d/curve_api.h"
 #include "graph2d/spline.h"

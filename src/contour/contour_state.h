@@ -8,7 +8,7 @@ struct ContourState {
     float gap = 0.5f;                      // congap
     int colour = 0;                        // conclr
     int shadeMode = 0;                     // shdmod
-    int labelType = 0;                     // conlab
+    char labelText[21] = {};               // conlab: label text for labels CONL
     int noFill = 0;                        // nofill
 };
 

@@ -36,6 +36,7 @@ void labels(const char* keyword, const char* axes);
 void labdig(int digits, const char* axes);
 void digits(int digits, const char* axes);
 void labdis(int distance, const char* axes);
+void labclr(int colour, const char* object);
 void labtyp(const char* keyword, const char* axes);
 void labjus(const char* keyword, const char* axes);
 void labpos(const char* keyword, const char* axes);

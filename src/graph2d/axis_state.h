@@ -54,6 +54,8 @@ struct AxisState {
     int labelColour = -1;                  // labclr (bars, pies, contours)
     int barLabel = 0;                      // labels BARS: 0 NONE 1 SECO 2 FIRS 3 MAXI 4 MINI 5 DELT 6 POSI
     int barLabelCode = 0;                  // labpos BARS as a placement code (0 AUTO)
+    int contourLabels = 0;                 // labels with CONT: 0 NONE, 1 FLOA (the level), 2 CONL (conlab text)
+    int contourLabelDist = 500;            // labdis with CONT: path between label stretches, plot units
     int axisColours[3][4] = {{-1, -1, -1, -1}, {-1, -1, -1, -1}, {-1, -1, -1, -1}};  // axclrs: line, ticks, labels, name
     int ticks[3] = {2, 2, 2};              // ticks per label interval
     int tickPosition[3] = {};              // ticpos: 0 LABE 1 REVE 2 CENT

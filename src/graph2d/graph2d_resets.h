@@ -52,8 +52,12 @@ inline const ResetRow<Globals> kGraph2DResets[] = {
     {"LABD", [](Globals& g) {
          restoreLabelDigits(g);
          for (int& d : g.axis.labelDist) d = defaultLength(g, AxisState{}.labelDist[0]);
+         g.axis.contourLabelDist = defaultLength(g, AxisState{}.contourLabelDist);
      }, true},
-    {"LABE", [](Globals& g) { restoreDefault(g.axis.labelType, AxisState{}.labelType); }, true},
+    {"LABE", [](Globals& g) {
+         restoreDefault(g.axis.labelType, AxisState{}.labelType);
+         g.axis.contourLabels = AxisState{}.contourLabels;
+     }, true},
     {"LABJ", [](Globals& g) { restoreDefault(g.axis.labelJust, AxisState{}.labelJust); }, true},
     {"LABP", [](Globals& g) { restoreDefault(g.axis.labelPosition, AxisState{}.labelPosition); }, true},
     {"LABT", [](Globals& g) { restoreDefault(g.axis.labelVertical, AxisState{}.labelVertical); }, true},

@@ -41,7 +41,8 @@ void setDigits(Globals& g, int n, const char* axes) {
     setSelected(g.axis.labelDigits, axes, n);
 }
 
-// The objects BARS and PIE of labels and labpos, named as whole words.
+// The objects BARS, PIE and CONT of labels, labpos and labdis, named as whole
+// words in place of the axes.
 bool namesObject(const char* axes, const char* object) {
     char key[5] = {};
     for (int i = 0; i < 4 && axes[i]; ++i) key[i] = upperAscii(axes[i]);
@@ -55,6 +56,10 @@ void labels(const char* keyword, const char* axes) {
     int k;
     if (namesObject(axes, "BARS")) {
         if (keywordFor("labels", "NONE+SECO+FIRS+MAXI+MINI+DELT+POSI", 7, keyword, k)) g->axis.barLabel = k;
+        return;
+    }
+    if (namesObject(axes, "CONT")) {
+        if (keywordFor("labels", "NONE+FLOA+CONL", 3, keyword, k)) g->axis.contourLabels = k;
         return;
     }
     if (keywordFor("labels", "NONE+FLOA+EXP +LOG +CLOG+ELOG+MAP +DMAP+LMAP+TIME+HOUR+SECO+MYLA+FEXP+DATE", 15,
@@ -74,7 +79,21 @@ void digits(int n, const char* axes) {
 
 void labdis(int distance, const char* axes) {
     Globals* g = chkini("labdis");
-    if (jqqval(distance, 1, 10000) == 0) setSelected(g->axis.labelDist, axes, distance);
+    if (jqqval(distance, 1, 10000) != 0) return;
+    if (namesObject(axes, "CONT")) g->axis.contourLabelDist = distance;
+    else setSelected(g->axis.labelDist, axes, distance);
+}
+
+// Colour of bar, pie and contour labels; -1 is the current colour.
+void labclr(int colour, const char* object) {
+    Globals* g = chkini("labclr");
+    if (jqqval(colour, -1, 255) != 0) return;
+    char key[4] = {};
+    for (int i = 0; i < 3 && object[i]; ++i) key[i] = upperAscii(object[i]);
+    if (std::strcmp(key, "BAR") == 0 || std::strcmp(key, "PIE") == 0 || std::strcmp(key, "CON") == 0)
+        g->axis.labelColour = colour;
+    else
+        warnin(Warning::IncorrectParameter);
 }
 
 void labtyp(const char* keyword, const char* axes) {
