@@ -41,3 +41,18 @@ def test_demo_draws_a_plot_in_every_file(tmp_path):
     assert fields.count("2.0000000") > 1000
     picture = Image.open(tmp_path / "demo.png").convert("RGB")
     assert picture.getpixel((0, 0)) == (255, 255, 255)
+
+
+def test_chart_gallery_files_pass_their_readers(tmp_path):
+    out = run_script(os.path.join(ROOT, "examples", "gallery_charts.py"), tmp_path)
+    assert "<<<< Warning" not in out
+    for page in ("gallery_colour", "gallery_bars"):
+        base = str(tmp_path / page)
+        for command in (["pngcheck", "-q", base + ".png"], ["qpdf", "--check", base + ".pdf"],
+                        ["xmllint", "--noout", base + ".svg"],
+                        ["gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=nullpage", base + ".eps"]):
+            assert subprocess.run(command, capture_output=True).returncode == 0, command
+        picture = Image.open(base + ".png").convert("RGB")
+        # Mostly colour: the colour plot's cells and the bars, not an empty page.
+        coloured = sum(n for n, (r, g, b) in picture.getcolors(1 << 20) if len({r, g, b}) > 1)
+        assert coloured > picture.size[0] * picture.size[1] // 10
