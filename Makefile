@@ -11,7 +11,7 @@ TEST_PACKAGES  = python3-pytest python3-numpy python3-pil ghostscript pngcheck l
                  qpdf poppler-utils librsvg2-bin libxml2-utils python3-venv python3-pip python3-setuptools
 PACKAGES = $(BUILD_PACKAGES) $(TEST_PACKAGES)
 
-.PHONY: all deps build demo test test-cpp test-python test-asan clean
+.PHONY: all deps build demo test test-cpp test-python test-asan stress clean
 
 all: build
 
@@ -58,6 +58,12 @@ test-asan: deps
 	LD_PRELOAD="$$(g++ -print-file-name=libasan.so) $$(g++ -print-file-name=libubsan.so)" \
 	ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	PYTHONMALLOC=malloc $(PYTHON) -m pytest tests/python -q -p no:cacheprovider
+
+# Random calls with extreme arguments for longer: make stress N=100000 SEED=7
+N    ?= 10000
+SEED ?= 1
+stress: build
+	$(PYTHON) tools/random_calls.py --build $(CURDIR)/$(BUILD) --runs $(N) --seed $(SEED)
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(OUT) build-pip

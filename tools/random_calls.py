@@ -1,11 +1,12 @@
 #!/usr/bin/python3
-"""Random calls with extreme arguments against the sanitizer build.
+"""Random calls with extreme arguments, against the sanitizer build or the plain one.
 
 Each run is a short plot: a few random calls, an axis system (plain, log,
 polar or date), a few more random calls, a curve, a text and a legend. The
 arguments are picked from integers and floats at the edges of their types.
-A run that stops with a sanitizer report, dies, or takes longer than the
-timeout is printed with its script so that it can be replayed by hand.
+A run that stops with a sanitizer report, dies, takes longer than the
+timeout, or writes a file that its independent reader rejects is printed
+with its script so that it can be replayed by hand.
 
     make test-asan            # builds build-asan once
     tools/random_calls.py [--build build-asan] [--seed 1] [--runs 100]
@@ -62,7 +63,7 @@ def script(rnd, rows, out):
     ])
     device = rnd.choice(DEVICES)
     guarded = lambda part: "\n".join("try: %s\nexcept Exception: pass" % c for c in part)
-    return "\n".join([
+    return device, "\n".join([
         "import vantix as v",
         "nan, inf = float('nan'), float('inf')",
         "v.metafl(%r); v.filmod('DELETE'); v.setfil(%r); v.unit(0); v.vtxini()" % (device, out),
@@ -72,6 +73,28 @@ def script(rnd, rows, out):
     ]) + "\n"
 
 
+# Independent readers of the files the devices write; a file they reject is a failure.
+READERS = {
+    "PS": ["gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=nullpage"],
+    "SVG": ["xmllint", "--noout"],
+    "PDF": ["qpdf", "--check"],
+    "PNG": ["pngcheck", "-q"],
+}
+
+
+checked = 0
+
+
+def rejected(device, path):
+    global checked
+    reader = READERS.get(device)
+    if not reader or not os.path.exists(path):
+        return None
+    checked += 1
+    proc = subprocess.run(reader + [path], capture_output=True, text=True)
+    return None if proc.returncode == 0 else (proc.stdout + proc.stderr)[-300:]
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default=os.path.join(ROOT, "build-asan"))
@@ -79,22 +102,36 @@ def main():
     parser.add_argument("--runs", type=int, default=100)
     parser.add_argument("--timeout", type=float, default=30.0)
     options = parser.parse_args()
+    options.build = os.path.abspath(options.build)
 
     env = dict(os.environ, PYTHONPATH=os.path.join(options.build, "python"), PYTHONMALLOC="malloc",
                ASAN_OPTIONS="detect_leaks=0:abort_on_error=1", UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1")
     env.pop("DISPLAY", None)
-    runtimes = [subprocess.check_output(["g++", "-print-file-name=" + lib], text=True).strip()
-                for lib in ("libasan.so", "libubsan.so")]
-    env["LD_PRELOAD"] = " ".join(runtimes)
+    if os.path.exists(os.path.join(options.build, "CMakeCache.txt")) and "VANTIX_SANITIZE:BOOL=ON" in open(
+            os.path.join(options.build, "CMakeCache.txt")).read():
+        # The interpreter is not instrumented: the sanitizer runtimes are preloaded.
+        runtimes = [subprocess.check_output(["g++", "-print-file-name=" + lib], text=True).strip()
+                    for lib in ("libasan.so", "libubsan.so")]
+        env["LD_PRELOAD"] = " ".join(runtimes)
 
     rows, rnd, found = routines(), random.Random(options.seed), 0
     with tempfile.TemporaryDirectory() as work:
         for run in range(options.runs):
-            code = script(rnd, rows, os.path.join(work, "plot"))
+            out = os.path.join(work, "plot")
+            if os.path.exists(out):
+                os.remove(out)
+            device, code = script(rnd, rows, out)
             try:
                 proc = subprocess.run([sys.executable, "-c", code], cwd=work, env=env, capture_output=True,
                                       text=True, encoding="latin-1", timeout=options.timeout)
                 if proc.returncode == 0:
+                    problem = rejected(device, out)
+                    if problem is None:
+                        continue
+                    print("run %d of seed %d wrote a %s file its reader rejects: %s" % (run, options.seed, device,
+                                                                                      problem))
+                    print(code)
+                    found += 1
                     continue
                 reports = [l for l in proc.stderr.splitlines() if "runtime error" in l or "ERROR" in l]
                 print("run %d of seed %d failed: %s" % (run, options.seed, reports[:2] or proc.stderr[-300:]))
@@ -102,7 +139,7 @@ def main():
                 print("run %d of seed %d timed out" % (run, options.seed))
             print(code)
             found += 1
-    print("%d of %d runs failed" % (found, options.runs))
+    print("%d of %d runs failed; %d files checked by their readers" % (found, options.runs, checked))
     return 1 if found else 0
 
 
