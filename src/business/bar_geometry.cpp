@@ -58,12 +58,11 @@ BarRect verticalBar(const BarWidths& w, int slot, float centre, float from, floa
     return r;
 }
 
+// The vertical bar with its axes exchanged.
 BarRect horizontalBar(const BarWidths& w, int slot, float centre, float from, float to) {
+    const BarRect v = verticalBar(w, slot, centre, from, to);
     BarRect r;
-    r.y1 = roundHalfUp((w.bar + w.gap) * float(slot - 1) + centre - w.group / 2);
-    r.y2 = r.y1 + roundHalfUp(w.bar);
-    r.x1 = roundHalfUp(from);
-    r.x2 = roundHalfUp(to);
+    r.x1 = v.y1, r.x2 = v.y2, r.y1 = v.x1, r.y2 = v.x2;
     return r;
 }
 

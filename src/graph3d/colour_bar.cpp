@@ -57,7 +57,7 @@ void standaloneBar(float za, float ze, float zor, float zstep, int length, const
     if (!g) return;
     if (jqqval(length, 2, std::max(g->out.nxPage, g->out.nyPage)) + jqqval(horizontal, 0, 1) != 0) return;
     if (!checkScaling(za, ze, zor, zstep)) return;
-    ColourBarSpec s;
+    ColourBarAxis s;
     s.za = za, s.ze = ze, s.first = zor, s.step = zstep, s.length = length, s.log = log;
     s.horizontal = horizontal, s.name = name, s.side = side, s.x = nxa, s.y = nya;
     colbar(*g, s);
@@ -90,42 +90,41 @@ void fillPlotBox(Globals& g, float x1, float y1, float x2, float y2, int colour)
     dareaf(g, x, y, 4);
 }
 
-void colbar(Globals& g, const ColourBarSpec& spec) {
-    ColourBarSpec bar = spec;
-    float za = spec.za, ze = spec.ze, first = spec.first;
-    float barLength = float(spec.length - 1);
-    if (spec.log && g.axis.expZero > 0) {
+void colbar(Globals& g, const ColourBarAxis& given) {
+    ColourBarAxis bar = given;
+    float za = given.za, ze = given.ze, first = given.first;
+    float barLength = float(given.length - 1);
+    if (given.log && g.axis.expZero > 0) {
         widenToDecades(g.axis.expZero, za, ze, first);
         if (ze != za) {
-            barLength = (spec.ze - spec.za) * float(spec.length) / (ze - za) - 1.0f;
-            const int shift = roundToInt((spec.za - za) * float(spec.length - 1) / (ze - za));
-            if (spec.horizontal) bar.x += shift;
+            barLength = (given.ze - given.za) * float(given.length) / (ze - za) - 1.0f;
+            const int shift = roundToInt((given.za - za) * float(given.length - 1) / (ze - za));
+            if (given.horizontal) bar.x += shift;
             else bar.y -= shift;
         }
     }
+    const int w = g.g3d.barWidth;
     {
         const ColourScope colour(g);
         const PatternScope pattern(g);
         setShadingPattern(g, kSolidPattern);
         const bool fullCover = deviceClass(g.ctl.device) == DeviceClass::PostScript;
-        const int width = g.g3d.barWidth;
-        forEachBarBox(bar, barLength, width, g.colour.rangeLow, g.colour.rangeHigh, fullCover,
+        forEachBarBox(bar, barLength, w, g.colour.rangeLow, g.colour.rangeHigh, fullCover,
                       [&](const ColourBarBox& b) { fillPlotBox(g, b.x1, b.y1, b.x2, b.y2, b.colour); });
         qqstrk(g);
     }
 
     AxisDrawSpec s;
-    s.a = za, s.e = ze, s.first = first, s.step = spec.step, s.log = spec.log;
-    s.length = spec.length, s.name = spec.name;
-    const int w = g.g3d.barWidth;
-    if (!spec.horizontal) {
+    s.a = za, s.e = ze, s.first = first, s.step = given.step, s.log = given.log;
+    s.length = given.length, s.name = given.name;
+    if (!given.horizontal) {
         s.axis = 1;
-        s.side = spec.side == 0 ? 0 : 1;
-        s.x = float(spec.side == 0 ? spec.x + w : spec.x), s.y = float(spec.y);
+        s.side = given.side == 0 ? 0 : 1;
+        s.x = float(given.side == 0 ? given.x + w : given.x), s.y = float(given.y);
     } else {
         s.axis = 0;
-        s.side = spec.side == 1 ? 1 : 0;
-        s.x = float(spec.x), s.y = float(spec.side == 1 ? spec.y - w : spec.y);
+        s.side = given.side == 1 ? 1 : 0;
+        s.x = float(given.x), s.y = float(given.side == 1 ? given.y - w : given.y);
     }
     const ZSettingsSwap swap(g.axis, s.axis);
     drawAxis(g, s);

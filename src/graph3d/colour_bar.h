@@ -6,7 +6,7 @@
 
 namespace vtx {
 
-struct ColourBarSpec {
+struct ColourBarAxis {
     float za = 0.0f, ze = 1.0f, first = 0.0f, step = 1.0f;  // exponents on a log bar
     int length = 2;            // plot units along the bar
     int log = 0;
@@ -30,7 +30,7 @@ void widenToDecades(int mode, float& za, float& ze, float& first);
 // the extra unit at both ends that vector devices need to close the bar.
 // Calls fn(box) in colour order.
 template <typename Fn>
-void forEachBarBox(const ColourBarSpec& s, float barLength, int width, int first, int last, bool fullCover,
+void forEachBarBox(const ColourBarAxis& s, float barLength, int width, int first, int last, bool fullCover,
                    Fn&& fn) {
     const int n = last - first + 1;
     if (n <= 0) return;
@@ -55,7 +55,7 @@ void forEachBarBox(const ColourBarSpec& s, float barLength, int width, int first
 }
 
 // Draws a bar with its scale as an axis labelled with the Z settings.
-void colbar(Globals& g, const ColourBarSpec& s);
+void colbar(Globals& g, const ColourBarAxis& s);
 
 // Fills a rectangle given by two corners in plot coordinates, solid.
 void fillPlotBox(Globals& g, float x1, float y1, float x2, float y2, int colour);

@@ -102,7 +102,7 @@ void graf3(float xa, float xe, float xor_, float xstep, float ya, float ye, floa
     storeScaling(a.sz, za, ze, zor, zstep, a.scale[2], zLength);
     setzpa(g, za, ze);
     if (drawBar) {
-        ColourBarSpec s;
+        ColourBarAxis s;
         s.za = za, s.ze = ze, s.first = zor, s.step = zstep, s.length = zLength, s.log = a.scale[2];
         s.name = a.names[2];
         s.x = a.nxa + a.nxl + defaultLength(g, 85) + g.g3d.barShiftX;

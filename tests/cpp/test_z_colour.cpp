@@ -64,7 +64,7 @@ TEST(AutoPointSize, ScreensGetTheExactSizeOtherDevicesOneMore) {
 }
 
 TEST(ColourBar, BoxesCoverTheBarExactly) {
-    ColourBarSpec s;
+    ColourBarAxis s;
     s.length = 1000, s.x = 100, s.y = 1500;
     std::vector<ColourBarBox> boxes;
     forEachBarBox(s, 999.0f, 85, 1, 254, false, [&](const ColourBarBox& b) { boxes.push_back(b); });
