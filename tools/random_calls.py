@@ -24,7 +24,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # Window, widget, cursor and file routines wait for input or touch files.
 SKIPPED = re.compile(r"^(wg|swg|gwg|dwg|csr)|^(vtxini|vtxfin|erase|newpag|opnwin|selwin|clswin|unit|sendbf|disfin|"
                      r"endgrf|msgbox|setxid|metafl|setfil|errfil|winapp|x11mod|system|readfl|writfl|openfl|closfl|"
-                     r"tellfl|skipfl|txtbox|dtxtbx|rbfpng|pdfbuf|rpng|rbmp|rgif|rppm|rtiff|rimage)$")
+                     r"tellfl|skipfl|symfil|txtbox|dtxtbx|rbfpng|pdfbuf|rpng|rbmp|rgif|rppm|rtiff|rimage)$")
 INTS = [0, 1, -1, 2, 7, 100, 600, 1000, 10000, 32767, 32768, 65536, 16777217, 2**31 - 2, 2**31 - 1, -2**31 + 1,
         -2**31]
 FLOATS = ["0.0", "1.0", "-1.0", "0.5", "1e-45", "3.4e38", "-3.4e38", "1e7", "-1e7", "2147483648.0",

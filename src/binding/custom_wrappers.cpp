@@ -219,6 +219,32 @@ PyObject* vantix_wpixls(PyObject*, PyObject* args) {
     Py_RETURN_NONE;
 }
 
+// readfl(unit, n) -> (data, count): up to n bytes of an open binary file;
+// count is 0 at the end of the file and -1 for a unit that is not open.
+PyObject* vantix_readfl(PyObject*, PyObject* args) {
+    int unit, n;
+    if (!PyArg_ParseTuple(args, "ii:readfl", &unit, &n)) return nullptr;
+    if (n <= 0) return Py_BuildValue("(y#i)", "", Py_ssize_t(0), 0);
+    std::unique_ptr<unsigned char[]> buffer(new (std::nothrow) unsigned char[size_t(n)]);
+    if (!buffer) return outOfMemory("readfl");
+    const int count = callRoutine([&] { return vtx::readfl(unit, buffer.get(), n); });
+    return Py_BuildValue("(y#i)", reinterpret_cast<const char*>(buffer.get()), Py_ssize_t(std::max(count, 0)), count);
+}
+
+// writfl(unit, data, n) -> count: the first n bytes of data, never more
+// than data holds.
+PyObject* vantix_writfl(PyObject*, PyObject* args) {
+    Py_buffer data;
+    int unit, n;
+    if (!PyArg_ParseTuple(args, "iy*i:writfl", &unit, &data, &n)) return nullptr;
+    const int count = n <= 0 ? 0 : callRoutine([&] {
+        const int bytes = data.len < n ? int(data.len) : n;
+        return vtx::writfl(unit, static_cast<const unsigned char*>(data.buf), bytes);
+    });
+    PyBuffer_Release(&data);
+    return PyLong_FromLong(count);
+}
+
 }  // namespace vtx::py
 
 namespace vtx::py {

@@ -20,6 +20,12 @@ void unit(FILE* stream);
 void metafl(const char* keyword);
 void setfil(const char* name);
 void filmod(const char* mode);
+// The finished plot file is handed to `command` after vtxfin, then kept
+// ("KEEP") or deleted ("DELE"); "NONE" switches it off.
+void symfil(const char* command, const char* keep);
+// The module's form of dattim: the date "dd.mm.yyyy" and time "hh:mm:ss" of
+// the protocol banner; the two string arguments are not read.
+void dattim(const char* dateArg, const char* timeArg, std::string& date, std::string& time);
 
 // page
 void setpag(const char* keyword);

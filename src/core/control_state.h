@@ -41,6 +41,8 @@ struct OutputState {
     char savedName[kNameLen + 1] = "";  // name kept for later plots
     int fileState = 0;           // 0 default, 1 set by setfil, 2 set and saved
     int fileMode = 0;            // filmod: 0 COUN, 1 DELE, 2 BREA
+    char fileCommand[kNameLen + 1] = "";  // symfil: run on the finished file ("" none)
+    int fileCommandDeletes = 0;           // symfil DELE: remove the file afterwards
     FILE* file = nullptr;        // open plot file
     int toStdout = 0;            // the plot goes to standard output (terminals)
     int fileError = 0;           // 0 fine, 1 a write or the close failed, 2 that warned already

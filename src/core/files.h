@@ -15,4 +15,7 @@ bool fileExists(const char* name);
 // True if `name` exists and is a regular file (not a device, pipe or directory).
 bool isRegularFile(const char* name);
 
+// The symfil command on the finished plot file, then the file kept or deleted.
+void runFileCommand(CoreRecord& g);
+
 }  // namespace vtx

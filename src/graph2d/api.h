@@ -28,6 +28,10 @@ void setscl(const float* values, int n, const char* axes);
 // coordinate conversion
 float xposn(float x);
 float yposn(float y);
+void pos2pt(float x, float y, float& xp, float& yp);
+float x2dpos(float x, float y);
+float y2dpos(float x, float y);
+void trfrel(float* x, float* y, int n);
 float xinvrs(int nx);
 float yinvrs(int ny);
 

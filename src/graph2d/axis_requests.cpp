@@ -33,6 +33,43 @@ float yposn(float y) {
     return g->line.pageOrigin == 1 ? float(g->out.nyPage) - Y : Y;
 }
 
+// Plot coordinates of a user point as floats, through the branch of the
+// current system (polar and map systems included); y follows pagorg.
+void pos2pt(float x, float y, float& xp, float& yp) {
+    Globals* g = jqqlev(2, 3, "pos2pt");
+    if (!g) return;
+    userToPlot(*g, x, y, xp, yp);
+    if (g->line.pageOrigin == 1) yp = float(g->out.nyPage) - yp;
+}
+
+float x2dpos(float x, float y) {
+    Globals* g = jqqlev(2, 3, "x2dpos");
+    if (!g) return 0.0f;
+    float X, Y;
+    userToPlot(*g, x, y, X, Y);
+    return X;
+}
+
+float y2dpos(float x, float y) {
+    Globals* g = jqqlev(2, 3, "y2dpos");
+    if (!g) return 0.0f;
+    float X, Y;
+    userToPlot(*g, x, y, X, Y);
+    return g->line.pageOrigin == 1 ? float(g->out.nyPage) - Y : Y;
+}
+
+// Lists of user points converted to plot coordinates in place.
+void trfrel(float* x, float* y, int n) {
+    Globals* g = jqqlev(2, 3, "trfrel");
+    if (!g) return;
+    for (int i = 0; i < n; ++i) {
+        float X, Y;
+        userToPlot(*g, x[i], y[i], X, Y);
+        x[i] = X;
+        y[i] = g->line.pageOrigin == 1 ? float(g->out.nyPage) - Y : Y;
+    }
+}
+
 float xinvrs(int nx) {
     Globals* g = jqqlev(2, 3, "xinvrs");
     if (!g) return 0.0f;

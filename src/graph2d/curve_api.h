@@ -19,6 +19,8 @@ void neglog(float eps);
 void nochek();
 void chncrv(const char* mode);
 void inccrv(int count);
+void chnatt();   // colour, line style and symbol advance to their next cycle entry
+void resatt();   // the cycles start again, symbol 0
 void clrcyc(int index, int colour);
 void lincyc(int index, int style);
 void patcyc(int index, int pattern);

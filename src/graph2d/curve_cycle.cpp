@@ -3,6 +3,7 @@
 #include "session/globals.h"
 #include "device/colour.h"
 #include "device/line_style.h"
+#include "device/pipeline.h"
 #include "graph2d/curve_api.h"
 #include "text/symbols.h"
 
@@ -25,6 +26,28 @@ void finishCurveCycle(Globals& g) {
         const int highest = g.text.userSymbol > kHighestSymbol ? g.text.userSymbol : kHighestSymbol;
         g.curve.marker = g.curve.marker % highest + 1;
     }
+}
+
+// The next entry of every cycle at once, set as the current attributes:
+// what a curve does between two curves when chncrv is BOTH.
+void chnatt() {
+    Globals* g = jqqlev(1, 3, "chnatt");
+    if (!g) return;
+    qqstrk(*g);
+    CurveState& c = g->curve;
+    c.cycleIndex = c.cycleIndex % kCycleLength + 1;
+    c.sinceChange = 0;
+    qqsclr(*g, g->colour.colourCycle[c.cycleIndex - 1]);
+    setLineType(*g, c.lineCycle[c.cycleIndex - 1]);
+    const int highest = g->text.userSymbol > kHighestSymbol ? g->text.userSymbol : kHighestSymbol;
+    c.marker = c.marker % highest + 1;
+}
+
+// The cycles start again from their first entry, with symbol 0.
+void resatt() {
+    Globals* g = chkini("resatt");
+    CurveState& c = g->curve;
+    c.cycleIndex = 1, c.sinceChange = 0, c.curveCount = 0, c.marker = 0;
 }
 
 void chncrv(const char* mode) {

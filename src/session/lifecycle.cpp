@@ -141,6 +141,7 @@ void vtxfin() {
     }
     if (closeProtocol(g)) fileMode += 10;
     dprcol(g, fileMode);
+    if (fileMode % 10 == 1) runFileCommand(g);
 }
 
 void finishOpenPlot() {

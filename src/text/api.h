@@ -51,6 +51,9 @@ int nlmess(const char* text);
 int nlnumb(float value, int ndig);
 std::string fcha(float value, int ndig);
 std::string intcha(int value);
+int flen(float value, int ndig);    // characters of fcha(value, ndig)
+int intlen(int value);               // characters of an integer, sign included
+int trmlen(const char* text);        // length without trailing blanks
 void txtjus(const char* keyword);
 void frmess(int thickness);
 void numfmt(const char* keyword);

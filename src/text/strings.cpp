@@ -299,6 +299,26 @@ std::string intcha(int value) {
     return std::to_string(value);
 }
 
+int flen(float value, int ndig) {
+    Globals* g = jqqlev(0, 3, "flen");
+    if (!g || jqqval(ndig, -1, 100) != 0) return 0;
+    char buf[kNumberTextSize];
+    formatFloa(value, ndig, buf, sizeof buf);
+    return int(std::strlen(buf));
+}
+
+int intlen(int value) {
+    jqqlev(0, 3, "intlen");
+    return int(std::to_string(value).size());
+}
+
+int trmlen(const char* text) {
+    jqqlev(0, 3, "trmlen");
+    int n = int(std::strlen(text));
+    while (n > 0 && text[n - 1] == ' ') --n;
+    return n;
+}
+
 void txtjus(const char* keyword) {
     Globals* g = chkini("txtjus");
     const int k = jqqind("LEFT+CENT+RIGH", 3, keyword);

@@ -30,4 +30,18 @@ void getmat(const float* x, const float* y, const float* z, int n, float* zmat, 
 // Delaunay triangulation; x and y hold room for n + 3 values
 int triang(float* x, float* y, int n, int* i1, int* i2, int* i3, int nmax);
 
+// binary files by unit (0..99): 0 or a count on success, -1 for a unit that
+// is not open, a failed call or a second open of one unit
+int openfl(const char* name, int unit, int mode);
+int closfl(int unit);
+int readfl(int unit, unsigned char* buffer, int n);
+int writfl(int unit, const unsigned char* buffer, int n);
+int skipfl(int unit, int n);
+int tellfl(int unit);
+int posifl(int unit, int position);
+
+// bit fields: output with nbits bits of input copied, bit 0 the most significant
+int bitsi2(int nbits, int input, int inPos, int output, int outPos);
+int bitsi4(int nbits, int input, int inPos, int output, int outPos);
+
 }  // namespace vtx
