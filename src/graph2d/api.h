@@ -60,6 +60,17 @@ void axclrs(int colour, const char* keyword, const char* axes);
 void intax();
 void timopt();
 void grid(int ix, int iy);
+void cross();                        // the lines x = 0 and y = 0 across the system
+void xcross();                       // y = 0
+void ycross();                       // x = 0
+void grdpol(int ncircles, int nrays);  // circles and rays about the user origin
+void frmclr(int colour);             // colour of frames, -1 the current colour
+void ax2grf();                       // the next system draws its lower X and left Y axis only
+void noline(const char* axes);       // axes drawn without their axis line
+void rgtlab();                       // right-hand Y labels flush right
+void pagera();                       // a border around the page
+void pagfll(int colour);             // the whole page filled in one colour
+void paghdr(const char* prefix, const char* suffix, int corner, int direction);
 void axgit();
 void xaxgit();
 void yaxgit();

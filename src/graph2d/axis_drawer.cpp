@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/messages.h"
 #include "device/colour.h"
 #include "device/pipeline.h"
 #include "graph2d/axis_dates.h"
@@ -75,20 +76,23 @@ bool forEachDateTick(Globals& g, const AxisDrawSpec& s, Fn&& fn) {
     return true;
 }
 
-void drawTicks(Globals& g, const AxisDrawSpec& s) {
+// One tick at `off` along the axis, on the side ticpos gives.
+void drawTick(Globals& g, const AxisDrawSpec& s, float off, bool major) {
     const AxisState& a = g.axis;
     const int pos = a.tickPosition[s.axis];
-    auto tick = [&](float off, bool major) {
-        const float len = float(major ? a.tickLong : a.tickShort);
-        float from = 0.0f, to = len;
-        if (pos == 1) to = -len;
-        else if (pos == 2) from = -len / 2.0f, to = len / 2.0f;
-        float x1, y1, x2, y2;
-        axisPoint(s, off, from, x1, y1);
-        axisPoint(s, off, to, x2, y2);
-        lineqq(g, x1, y1, x2, y2);
-    };
-    if (!forEachDateTick(g, s, tick)) forEachTick(g, s, a.ticks[s.axis], tick);
+    const float len = float(major ? a.tickLong : a.tickShort);
+    float from = 0.0f, to = len;
+    if (pos == 1) to = -len;
+    else if (pos == 2) from = -len / 2.0f, to = len / 2.0f;
+    float x1, y1, x2, y2;
+    axisPoint(s, off, from, x1, y1);
+    axisPoint(s, off, to, x2, y2);
+    lineqq(g, x1, y1, x2, y2);
+}
+
+void drawTicks(Globals& g, const AxisDrawSpec& s) {
+    auto tick = [&](float off, bool major) { drawTick(g, s, off, major); };
+    if (!forEachDateTick(g, s, tick)) forEachTick(g, s, g.axis.ticks[s.axis], tick);
 }
 
 // Draws (or only measures) one label at `along` on the axis; returns the
@@ -145,6 +149,8 @@ int placeLabel(Globals& g, const AxisDrawSpec& s, const AxisLabel& label, float 
             bool alignNear = just == 0 || just == 4;
             if (just == 1) alignNear = dir > 0;
             if (just == 2) alignNear = dir < 0;
+            // rgtlab: right-hand labels flush right, away from the axis.
+            if (just == 0 && dir > 0 && a.rightLabels) alignNear = false;
             if (dir < 0) x = alignNear ? s.x - float(distance + w) : s.x - float(distance + maxWidth);
             else x = alignNear ? s.x + float(distance) : s.x + float(distance + maxWidth - w);
         }
@@ -281,7 +287,7 @@ void drawName(Globals& g, const AxisDrawSpec& s, int labelExtent) {
 void drawAxis(Globals& g, const AxisDrawSpec& s) {
     if (s.part <= kPartNone || s.length < 2) return;
     if (!std::isfinite(s.a) || !std::isfinite(s.e) || !std::isfinite(s.first) || !std::isfinite(s.step)) return;
-    {
+    if (!g.axis.noAxisLine[s.axis]) {
         const PartColour colour(g, s.axis, kColLine);
         float x2, y2;
         axisPoint(s, float(s.length - 1), 0.0f, x2, y2);
@@ -295,6 +301,30 @@ void drawAxis(Globals& g, const AxisDrawSpec& s) {
     int extent = 0;
     if (s.part >= kPartLabels) extent = drawLabels(g, s);
     if (s.part >= kPartName) drawName(g, s, extent);
+}
+
+void drawExtraLabel(Globals& g, const AxisDrawSpec& s, float value, const char* text, bool tick) {
+    const float range = s.e - s.a;
+    if (!(std::fabs(range) > 0.0f) || !std::isfinite(range)) return;
+    const float v = s.log ? (value > 0.0f ? std::log10(value) : -INFINITY) : value;
+    const float along = std::round((v - s.a) * float(s.length - 1) / range);
+    if (!(along >= 0.0f && along <= float(s.length - 1))) {
+        warnText(101, "Label value out of the axis");
+        return;
+    }
+    if (tick) {
+        const PartColour colour(g, s.axis, kColTicks);
+        drawTick(g, s, along, true);
+        qqstrk(g);
+    }
+    if (!text[0]) return;
+    TextScope scope(g);
+    const PartColour colour(g, s.axis, kColLabels);
+    g.text.justify = 0;
+    AxisLabel label;
+    qqcopy(label.text, text, kLabelTextSize - 1);
+    const int distance = g.axis.labelDist[s.axis] + tickAllowance(g, s);
+    placeLabel(g, s, label, along, distance, measureString(g, label.text), false, false, true);
 }
 
 }  // namespace vtx

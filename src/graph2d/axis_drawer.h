@@ -26,6 +26,20 @@ class PartColour {
     std::optional<ColourScope> caller_;
 };
 
+// The frmclr colour of frames (axis systems, box2d, legends) for the length
+// of a scope, when one is set.
+class FrameColour {
+   public:
+    explicit FrameColour(Globals& g) {
+        if (g.text.frameColour < 0) return;
+        caller_.emplace(g, Restore::Always);
+        qqsclr(g, g.text.frameColour);
+    }
+
+   private:
+    std::optional<ColourScope> caller_;
+};
+
 // What a side of an axis system shows (setgrf): each level includes the ones below.
 enum AxisPart { kPartNone = 0, kPartLine, kPartTicks, kPartLabels, kPartName };
 
@@ -43,6 +57,14 @@ struct AxisDrawSpec {
 };
 
 void drawAxis(Globals& g, const AxisDrawSpec& s);
+
+// Side 1 (lower X), 2 (right Y), 3 (upper X) or 4 (left Y) of the current
+// Cartesian system, as graf draws it.
+AxisDrawSpec cartesianSide(const Globals& g, int side);
+
+// One label `text` at the user value `value` of the axis, beside it as the
+// axis labels stand, with a major tick when `tick` is set (addlab).
+void drawExtraLabel(Globals& g, const AxisDrawSpec& s, float value, const char* text, bool tick);
 
 // Tick positions of a linear or logarithmic axis as plot offsets along the
 // axis (0 .. length-1); `major` tells which are major ticks. Calls `fn`

@@ -87,6 +87,24 @@ void setgrf(const char* lowerX, const char* leftY, const char* upperX, const cha
 
 void frame(int thickness) { chkini("frame")->axis.frame = thickness; }
 
+void frmclr(int colour) {
+    Globals* g = chkini("frmclr");
+    if (jqqval(colour, -1, 255) == 0) g->text.frameColour = colour;
+}
+
+void ax2grf() { chkini("ax2grf")->axis.twoAxesOnly = 1; }
+
+void noline(const char* axes) {
+    Globals* g = chkini("noline");
+    const int k = jqqind("X   +Y   +Z   +XY  +XYZ ", 5, axes);
+    static const int kMasks[5] = {1, 2, 4, 3, 7};
+    if (k == 0) return;
+    for (int i = 0; i < 3; ++i)
+        if (kMasks[k - 1] & (1 << i)) g->axis.noAxisLine[i] = 1;
+}
+
+void rgtlab() { chkini("rgtlab")->axis.rightLabels = 1; }
+
 void axsbgd(int colour) {
     Globals* g = chkini("axsbgd");
     if (jqqval(colour, -1, 255) == 0) g->axis.background = colour;

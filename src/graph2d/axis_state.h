@@ -72,6 +72,8 @@ struct AxisState {
     int expZero = 0;                       // expzlb
     int timeOpt = 0;                       // timopt: colons in time labels
     int rightLabels = 0;                   // rgtlab
+    int noAxisLine[3] = {};                // noline: X, Y, Z drawn without their axis line
+    int twoAxesOnly = 0;                   // ax2grf: the next system draws its lower X and left Y axis only
     int reverseYName = 0;                  // rvynam
     int intAxis = 0;                       // intax
     char names[3][133] = {};               // name

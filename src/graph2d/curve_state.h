@@ -21,7 +21,6 @@ struct CurveState {
     int noCheck = 0;                   // nochek
     int lineCycleUsed = 0, patternCycleUsed = 0;  // lincyc, patcyc entries in use
     int curveCount = 0;                // curves drawn since resatt
-    int noLine = 0;                    // noline
     float barWidth = 0.75f;            // barwth: > 0 fraction of the spacing, <= 0 plot units
     int errorHorizontal = 0;           // error bars along x instead of y
     int lineCycle[kCycleLength] = {0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6,

@@ -19,6 +19,7 @@ namespace {
 // Rectangles one unit apart: beyond the page's size more add nothing.
 void drawFrame(Globals& g, int thickness) {
     const AxisState& a = g.axis;
+    const FrameColour colour(g);
     const int n = boundedMagnitude(thickness, std::max(g.out.nxPage, g.out.nyPage) + 1);
     const int dir = thickness > 0 ? 1 : -1, stride = coveredCopyStride(g, 1.0f);
     for (int i = 0; i < n; ++i) {
@@ -43,7 +44,9 @@ void centreOnPage(Globals& g) {
     a.centered = 0;
 }
 
-AxisDrawSpec sideSpec(const Globals& g, int side) {
+}  // namespace
+
+AxisDrawSpec cartesianSide(const Globals& g, int side) {
     const AxisState& a = g.axis;
     AxisDrawSpec s;
     const bool xAxis = side == 1 || side == 3;
@@ -61,8 +64,6 @@ AxisDrawSpec sideSpec(const Globals& g, int side) {
     }
     return s;
 }
-
-}  // namespace
 
 void graf(float xa, float xe, float xor_, float xstep, float ya, float ye, float yor, float ystep) {
     Globals* gp = jqqlev(1, 1, "graf");
@@ -117,24 +118,24 @@ void graf(float xa, float xe, float xor_, float xstep, float ya, float ye, float
     registerAxisClip(g);
 
     if (a.noGraf) {
-        a.noGraf = 0;
+        a.noGraf = a.twoAxesOnly = 0;
         return;
     }
     fillAxisBackground(g);
     if (a.crossed) {
-        AxisDrawSpec x = sideSpec(g, 1), y = sideSpec(g, 4);
+        AxisDrawSpec x = cartesianSide(g, 1), y = cartesianSide(g, 4);
         x.y = float(a.crossY), y.x = float(a.crossX);
         x.crossed = y.crossed = true;
         x.nameAnchor = y.nameAnchor = 0.0f;
         drawAxis(g, x);
         drawAxis(g, y);
     } else {
-        for (int side : {1, 4, 3, 2}) {
-            AxisDrawSpec s = sideSpec(g, side);
-            // The upper and right axes carry labels and names only when asked for.
-            drawAxis(g, s);
-        }
+        // ax2grf leaves out the upper and right axes of this one system.
+        const int sides = a.twoAxesOnly ? 2 : 4;
+        static const int kSides[4] = {1, 4, 3, 2};
+        for (int k = 0; k < sides; ++k) drawAxis(g, cartesianSide(g, kSides[k]));
     }
+    a.twoAxesOnly = 0;
     if (a.frame != 0) drawFrame(g, a.frame);
 }
 

@@ -77,7 +77,7 @@ inline const ResetRow<Globals> kGraph2DResets[] = {
     {"NEGL", [](Globals& g) { g.axis.negLog = AxisState{}.negLog; }, true},
     {"NOCH", [](Globals& g) { g.curve.noCheck = CurveState{}.noCheck; }, true},
     {"NOGR", [](Globals& g) { g.axis.noGraf = AxisState{}.noGraf; }, true},
-    {"NOLI", [](Globals& g) { g.curve.noLine = CurveState{}.noLine; }, true},
+    {"NOLI", [](Globals& g) { restoreDefault(g.axis.noAxisLine, AxisState{}.noAxisLine); }, true},
     {"PATC", [](Globals& g) { restoreDefault(g.curve.patternCycle, CurveState{}.patternCycle); }, true},
     {"POLC", [](Globals& g) { g.curve.mode = CurveState{}.mode; }, true},
     {"RGTL", [](Globals& g) { g.axis.rightLabels = AxisState{}.rightLabels; }, true},

@@ -17,6 +17,7 @@
 #include "graph2d/legend_layout.h"
 #include "text/fonts.h"
 #include "text/text_device.h"
+#include "graph2d/axis_drawer.h"
 #include "text/strings.h"
 #include "text/symbols.h"
 
@@ -25,6 +26,7 @@ namespace vtx {
 namespace {
 
 void drawFrame(Globals& g, int x, int y, int w, int h) {
+    const FrameColour colour(g);
     const int frame = g.axis.frame;
     const int count = frameRingCount(g, frame);
     const int stride = coveredCopyStride(g, 1.0f);

@@ -28,6 +28,8 @@ void nobgd();
 void sursze(float xmin, float xmax, float ymin, float ymax);
 
 // colour bars
+// One label at a user value of the lower X, left Y or colour-bar axis, with a tick when tick is 1.
+void addlab(const char* text, float value, int tick, const char* axis);
 void zaxis(float za, float ze, float zor, float zstep, int length, const char* name, int side, int horizontal,
            int nxa, int nya);
 void zaxlg(float za, float ze, float zor, float zstep, int length, const char* name, int side, int horizontal,

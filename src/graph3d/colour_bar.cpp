@@ -42,7 +42,7 @@ class ZSettingsSwap {
         one(a_.labelPosition), one(a_.labelVertical), one(a_.ticks), one(a_.tickPosition), one(a_.dateTicks);
         one(a_.dateOrder), one(a_.dateLanguage), one(a_.dateUpper), one(a_.dateDay), one(a_.dateMonth);
         one(a_.dateYear), one(a_.dateSeparator), one(a_.nameDist), one(a_.nameJust), one(a_.myLabelCount);
-        one(a_.autoDigits), one(a_.timeUnit);
+        one(a_.autoDigits), one(a_.timeUnit), one(a_.noAxisLine);
         for (int p = 0; p < 4; ++p) std::swap(a_.axisColours[k_][p], a_.axisColours[2][p]);
         for (int i = 0; i < 20; ++i)
             for (int c = 0; c < 33; ++c) std::swap(a_.myLabelText[k_][i][c], a_.myLabelText[2][i][c]);
@@ -128,6 +128,32 @@ void colbar(Globals& g, const ColourBarAxis& given) {
     }
     const ZSettingsSwap swap(g.axis, s.axis);
     drawAxis(g, s);
+    g.g3d.barAxis = s;
+    g.g3d.barAxis.name = "";
+    g.g3d.barAxisSet = 1;
+}
+
+// addlab: one extra label on the lower X, left Y or the colour bar's axis.
+void addlab(const char* text, float value, int tick, const char* axis) {
+    Globals* g = jqqlev(2, 3, "addlab");
+    if (!g) return;
+    const int k = jqqind("X   +Y   +Z   ", 3, axis);
+    if (k == 0 || jqqval(tick, 0, 1) != 0) return;
+    if (k == 3) {
+        if (!g->g3d.barAxisSet) {
+            warnText(101, "No colour bar for addlab");
+            return;
+        }
+        const AxisDrawSpec& s = g->g3d.barAxis;
+        const ZSettingsSwap swap(g->axis, s.axis);
+        drawExtraLabel(*g, s, value, text, tick == 1);
+        return;
+    }
+    if (g->axis.kind != AxisKind::Cartesian) {
+        warnText(101, "addlab needs a Cartesian axis system");
+        return;
+    }
+    drawExtraLabel(*g, cartesianSide(*g, k == 1 ? 1 : 4), value, text, tick == 1);
 }
 
 void zaxis(float za, float ze, float zor, float zstep, int length, const char* name, int side, int horizontal,

@@ -2,6 +2,8 @@
 // 3-D axis systems, projection and surfaces.
 #pragma once
 
+#include "graph2d/axis_drawer.h"
+
 namespace vtx {
 
 struct Graph3DState {
@@ -31,6 +33,8 @@ struct Graph3DState {
     float colourFactor = 254.0f;           // colours per Z unit; negative on a descending axis
     int resPoints[2] = {};                 // autres: numbers of points in X and Y
     float surfExtent[4] = {};              // sursze: xmin, xmax, ymin, ymax
+    AxisDrawSpec barAxis;                  // the last colour bar's axis (addlab "Z")
+    int barAxisSet = 0;
 };
 
 }  // namespace vtx
