@@ -74,7 +74,7 @@ void outlineFace(Globals& g, const float* x, const float* y, int n) {
 
 // Fills a face with the current pattern; pattern 0 draws its outline.
 void fillFace(Globals& g, const float* x, const float* y, int n) {
-    if (g.fill.type != 0) dareaf(g, x, y, n);
+    if (figuresFilled(g)) fillFigure(g, x, y, n);
     else outlineFace(g, x, y, n);
 }
 

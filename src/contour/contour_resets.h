@@ -14,7 +14,6 @@ inline const ResetRow<Globals> kContourResets[] = {
     {"CONM", [](Globals& g) {
          g.contour.labelFactor = ContourState{}.labelFactor, g.contour.labelSpacing = ContourState{}.labelSpacing;
      }, true},
-    {"NOFI", [](Globals& g) { g.contour.noFill = ContourState{}.noFill; }, true},
 };
 
 inline void restoreContourUnnamed(Globals& g) { g.contour.shadeMode = ContourState{}.shadeMode; }

@@ -9,7 +9,6 @@ struct ContourState {
     int colour = 0;                        // conclr
     int shadeMode = 0;                     // shdmod
     char labelText[21] = {};               // conlab: label text for labels CONL
-    int noFill = 0;                        // nofill
 };
 
 }  // namespace vtx

@@ -86,7 +86,6 @@ struct OutputState {
     int imageFormat = 0;         // imgfmt: 0 index, 1 RGB
     int x11Mode = 2;             // x11mod: AUTO
     int fileBoxSet = 0, fileBox[4] = {};  // filbox: where an included metafile goes
-    int fileColourMode = 0;             // filclr
 };
 
 }  // namespace vtx

@@ -12,7 +12,6 @@ inline void restoreWindowPlacement(CoreRecord& g) { g.out.winPlace = OutputState
 
 inline const ResetRow<CoreRecord> kCoreResets[] = {
     {"FILB", [](CoreRecord& g) { g.out.fileBoxSet = OutputState{}.fileBoxSet; }, true},
-    {"FILC", [](CoreRecord& g) { g.out.fileColourMode = OutputState{}.fileColourMode; }, true},
     {"UNIT", [](CoreRecord& g) {
          g.prot.stream = g.prot.fileStream ? g.prot.fileStream : stdout;
          g.prot.unit = g.prot.stream == stdout ? 6 : 17;

@@ -9,6 +9,8 @@
 #include "core/devices.h"
 #include "core/messages.h"
 #include "device/attribute_scope.h"
+#include "device/colour.h"
+#include "device/colour_tables.h"
 #include "device/driver.h"
 #include "device/line_style.h"
 #include "device/pipeline.h"
@@ -197,12 +199,34 @@ void areaf(const int* nx, const int* ny, int n) {
     float* x = xy.get();
     float* y = x + n;
     for (int i = 0; i < n; ++i) x[i] = float(nx[i]), y[i] = jqqyvl(g, float(ny[i]));
-    if (g.fill.outline) {
+    if (g.fill.outline || g.fill.noFill) {
         strtqq(g, x[0], y[0]);
         for (int i = 1; i < n; ++i) connqq(g, x[i], y[i]);
         connqq(g, x[0], y[0]);
     }
-    if (g.fill.type != 0) dareaf(g, x, y, n);
+    if (figuresFilled(g)) fillFigure(g, x, y, n);
+}
+
+void fillFigure(Globals& g, const float* x, const float* y, int n) {
+    const int key = g.fill.fillColour;
+    if (key == 0 || key == 10) {
+        dareaf(g, x, y, n);
+        return;
+    }
+    const ColourState& c = g.colour;
+    const int colour = key <= kColourNames ? c.names[key - 1] : c.background;
+    qqstrk(g);
+    const ColourScope caller(g);
+    qqsclr(g, colour);
+    dareaf(g, x, y, n);
+}
+
+void nofill() { chkini("nofill")->fill.noFill = 1; }
+
+void filclr(const char* colour) {
+    Globals* g = chkini("filclr");
+    const int i = jqqind("WHIT+RED +GREE+YELL+BLUE+ORAN+CYAN+MAGE+BLAC+FORE+BACK", 11, colour);
+    if (i != 0) g->fill.fillColour = i == 10 ? 0 : i;
 }
 
 }  // namespace vtx

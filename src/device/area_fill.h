@@ -12,4 +12,15 @@ void areaf(const int* nx, const int* ny, int n);
 // Filled polygon in plot coordinates (the origin shift is added).
 void dareaf(Globals& g, const float* x, const float* y, int n);
 
+// True when figures (polygons, bars, pies, circles ...) are filled: a
+// pattern other than 0 and no nofill.
+inline bool figuresFilled(const Globals& g) { return g.fill.type != 0 && !g.fill.noFill; }
+
+// The fill of a figure: dareaf in the filclr colour, the current colour
+// unchanged afterwards.
+void fillFigure(Globals& g, const float* x, const float* y, int n);
+
+void nofill();                  // figures draw their outlines only
+void filclr(const char* colour);  // fill colour of figures: FORE (current), BACK or a colour name
+
 }  // namespace vtx

@@ -30,6 +30,8 @@ inline const ResetRow<Globals> kDeviceResets[] = {
     {"COLO", restoreCurrentColour, false},
     {"COLR", [](Globals& g) { g.colour.rangeLow = 1, g.colour.rangeHigh = scaleRangeEnd(g.colour.kind); }, false},
     {"NOAR", [](Globals& g) { g.fill.outline = FillState{}.outline; }, true},
+    {"NOFI", [](Globals& g) { g.fill.noFill = FillState{}.noFill; }, true},
+    {"FILC", [](Globals& g) { g.fill.fillColour = FillState{}.fillColour; }, true},
     {"NOCL", restoreClipMode, true},
     {"ORIG", [](Globals& g) { g.line.originX = LineState{}.originX, g.line.originY = LineState{}.originY; }, true},
     {"SETC", restoreCurrentColour, false},

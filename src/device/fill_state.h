@@ -13,6 +13,8 @@ struct FillState {
     int groupDrawn = 0;         // lines drawn, then skipped, per group (0, 0: every line)
     int groupSkipped = 0;
     int outline = 1;            // areaf also draws the outline; noarln clears it
+    int noFill = 0;             // nofill: filled figures draw their outlines only
+    int fillColour = 0;         // filclr: 0 the current colour, else a colour keyword of color (1..11)
 };
 
 }  // namespace vtx

@@ -97,3 +97,23 @@ def test_page_header_text_with_a_fixed_clock(run, tmp_path):
     # one "code x y angle c" command per character
     codes = re.findall(r"(\d+)\s+\d+\s+\d+\s+-?\d+ c\b", text)
     assert "".join(chr(int(c)) for c in codes) == "Run 14.11.2023  22:13:20  h.ps end"
+
+
+def test_nofill_and_filclr_on_polygons_and_bars(run, tmp_path):
+    im = picture(run, tmp_path, """
+v.endgrf(); v.shdpat(16); v.color("GREEN"); v.filclr("RED")
+v.areaf([100, 300, 300, 100], [100, 100, 300, 300], 4)
+print(v.getclr())
+v.nofill(); v.areaf([400, 600, 600, 400], [100, 100, 300, 300], 4)
+v.reset("NOFILL"); v.filclr("FORE"); v.areaf([700, 900, 900, 700], [100, 100, 300, 300], 4)
+v.nofill(); v.axspos(100, 900); v.axslen(800, 400); v.frame(0); v.setgrf("NONE", "NONE", "NONE", "NONE")
+v.graf(0., 4., 0., 1., 0., 10., 0., 1.); v.bars([2.], [0.], [8.], 1)
+""")
+    rows = [y for y in range(110, 290) if im.getpixel((200, y)) != BLACK]
+    assert {im.getpixel((200, y)) for y in rows} == {RED} and len(rows) > 80   # filled in the filclr colour
+    assert GREEN in {im.getpixel((100, y)) for y in range(150, 250)}          # outline in the current colour
+    assert {im.getpixel((500, y)) for y in range(110, 290)} == {BLACK}         # nofill: outline only
+    assert {im.getpixel((400, y)) for y in range(150, 250)} == {GREEN}
+    assert GREEN in {im.getpixel((800, y)) for y in range(110, 290)}           # FORE: the current colour
+    assert {im.getpixel((500, y)) for y in range(600, 880)} == {BLACK}         # the bar is not filled either
+    assert GREEN in {im.getpixel((500, y)) for y in range(570, 590)}           # but has its outline
