@@ -75,6 +75,8 @@ struct OutputState {
     int cgmPicture = 0;          // cgmpic name flag
     char cgmPictureName[kNameLen + 1] = "";
     int cgmVersion = 1;          // 1 CALS, 4 WebCGM
+    int wmfStandardHeader = 0;   // wmfmod FORMAT: 0 placeable header, 1 standard header only
+    int wmfFontText = 0;         // wmfmod TEXT: 0 vector text, 1 device fonts as text records
     int cgmBgd[3] = {255, 255, 255};  // cgmbgd as bytes
     int cgmBgdSet = 0;
     int tiffRes = 100;           // tifmod resolution

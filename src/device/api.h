@@ -24,6 +24,7 @@ void pdfmod(const char* mode, const char* option);
 int pdfbuf(char* buffer, int size);
 void cgmpic(const char* name);
 void cgmver(int version);
+void wmfmod(const char* value, const char* key);
 void cgmbgd(float red, float green, float blue);
 
 }  // namespace vtx

@@ -117,7 +117,7 @@ void vtxfin() {
         (deviceCan(device, kMemoryOption) && (g.out.pdfMode & 2)))
         fileMode = 0;
     const DeviceDriver* driver = deviceDriver(device);
-    // A device without a driver (WMF so far) writes no file to name.
+    // A device without a driver writes no file to name.
     if (!driver) fileMode = 0;
     // A driver that opens its own file versioned its name at vtxini.
     if (writtenAtEnd(device) && !deviceCan(device, kOpensOwnFile) && fileMode == 1)

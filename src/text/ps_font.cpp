@@ -11,6 +11,7 @@
 #include "device/pipeline.h"
 #include "text/api.h"
 #include "text/fonts.h"
+#include "text/text_device.h"
 #include "text/glyph_draw.h"
 #include "text/text_device.h"
 
@@ -42,8 +43,7 @@ void deviceChar(Globals& g, int code, float x, float y, float advance) {
 void psfont(const char* name) {
     Globals* g = jqqlev(1, 3, "psfont");
     if (!g) return;
-    const int device = g->ctl.device;
-    if (!deviceCan(device, kDeviceFonts)) {
+    if (!deviceFontsAvailable(*g)) {
         warnin(Warning::NotPostScript);
         return;
     }
@@ -65,8 +65,7 @@ void psfont(const char* name) {
 void hwfont() {
     Globals* g = jqqlev(1, 3, "hwfont");
     if (!g) return;
-    const int device = g->ctl.device;
-    if (deviceCan(device, kDeviceFonts)) {
+    if (deviceFontsAvailable(*g)) {
         psfont("Times-Roman");
         return;
     }

@@ -75,7 +75,12 @@ void registerShieldBox(Globals& g, int group, float x, float y, float width, flo
 bool deviceFontUsable(const Globals& g) {
     // The window's and bitmap fonts arrive with the window output. Device
     // characters bypass the pipeline, so no point stage may be in effect.
-    return deviceCan(g.ctl.device, kDeviceFonts) && !anyPointStageInstalled(g.line.slots) && g.ctl.level >= 1;
+    return deviceFontsAvailable(g) && !anyPointStageInstalled(g.line.slots) && g.ctl.level >= 1;
+}
+
+bool deviceFontsAvailable(const Globals& g) {
+    const int device = g.ctl.device;
+    return deviceCan(device, kDeviceFonts) || (deviceCan(device, kFontsOnRequest) && g.out.wmfFontText);
 }
 
 }  // namespace vtx

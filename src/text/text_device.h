@@ -37,6 +37,10 @@ void registerShieldBox(Globals& g, int group, float x, float y, float width, flo
 // transformation active.
 bool deviceFontUsable(const Globals& g);
 
+// The device offers its own fonts: PostScript, PDF and SVG always, WMF after
+// wmfmod("FONT", "TEXT").
+bool deviceFontsAvailable(const Globals& g);
+
 // Hands one character of a device font to its driver, pen (x, y) on the
 // base line, advance along the text direction.
 void deviceChar(Globals& g, int code, float x, float y, float advance);

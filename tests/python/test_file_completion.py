@@ -73,10 +73,6 @@ class TestWriteErrors:
         assert out.warnings() == [" <<<< Warning  36: File error in VTXINI!   (missing/x.svg)"]
         assert banner_file(out) == ""
 
-    def test_a_device_without_a_driver_claims_no_file(self, run, tmp_path):
-        out = run('v.metafl("WMF"); v.vtxini(); v.line(0, 0, 99, 99); v.vtxfin()')
-        assert banner_file(out) == "" and not list(tmp_path.iterdir())
-
     def test_a_device_is_written_under_its_own_name_not_versioned(self, run, tmp_path, device_link):
         name = device_link("/dev/null")
         out = run('v.metafl("EPS"); v.filmod("DELE"); v.setfil(%r); v.vtxini(); print(v.getfil()); v.vtxfin()'

@@ -94,4 +94,22 @@ T& createDriverData(Globals& g) {
     return *data;
 }
 
+// The standard fonts (psfont order) map onto three families; the others
+// show as Times. Times slants italic, Helvetica and Courier oblique.
+struct StandardFont {
+    const char* family;
+    bool bold, slanted, italic;
+};
+
+inline StandardFont standardFont(int index) {
+    auto variant = [](const char* family, int k, bool italic) {
+        return StandardFont{family, k == 1 || k == 3, k >= 2, italic};
+    };
+    if (index >= 0 && index <= 3) return variant("Times", index, true);
+    if (index >= 4 && index <= 11) return variant("Helvetica", (index - 4) % 4, false);
+    if (index >= 18 && index <= 21) return variant("Courier", index - 18, false);
+    if (index == 34) return {"Symbol", false, false, false};
+    return {"Times", false, false, false};
+}
+
 }  // namespace vtx

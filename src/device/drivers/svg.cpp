@@ -68,32 +68,12 @@ void openLineGroup(SvgState& svg, Globals& g) {
     svg.group = kLineGroup;
 }
 
-struct FontStyle {
-    const char* family;
-    const char* weight;
-    const char* style;
-};
-
-// The standard fonts map onto three families; the others show as Times.
-FontStyle fontStyle(int index) {
-    static const char* const kWeights[4] = {"normal", "bold", "normal", "bold"};
-    if (index >= 0 && index <= 3) {
-        static const char* const kStyles[4] = {"normal", "normal", "italic", "italic"};
-        return {"Times", kWeights[index], kStyles[index]};
-    }
-    static const char* const kStyles[4] = {"normal", "normal", "oblique", "oblique"};
-    if (index >= 4 && index <= 11) return {"Helvetica", kWeights[(index - 4) % 4], kStyles[(index - 4) % 4]};
-    if (index >= 18 && index <= 21) return {"Courier", kWeights[index - 18], kStyles[index - 18]};
-    if (index == 34) return {"Symbol", "normal", "normal"};
-    return {"Times", "normal", "normal"};
-}
-
 void openTextGroup(SvgState& svg, Globals& g) {
     closeGroup(svg, g);
-    FontStyle f = fontStyle(svg.nextFont.index);
+    const StandardFont f = standardFont(svg.nextFont.index);
     outPrintf(g, "<g font-family=\"%s\" ", f.family);
-    outPrintf(g, "font-weight=\"%s\" ", f.weight);
-    outPrintf(g, "font-style=\"%s\"\n", f.style);
+    outPrintf(g, "font-weight=\"%s\" ", f.bold ? "bold" : "normal");
+    outPrintf(g, "font-style=\"%s\"\n", !f.slanted ? "normal" : f.italic ? "italic" : "oblique");
     outPrintf(g, "font-size=\"%d\" ", svg.nextFont.size);
     outPrintf(g, "stroke=\"none\" fill=\"#%02x%02x%02x\">\n", svg.red, svg.green, svg.blue);
     svg.group = kTextGroup;
