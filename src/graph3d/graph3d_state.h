@@ -31,6 +31,10 @@ struct Graph3DState {
     float colourFactor = 254.0f;           // colours per Z unit; negative on a descending axis
     int resPoints[2] = {};                 // autres: numbers of points in X and Y
     float surfExtent[4] = {};              // sursze: xmin, xmax, ymin, ymax
+
+    // shdmod
+    int smoothShading = 0;                 // SURF: 0 flat, 1 smooth (raster devices)
+    int symbolPoints = 0;                  // CURV: coloured points as symbols instead of rectangles
 };
 
 }  // namespace vtx
