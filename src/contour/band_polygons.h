@@ -5,11 +5,13 @@
 //
 // Band k of n levels holds the values with level[k-1] <= z < level[k]; band 0
 // lies below the first level, band n at or above the last. A grid cell whose
-// corners share a band is one quadrilateral. Any other cell is split, as the
-// grid tracer splits it, into four triangles by its centre (the mean of the
-// corners), over which the values are linear: the band pieces of the
-// triangles then meet the contour lines exactly and tile the cell without
-// gaps. Cells with a NaN corner are left empty.
+// corners share a band is one quadrilateral. A cell crossed by levels is cut
+// straight between each level's crossings on its edges, which neighbouring
+// cells compute identically, so the pieces tile the grid without gaps. Where
+// a level separates the two diagonals (a saddle), the cell is split as the
+// grid tracer splits it: into four triangles by its centre (the mean of the
+// corners), over which the values are linear and the band pieces follow the
+// tracer's lines. Cells with a NaN corner are left empty.
 #pragma once
 
 #include <cmath>
@@ -98,29 +100,61 @@ void triangleBands(const float* x, const float* y, const float* z, const float* 
     }
 }
 
+// True when some level between the corners' values separates the two
+// diagonals of the cell (c0, c2 on one side, c1, c3 on the other).
+inline bool saddleInCell(const float* c, const float* levels, int n) {
+    const float lowA = std::fmin(c[0], c[2]), highA = std::fmax(c[0], c[2]);
+    const float lowB = std::fmin(c[1], c[3]), highB = std::fmax(c[1], c[3]);
+    // A level with one diagonal wholly at or above it and the other wholly below.
+    auto separates = [&](float lowUp, float highDown) {
+        return bandOf(highDown, levels, n) < bandOf(lowUp, levels, n);
+    };
+    return separates(lowA, highB) || separates(lowB, highA);
+}
+
+// Fills a cell without a saddle band by band: each band's part is the cell
+// cut straight between the level's crossings on the cell edges.
+template <class Sink>
+void quadBands(const float* x, const float* y, const float* z, const float* levels, int n, Sink& sink) {
+    int lo = bandOf(z[0], levels, n), hi = lo;
+    for (int k = 1; k < 4; ++k) {
+        const int b = bandOf(z[k], levels, n);
+        lo = b < lo ? b : lo, hi = b > hi ? b : hi;
+    }
+    float ax[5], ay[5], az[5], px[6], py[6], pz[6];
+    for (int b = lo; b <= hi; ++b) {
+        const float bottom = b > 0 ? levels[b - 1] : -INFINITY, top = b < n ? levels[b] : INFINITY;
+        const int m = clipPolygonAtLevel(x, y, z, 4, bottom, true, ax, ay, az);
+        if (m < 3) continue;
+        const int k = clipPolygonAtLevel(ax, ay, az, m, top, false, px, py, pz);
+        if (k >= 3) sink.fill(b, px, py, k);
+    }
+}
+
 }  // namespace detail
 
 // Band polygons of every cell of the grid. With mergeRuns, neighbouring
-// cells of a column in one band go out as one rectangle; only for
-// coordinates that the caller maps without bending straight lines.
+// cells of a row in one band go out as one rectangle; only for coordinates
+// that the caller maps without bending straight lines.
 template <class Sink>
 void gridBands(const ContourGrid& g, const float* levels, int n, bool mergeRuns, Sink& sink) {
     const int nx = g.nx, ny = g.ny;
     auto z = [&](int i, int j) { return g.z[std::size_t(i) * std::size_t(ny) + std::size_t(j)]; };
-    for (int i = 0; i + 1 < nx; ++i) {
-        const float x0 = g.x[i], x1 = g.x[i + 1];
+    // Row by row, so that merged runs lie along the scan lines of software fills.
+    for (int j = 0; j + 1 < ny; ++j) {
+        const float y0 = g.y[j], y1 = g.y[j + 1];
         int runBand = -1, runStart = 0;  // an open run of whole cells in one band
         auto closeRun = [&](int end) {
             if (runBand < 0) return;
-            const float qx[4] = {x0, x1, x1, x0}, qy[4] = {g.y[runStart], g.y[runStart], g.y[end], g.y[end]};
+            const float qx[4] = {g.x[runStart], g.x[end], g.x[end], g.x[runStart]}, qy[4] = {y0, y0, y1, y1};
             sink.fill(runBand, qx, qy, 4);
             runBand = -1;
         };
-        for (int j = 0; j + 1 < ny; ++j) {
+        for (int i = 0; i + 1 < nx; ++i) {
             const float c[4] = {z(i, j), z(i + 1, j), z(i + 1, j + 1), z(i, j + 1)};
-            const float y0 = g.y[j], y1 = g.y[j + 1];
+            const float x0 = g.x[i], x1 = g.x[i + 1];
             if (std::isnan(c[0]) || std::isnan(c[1]) || std::isnan(c[2]) || std::isnan(c[3])) {
-                closeRun(j);
+                closeRun(i);
                 continue;
             }
             const int b = bandOf(c[0], levels, n);
@@ -130,22 +164,26 @@ void gridBands(const ContourGrid& g, const float* levels, int n, bool mergeRuns,
                     sink.fill(b, qx, qy, 4);
                     continue;
                 }
-                // A run continues only while y keeps its direction.
-                const bool turns = runBand >= 0 && j > runStart && ((y1 > y0) != (g.y[j] > g.y[j - 1]));
-                if (runBand != b || turns) closeRun(j), runBand = b, runStart = j;
+                // A run continues only while x keeps its direction.
+                const bool turns = runBand >= 0 && i > runStart && ((x1 > x0) != (g.x[i] > g.x[i - 1]));
+                if (runBand != b || turns) closeRun(i), runBand = b, runStart = i;
                 continue;
             }
-            closeRun(j);
+            closeRun(i);
+            const float cx[4] = {x0, x1, x1, x0}, cy[4] = {y0, y0, y1, y1};
+            if (!detail::saddleInCell(c, levels, n)) {
+                detail::quadBands(cx, cy, c, levels, n, sink);
+                continue;
+            }
             const float xm = 0.5f * (x0 + x1), ym = 0.5f * (y0 + y1);
             const float zm = 0.25f * (c[0] + c[1] + c[2] + c[3]);
-            const float cx[4] = {x0, x1, x1, x0}, cy[4] = {y0, y0, y1, y1};
             for (int e = 0; e < 4; ++e) {
                 const int f = (e + 1) & 3;
                 const float tx[3] = {cx[e], cx[f], xm}, ty[3] = {cy[e], cy[f], ym}, tz[3] = {c[e], c[f], zm};
                 detail::triangleBands(tx, ty, tz, levels, n, sink);
             }
         }
-        closeRun(ny - 1);
+        closeRun(nx - 1);
     }
 }
 

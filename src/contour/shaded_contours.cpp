@@ -127,7 +127,7 @@ struct BandFillSink {
     const std::vector<int>& colour;
     void fill(int band, const float* x, const float* y, int n) {
         if (colour[band] < 0) return;
-        float X[5], Y[5];
+        float X[8], Y[8];  // a cell cut by two levels has at most 6 corners
         for (int i = 0; i < n; ++i) userToPlot(g, x[i], y[i], X[i], Y[i]);
         fillPlotPolygon(g, colour[band], X, Y, n);
     }
@@ -177,7 +177,7 @@ void fillClosedLines(Globals& g, const ContourGrid& grid, const float* zlev, int
 }
 
 // Straight lines stay straight from user to plot coordinates, so whole
-// cells of a column may be filled as one rectangle.
+// cells of a row may be filled as one rectangle.
 bool straightAxes(const Globals& g) { return g.axis.kind != AxisKind::Polar && g.axis.kind != AxisKind::Map; }
 
 bool levelsGiven(int nlev) {
