@@ -90,6 +90,21 @@ class TestMatrixAndPoints:
             assert max(xs) - min(xs) == pytest.approx(20, abs=2)
             assert max(ys) - min(ys) == pytest.approx(20, abs=2)
 
+    def test_points_as_symbols_take_their_colour_and_skip_interpolation(self, run, tmp_path):
+        run(f"""
+            v.metafl('svg'); v.setfil('y.svg'); v.vtxini(); v.errmod('prot', 'off')
+            v.nobar(); v.shdmod('symb', 'curve'); v.marker(3)
+            {GRAF3 % "0., 1., 0., 0.5"}
+            v.curve3([0.2, 0.5, 0.8], [0.5] * 3, [0.1, 0.5, 0.9], 3)
+            v.crvmat([[0.0, 0.3], [0.6, 1.0]], 2, 2, 4, 4)
+            v.vtxfin()
+        """)
+        text = (tmp_path / "y.svg").read_text(encoding="latin-1")
+        assert svg_polygons(tmp_path / "y.svg") == []  # no rectangles
+        # each symbol in its own colour: 3 points and the 4 matrix elements, none interpolated
+        colours = set(re.findall(r'stroke="(#[0-9a-f]{6})"', text)) - {"#ffffff", "#000000"}
+        assert len(colours) == 7
+
     def test_crvtri_fills_each_triangle_in_the_colour_of_its_mean(self, run, tmp_path):
         out = run(f"""
             v.metafl('svg'); v.setfil('t.svg'); v.vtxini(); v.errmod('prot', 'off')
