@@ -55,6 +55,9 @@ z = np.sin(X) * np.cos(Y) + 0.1 * X
 levels = np.linspace(float(z.min()), float(z.max()), 12)
 """
 
+GRID500_DATA = GRID_DATA.replace("nx = ny = 400", "nx = ny = 500").replace(", 12)", ", 10)")
+GRID1000_DATA = GRID_DATA.replace("nx = ny = 400", "nx = ny = 1000")
+
 CLOCK = "import time\nt0 = time.perf_counter()\n"
 STOP = "print('%.6f' % (time.perf_counter() - t0))\n"
 
@@ -96,8 +99,8 @@ fig, ax = plt.subplots(figsize=(11.69, 8.27), dpi=72.9)
 ax.scatter(x, y, s=100, marker='o', linewidths=0)  # about the 36-unit symbol, 10 px
 fig.savefig({file!r})
 """),
-    dict(id="B3", name="contours 400x400, 12 levels (PNG)", kind="render", needs="contur", device="png",
-         data=GRID_DATA, vantix="""
+    dict(id="B3", name="contours 500x500, 10 levels (PDF)", kind="render", needs="contur", device="pdf",
+         data=GRID500_DATA, vantix="""
 v.graf(0., 10., 0., 2., 0., 10., 0., 2.)
 for lev in levels:
     v.contur(x, nx, y, ny, z.ravel(), float(lev))
@@ -107,8 +110,8 @@ fig, ax = plt.subplots(figsize=(11.69, 8.27), dpi=72.9)
 ax.contour(x, y, z.T, levels=levels)
 fig.savefig({file!r})
 """),
-    dict(id="B4", name="shaded contours 400x400 (PNG)", kind="render", needs="conshd", device="png",
-         data=GRID_DATA, vantix="""
+    dict(id="B4", name="filled bands 500x500, 10 levels (PNG)", kind="render", needs="conshd", device="png",
+         data=GRID500_DATA, vantix="""
 v.graf(0., 10., 0., 2., 0., 10., 0., 2.)
 v.conshd(x, nx, y, ny, z.ravel(), levels, len(levels))
 v.vtxfin()
@@ -117,8 +120,9 @@ fig, ax = plt.subplots(figsize=(11.69, 8.27), dpi=72.9)
 ax.contourf(x, y, z.T, levels=levels)
 fig.savefig({file!r})
 """),
-    dict(id="B5", name="colour plot 400x400 (PNG)", kind="render", needs="crvmat", device="png",
-         data=GRID_DATA, vantix="""
+    dict(id="B5", name="colour plot 1000x1000 + bar (PNG)", kind="render", needs="crvmat", device="png",
+         data=GRID1000_DATA, vantix="""
+v.autres(nx, ny)
 v.graf3(0., 10., 0., 2., 0., 10., 0., 2., float(z.min()), float(z.max()), float(z.min()), 0.5)
 v.crvmat(z.ravel(), nx, ny, 1, 1)
 v.vtxfin()

@@ -17,7 +17,17 @@ void contri(const float* x, const float* y, const float* z, int n, const int* i1
 void conmat(const float* zmat, int n, int m, float zlev);
 void concrv(const float* x, const float* y, int n, float zlev);
 
+// Bands between the levels zlev (any order) filled in colour: over a grid,
+// and over triangles of 1-based point indices.
+void conshd(const float* x, int n, const float* y, int m, const float* z, const float* zlev, int nlev);
+void confll(const float* x, const float* y, const float* z, int n, const int* i1, const int* i2, const int* i3,
+            int ntri, const float* zlev, int nlev);
+// One triangle of three user points filled solid in the current colour.
+void trifll(const float* x, const float* y);
+
 // settings
+void conclr(const int* colours, int n);
+void shdmod(const char* mode, const char* object);
 void conmod(float xfac, float xquot);
 void congap(float xfac);
 void conlab(const char* text);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "contour/api.h"
+#include "contour/contour_checks.h"
 #include "contour/contour_state.h"
 #include "contour/contour_tracer.h"
 #include "contour/label_sink.h"
@@ -17,6 +18,7 @@
 #include "graph2d/axis_transform.h"
 #include "graph2d/curve_thickness.h"
 #include "graph2d/legend_entries.h"
+#include "graph3d/graph3d_state.h"
 #include "session/globals.h"
 #include "text/strings.h"
 
@@ -63,23 +65,6 @@ struct PlotSink {
     }
     void finish() { qqstrk(g); }
 };
-
-bool anyNonPositive(const float* v, int n) {
-    for (int i = 0; i < n; ++i)
-        if (!(v[i] > 0.0f)) return true;
-    return false;
-}
-
-// Warning 27 when a logarithmic axis gets a value it cannot show.
-bool logValuesFit(const Globals& g, const float* x, int nx, const float* y, int ny) {
-    const AxisState& a = g.axis;
-    if (a.kind == AxisKind::Polar) return true;
-    if ((a.sx.log && anyNonPositive(x, nx)) || (a.sy.log && anyNonPositive(y, ny))) {
-        warnin(Warning::LogValuesNotPositive);
-        return false;
-    }
-    return true;
-}
 
 // The edge mask of one trace, or an empty vector and warning 53.
 bool allocateMask(std::vector<std::uint32_t>& mask, int nx, int ny) {
@@ -151,6 +136,23 @@ void evenPositions(const AxisScaling& s, int n, float* v) {
 }
 
 }  // namespace
+
+static bool anyNonPositive(const float* v, int n) {
+    for (int i = 0; i < n; ++i)
+        if (!(v[i] > 0.0f)) return true;
+    return false;
+}
+
+// Warning 27 when a logarithmic axis gets a value it cannot show.
+bool logValuesFit(const Globals& g, const float* x, int nx, const float* y, int ny) {
+    const AxisState& a = g.axis;
+    if (a.kind == AxisKind::Polar) return true;
+    if ((a.sx.log && anyNonPositive(x, nx)) || (a.sy.log && anyNonPositive(y, ny))) {
+        warnin(Warning::LogValuesNotPositive);
+        return false;
+    }
+    return true;
+}
 
 int conpts(const float* x, int n, const float* y, int m, const float* z, float zlev, float* xray, float* yray,
            int maxpts, int* nray, int maxray) {
@@ -229,8 +231,15 @@ void conmat(const float* zmat, int n, int m, float zlev) {
         warnin(Warning::NoMemory);
         return;
     }
-    evenPositions(g.axis.sx, n, x.data());
-    evenPositions(g.axis.sy, m, y.data());
+    if (g.g3d.surfSize) {
+        // The matrix lies over the extent that sursze gave.
+        const float* e = g.g3d.surfExtent;
+        for (int i = 0; i < n; ++i) x[i] = e[0] + (e[1] - e[0]) * float(i) / float(n - 1);
+        for (int j = 0; j < m; ++j) y[j] = e[2] + (e[3] - e[2]) * float(j) / float(m - 1);
+    } else {
+        evenPositions(g.axis.sx, n, x.data());
+        evenPositions(g.axis.sy, m, y.data());
+    }
     drawGrid(g, ContourGrid{x.data(), n, y.data(), m, zmat}, zlev);
 }
 

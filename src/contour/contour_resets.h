@@ -9,13 +9,17 @@
 namespace vtx {
 
 inline const ResetRow<Globals> kContourResets[] = {
-    {"CONC", [](Globals& g) { g.contour.colour = ContourState{}.colour; }, true},
+    {"CONC", [](Globals& g) { g.contour.colourCount = ContourState{}.colourCount; }, true},
     {"CONG", [](Globals& g) { g.contour.gap = ContourState{}.gap; }, true},
     {"CONM", [](Globals& g) {
          g.contour.labelFactor = ContourState{}.labelFactor, g.contour.labelSpacing = ContourState{}.labelSpacing;
      }, true},
 };
 
-inline void restoreContourUnnamed(Globals& g) { g.contour.shadeMode = ContourState{}.shadeMode; }
+inline void restoreContourUnnamed(Globals& g) {
+    const ContourState d;
+    g.contour.shadeMode = d.shadeMode, g.contour.outsideBands = d.outsideBands;
+    g.contour.bandColourFrom = d.bandColourFrom;
+}
 
 }  // namespace vtx

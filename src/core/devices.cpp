@@ -77,12 +77,21 @@ constexpr bool distinctRows() {
 }
 static_assert(distinctRows(), "each device number and keyword has one row, outside the ranges");
 
-const DeviceRow* findDevice(int device) {
+const DeviceRow* searchDevice(int device) {
     for (const DeviceRow& d : kDevices)
         if (d.number == device) return &d;
     for (const DeviceRange& r : kRanges)
         if (device >= r.first && device <= r.last) return &r.row;
     return nullptr;
+}
+
+// Filling and drawing ask about the current device once per shape: the last
+// answer is kept (the tables never change).
+const DeviceRow* findDevice(int device) {
+    static thread_local int lastDevice = 0;
+    static thread_local const DeviceRow* lastRow = nullptr;
+    if (device != lastDevice || !lastRow) lastRow = searchDevice(device), lastDevice = device;
+    return lastRow;
 }
 
 // The user's keyword as the device table compares it: four characters,

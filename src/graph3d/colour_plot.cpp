@@ -17,6 +17,7 @@
 #include "graph3d/api.h"
 #include "graph3d/colour_bar.h"
 #include "graph3d/z_colour.h"
+#include "text/symbols.h"
 
 namespace vtx {
 
@@ -69,6 +70,20 @@ class ColourPointScope {
     const PatternScope pattern_;
 };
 
+// One coloured point as the current symbol in the colour of z, centred on
+// the rounded plot coordinates (shdmod SYMB for CURV).
+void symbolPoint(Globals& g, const ZColourMap& map, float x, float y, float z) {
+    if (outsideScaling(g.axis, x, y)) {
+        reportOutsideScaling(g, &x, &y, 1);
+        return;
+    }
+    const int colour = map.lookup(z);
+    if (g.colour.current != colour) qqsclr(g, colour);
+    float X, Y;
+    userToPlot(g, x, y, X, Y);
+    dsymbl(g, g.curve.marker, std::round(X), std::round(Y));
+}
+
 template <typename PointAt>
 void plotPoints(const char* routine, int n, PointAt&& at) {
     Globals* gp = jqqlev(3, 3, routine);
@@ -76,10 +91,12 @@ void plotPoints(const char* routine, int n, PointAt&& at) {
     Globals& g = *gp;
     const ZColourMap map = currentZColourMap(g);
     const ColourPointScope scope(g);
+    const bool symbols = g.g3d.symbolPoints != 0;
     for (int i = 0; i < n; ++i) {
         float x, y, z;
         at(i, x, y, z);
-        rpoint(g, map, x, y, z);
+        if (symbols) symbolPoint(g, map, x, y, z);
+        else rpoint(g, map, x, y, z);
     }
 }
 
@@ -156,6 +173,14 @@ void crvmat(const float* zmat, int nx, int ny, int ixpts, int iypts) {
     }
     const ZColourMap map = currentZColourMap(g);
     const ColourPointScope scope(g);
+    if (g.g3d.symbolPoints) {
+        // Symbols stand on the matrix elements themselves, without interpolation.
+        for (int i = 0; i < nx; ++i)
+            for (int j = 0; j < ny; ++j)
+                symbolPoint(g, map, xmin + float(i) * (xmax - xmin) / float(nx - 1),
+                            ymin + float(j) * (ymax - ymin) / float(ny - 1), zmat[i * ny + j]);
+        return;
+    }
     forEachMatrixPoint(zmat, nx, ny, ixpts, iypts, xmin, xmax, ymin, ymax,
                        [&](float x, float y, float z) { rpoint(g, map, x, y, z); });
 }

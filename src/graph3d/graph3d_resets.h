@@ -31,6 +31,7 @@ inline void restoreGraph3DUnnamed(Globals& g) {
     s.clipNear = d.clipNear, s.clipFar = d.clipFar;
     s.upSet = d.upSet, s.focusSet = d.focusSet, s.labels3 = d.labels3, s.clip3 = d.clip3;
     s.surfOptions = d.surfOptions, s.light = d.light;
+    s.smoothShading = d.smoothShading, s.symbolPoints = d.symbolPoints;
 }
 
 }  // namespace vtx

@@ -35,6 +35,10 @@ struct Graph3DState {
     float surfExtent[4] = {};              // sursze: xmin, xmax, ymin, ymax
     AxisDrawSpec barAxis;                  // the last colour bar's axis (addlab "Z")
     int barAxisSet = 0;
+
+    // shdmod
+    int smoothShading = 0;                 // SURF: 0 flat, 1 smooth (raster devices)
+    int symbolPoints = 0;                  // CURV: coloured points as symbols instead of rectangles
 };
 
 }  // namespace vtx

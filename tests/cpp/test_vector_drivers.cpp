@@ -16,6 +16,7 @@
 #include "device/api.h"
 #include "device/colour.h"
 #include "device/driver.h"
+#include "device/drivers/fixed_number.h"
 #include "device/drivers/latin1.h"
 #include "device/pipeline.h"
 
@@ -350,3 +351,21 @@ TEST(Cgm, EveryRecordIs80BytesAndTheLastIsPaddedWithBlanks) {
 
 }  // namespace
 }  // namespace vtx
+
+TEST(FixedNumbers, TwoDecimalsAsPrintfWritesThem) {
+    // Ties of the exact value round to even, small negatives keep their sign.
+    std::vector<float> values = {0.0f, -0.0f, 0.125f, 0.375f, -0.125f, 2.675f, 1e7f, -1e7f, -0.001f, 0.005f,
+                                 99.995f, 1234.5f, 0.994999f};
+    unsigned state = 12345u;
+    for (int i = 0; i < 200000; ++i) {
+        state = state * 1103515245u + 12345u;
+        const float scale = (i % 3 == 0) ? 1.0f : (i % 3 == 1) ? 3000.0f : 1e6f;
+        values.push_back((float(state >> 8) / float(1u << 24) - 0.5f) * scale);
+    }
+    for (float v : values) {
+        char expected[64], got[64];
+        std::snprintf(expected, sizeof expected, "%.2f", double(v));
+        *vtx::putFixed2(got, double(v)) = '\0';
+        ASSERT_STREQ(got, expected) << v;
+    }
+}

@@ -90,6 +90,21 @@ class TestMatrixAndPoints:
             assert max(xs) - min(xs) == pytest.approx(20, abs=2)
             assert max(ys) - min(ys) == pytest.approx(20, abs=2)
 
+    def test_points_as_symbols_take_their_colour_and_skip_interpolation(self, run, tmp_path):
+        run(f"""
+            v.metafl('svg'); v.setfil('y.svg'); v.vtxini(); v.errmod('prot', 'off')
+            v.nobar(); v.shdmod('symb', 'curve'); v.marker(3)
+            {GRAF3 % "0., 1., 0., 0.5"}
+            v.curve3([0.2, 0.5, 0.8], [0.5] * 3, [0.1, 0.5, 0.9], 3)
+            v.crvmat([[0.0, 0.3], [0.6, 1.0]], 2, 2, 4, 4)
+            v.vtxfin()
+        """)
+        text = (tmp_path / "y.svg").read_text(encoding="latin-1")
+        assert svg_polygons(tmp_path / "y.svg") == []  # no rectangles
+        # each symbol in its own colour: 3 points and the 4 matrix elements, none interpolated
+        colours = set(re.findall(r'stroke="(#[0-9a-f]{6})"', text)) - {"#ffffff", "#000000"}
+        assert len(colours) == 7
+
     def test_crvtri_fills_each_triangle_in_the_colour_of_its_mean(self, run, tmp_path):
         out = run(f"""
             v.metafl('svg'); v.setfil('t.svg'); v.vtxini(); v.errmod('prot', 'off')
@@ -242,3 +257,28 @@ def test_points_outside_the_scaling_are_reported_and_not_drawn(run, tmp_path):
     """).stdout
     assert " <<<< (  2.0000e+00 /  5.0000e-01) out of axis scaling!" in out.splitlines()
     assert len(svg_polygons(tmp_path / "o.svg")) == 1
+
+
+class TestSmoothTriangles:
+    SCRIPT = """
+        v.metafl('{dev}'); v.setfil('s.{dev}'); v.vtxini(); v.errmod('prot', 'off')
+        v.nobar(); v.shdmod('smooth', 'surface')
+        {graf3}
+        v.crvtri([0., 1., 1., 0.], [0., 0., 1., 1.], [0., 1., 1., 0.], 4, [1, 1], [2, 3], [3, 4], 2)
+        print('done'); v.vtxfin()
+    """
+
+    def test_raster_interpolates_the_corner_colours(self, run, tmp_path):
+        run(self.SCRIPT.format(dev="png", graf3=GRAF3 % "0., 1., 0., 0.5"))
+        im = Image.open(tmp_path / "s.png")
+        x1, y1, x2, y2 = im.point(lambda p: 255 if 1 <= p <= 254 else 0).getbbox()
+        row = [im.getpixel((x, (y1 + y2) // 2)) for x in range(x1 + 2, x2 - 2)]
+        assert row == sorted(row) and row[0] < 10 and row[-1] > 245  # z = x: colours rise left to right
+        assert len(set(row)) > 200
+        column = {im.getpixel(((x1 + x2) // 2, y)) for y in range(y1 + 2, y2 - 2)}
+        assert max(column) - min(column) <= 1
+
+    def test_vector_devices_warn_and_draw_nothing(self, run, tmp_path):
+        out = run(self.SCRIPT.format(dev="svg", graf3=GRAF3 % "0., 1., 0., 0.5"))
+        assert "Warning  40: File format and output device are incompatible in CRVTRI" in out.stdout
+        assert svg_polygons(tmp_path / "s.svg") == []

@@ -300,3 +300,17 @@ v.contri(x, y, z, n, i1, i2, i3, nt, 1.0)
     a, b = (Image.open(tmp_path / f).convert("L") for f in ("contri.png", "lines.png"))
     assert ImageChops.difference(a, b).getbbox() is None
     assert a.getextrema()[0] < a.getextrema()[1]
+
+
+def test_conmat_lies_over_the_sursze_extent(run, tmp_path):
+    # the same lines as contur over the grid that sursze spans
+    script = """
+v.metafl('png'); v.setfil('%s'); v.vtxini(); v.errmod('prot', 'off')
+v.graf(0., 4., 0., 1., 0., 4., 0., 1.)
+z = [0., 1., 0., 1., 2., 1., 0., 1., 0.]
+%s
+v.vtxfin()
+"""
+    run(script % ("a.png", "v.sursze(1., 3., 0., 2.); v.conmat(z, 3, 3, 0.5)"))
+    run(script % ("b.png", "v.contur([1., 2., 3.], 3, [0., 1., 2.], 3, z, 0.5)"))
+    assert (tmp_path / "a.png").read_bytes() == (tmp_path / "b.png").read_bytes()

@@ -3,6 +3,7 @@ import os
 import re
 import subprocess
 
+import pytest
 from PIL import Image
 
 from conftest import MODULE_DIR, PYTHON, ROOT
@@ -43,10 +44,14 @@ def test_demo_draws_a_plot_in_every_file(tmp_path):
     assert picture.getpixel((0, 0)) == (255, 255, 255)
 
 
-def test_chart_gallery_files_pass_their_readers(tmp_path):
-    out = run_script(os.path.join(ROOT, "examples", "gallery_charts.py"), tmp_path)
+@pytest.mark.parametrize("script, pages", [
+    ("gallery_charts.py", ("gallery_colour", "gallery_bars")),
+    ("gallery_colour.py", ("colour_linear", "colour_log", "contour_labels", "contour_bands", "contour_scattered")),
+])
+def test_gallery_files_pass_their_readers(tmp_path, script, pages):
+    out = run_script(os.path.join(ROOT, "examples", script), tmp_path)
     assert "<<<< Warning" not in out
-    for page in ("gallery_colour", "gallery_bars"):
+    for page in pages:
         base = str(tmp_path / page)
         for command in (["pngcheck", "-q", base + ".png"], ["qpdf", "--check", base + ".pdf"],
                         ["xmllint", "--noout", base + ".svg"],

@@ -21,6 +21,7 @@
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/drivers/driver_common.h"
+#include "device/drivers/fixed_number.h"
 #include "device/drivers/latin1.h"
 #include "device/line_style.h"
 #include "device/output.h"
@@ -134,6 +135,15 @@ int newObject(PdfState& pdf, int kind) {
 
 // Numbers leave the writer finite, so that no "nan" reaches the file.
 inline double finite(float v) { return std::isfinite(v) ? double(std::clamp(v, -1e7f, 1e7f)) : 0.0; }
+
+// "x y op\n" with both coordinates as "%.2f".
+char* putPoint(char* out, float x, float y, char op) {
+    out = putFixed2(out, finite(x));
+    *out++ = ' ';
+    out = putFixed2(out, finite(y));
+    *out++ = ' ', *out++ = op, *out++ = '\n';
+    return out;
+}
 
 bool deflateContent(PdfState& pdf) {
     uLongf size = compressBound(uLong(pdf.content.size()));
@@ -358,8 +368,11 @@ void writeFile(PdfState& pdf, Globals& g) {
 // path was stroked in between (a colour change).
 void drawTo(PdfState& pdf, float x, float y) {
     finishPending(pdf, true);
-    if (pdf.lastWasMove || !pdf.pathOpen) putf(pdf, "%.2f %.2f m\n", finite(pdf.lastX), finite(pdf.lastY));
-    putf(pdf, "%.2f %.2f l\n", finite(x), finite(y));
+    char text[64];
+    char* end = text;
+    if (pdf.lastWasMove || !pdf.pathOpen) end = putPoint(end, pdf.lastX, pdf.lastY, 'm');
+    end = putPoint(end, x, y, 'l');
+    put(pdf, text, size_t(end - text));
     pdf.pathOpen = true;
     pdf.lastWasMove = false;
     pdf.lastX = x, pdf.lastY = y;
