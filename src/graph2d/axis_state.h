@@ -81,7 +81,6 @@ struct AxisState {
     int myLabels = 0;                      // mylab entries in use, all axes
     char myLabelText[3][20][33] = {};      // mylab strings per axis, index 1..20
     int myLabelCount[3] = {};              // highest index set per axis
-    float circleSpacing = 10.0f;           // circsp
     int polarZero = 0;                     // polmod: 0 RIGH 1 TOP 2 LEFT 3 BOTT
     int polarClockwise = 0;                // polmod: 0 ANTI 1 CLOC
     float negLog = 0.0f;                   // neglog: > 0 plots non-positive log values at this value

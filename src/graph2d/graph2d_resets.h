@@ -38,7 +38,6 @@ inline const ResetRow<Globals> kGraph2DResets[] = {
     {"BARW", [](Globals& g) { g.curve.barWidth = CurveState{}.barWidth; }, true},
     {"CENT", [](Globals& g) { g.axis.centered = AxisState{}.centered; }, true},
     {"CHNC", [](Globals& g) { g.curve.curveChange = CurveState{}.curveChange; }, true},
-    {"CIRC", [](Globals& g) { g.axis.circleSpacing = AxisState{}.circleSpacing / g.out.unitFactor; }, true},
     {"DIGI", restoreLabelDigits, true},
     {"EXPZ", [](Globals& g) { g.axis.expZero = AxisState{}.expZero; }, true},
     {"FRAM", [](Globals& g) { g.axis.frame = AxisState{}.frame; }, true},
