@@ -15,6 +15,7 @@ inline void restoreLabelDigits(Globals& g) {
     restoreDefault(g.axis.labelDigits, d.labelDigits);
     restoreDefault(g.axis.otherDigits, d.otherDigits);
     g.axis.barLabel = d.barLabel, g.axis.barLabelCode = d.barLabelCode;
+    g.axis.pieLabel = d.pieLabel, g.axis.pieLabelPos = d.pieLabelPos, g.axis.pieLabelJust = d.pieLabelJust;
 }
 
 inline void restoreDateLabels(Globals& g) {
