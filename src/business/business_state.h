@@ -22,7 +22,10 @@ struct BusinessState {
     int pieBorder = -1;                    // piebor
     int pieColourCount = 0;                // pieclr: pairs in use
     int pieColours[kPieColours][2] = {};   // pieclr: segment and label colour, -1 current
-    char pieUnit[2][kPieUnitLength + 1] = {};  // pielab: texts left and right of label numbers
+    // pielab: texts left and right of label numbers; each row is rounded up
+    // to whole words, so that the record has no padding bytes.
+    char pieUnit[2][(kPieUnitLength + 4) / 4 * 4] = {};
 };
+static_assert(sizeof(BusinessState::pieUnit) % alignof(int) == 0, "no padding after the pielab texts");
 
 }  // namespace vtx
