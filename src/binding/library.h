@@ -17,6 +17,7 @@
 #include "graph2d/curve_api.h"
 #include "graph2d/spline.h"
 #include "business/api.h"
+#include "figures/api.h"
 #include "graph3d/api.h"
 #include "text/api.h"
 #include "utilities/api.h"

@@ -14,4 +14,15 @@ void barclr(int front, int side, int top);
 void barbor(int colour);
 void baropt(float depth, float angle);
 
+// pie charts
+void piegrf(const char* cbuf, int nlin, const float* x, int n);
+void pietyp(const char* keyword);
+void pieopt(float thickness, float angle);
+void pieexp();
+void chnpie(const char* keyword);
+void pieclr(const int* segment, const int* label, int n);
+void piebor(int colour);
+void pielab(const char* text, const char* side);
+void pievec(int code, const char* mode);
+
 }  // namespace vtx

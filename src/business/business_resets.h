@@ -18,7 +18,7 @@ inline const ResetRow<Globals> kBusinessResets[] = {
     {"CHAB", [](Globals& g) { g.biz.barChange = BusinessState{}.barChange; }, true},
     {"CHNP", [](Globals& g) { g.biz.pieChange = BusinessState{}.pieChange; }, true},
     {"PIEE", [](Globals& g) { g.biz.pieExplode = BusinessState{}.pieExplode; }, true},
-    {"PIEL", [](Globals& g) { g.biz.pieLabels = BusinessState{}.pieLabels; }, true},
+    {"PIEL", [](Globals& g) { restoreDefault(g.biz.pieUnit, BusinessState{}.pieUnit); }, true},
     {"PIEV", [](Globals& g) {
          g.biz.pieVector = BusinessState{}.pieVector, g.biz.pieVectorMode = BusinessState{}.pieVectorMode;
      }, true},
@@ -33,6 +33,8 @@ inline void restoreBusinessUnnamed(Globals& g) {
     g.biz.pieBorder = d.pieBorder;
     g.biz.pieType = d.pieType;
     restoreDefault(g.biz.pieOpt, d.pieOpt);
+    g.biz.pieColourCount = d.pieColourCount;
+    restoreDefault(g.biz.pieColours, d.pieColours);
 }
 
 }  // namespace vtx

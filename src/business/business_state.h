@@ -3,6 +3,9 @@
 
 namespace vtx {
 
+constexpr int kPieColours = 30;     // pairs of the pieclr table
+constexpr int kPieUnitLength = 20;  // characters of a pielab text
+
 struct BusinessState {
     int barType = 0, barPos = 0, barChange = 0;  // bartyp (VERT HORI 3DVE 3DHO), barpos, chnbar
     int barVariable = 0;                   // barmod WIDT: 0 FIXE, 1 VARI
@@ -17,7 +20,12 @@ struct BusinessState {
     int pieVector = 2301; int pieVectorMode = 0;  // pievec, "BROK"
     int pieChange = 2;                     // chnpie
     int pieBorder = -1;                    // piebor
-    int pieLabels = 0;                     // pielab
+    int pieColourCount = 0;                // pieclr: pairs in use
+    int pieColours[kPieColours][2] = {};   // pieclr: segment and label colour, -1 current
+    // pielab: texts left and right of label numbers; each row is rounded up
+    // to whole words, so that the record has no padding bytes.
+    char pieUnit[2][(kPieUnitLength + 4) / 4 * 4] = {};
 };
+static_assert(sizeof(BusinessState::pieUnit) % alignof(int) == 0, "no padding after the pielab texts");
 
 }  // namespace vtx

@@ -54,6 +54,9 @@ struct AxisState {
     int labelColour = -1;                  // labclr (bars, pies, contours)
     int barLabel = 0;                      // labels BARS: 0 NONE 1 SECO 2 FIRS 3 MAXI 4 MINI 5 DELT 6 POSI
     int barLabelCode = 0;                  // labpos BARS as a placement code (0 AUTO)
+    int pieLabel = 1;                      // labels PIE: 0 NONE 1 PERC 2 DATA 3 BOTH
+    int pieLabelPos = 0;                   // labpos PIE: 0 INTE 1 EXTE 2 ALIG
+    int pieLabelJust = 0;                  // labtyp PIE: 0 CENT 1 LEFT 2 RIGH 3 TYPS 4 OUTW 5 INWA
     int contourLabels = 0;                 // labels with CONT: 0 NONE, 1 FLOA (the level), 2 CONL (conlab text)
     int contourLabelDist = 500;            // labdis with CONT: path between label stretches, plot units
     int axisColours[3][4] = {{-1, -1, -1, -1}, {-1, -1, -1, -1}, {-1, -1, -1, -1}};  // axclrs: line, ticks, labels, name
@@ -83,7 +86,6 @@ struct AxisState {
     int myLabels = 0;                      // mylab entries in use, all axes
     char myLabelText[3][20][33] = {};      // mylab strings per axis, index 1..20
     int myLabelCount[3] = {};              // highest index set per axis
-    float circleSpacing = 10.0f;           // circsp
     int polarZero = 0;                     // polmod: 0 RIGH 1 TOP 2 LEFT 3 BOTT
     int polarClockwise = 0;                // polmod: 0 ANTI 1 CLOC
     float negLog = 0.0f;                   // neglog: > 0 plots non-positive log values at this value

@@ -15,6 +15,7 @@ inline void restoreLabelDigits(Globals& g) {
     restoreDefault(g.axis.labelDigits, d.labelDigits);
     restoreDefault(g.axis.otherDigits, d.otherDigits);
     g.axis.barLabel = d.barLabel, g.axis.barLabelCode = d.barLabelCode;
+    g.axis.pieLabel = d.pieLabel, g.axis.pieLabelPos = d.pieLabelPos, g.axis.pieLabelJust = d.pieLabelJust;
 }
 
 inline void restoreDateLabels(Globals& g) {
@@ -38,7 +39,6 @@ inline const ResetRow<Globals> kGraph2DResets[] = {
     {"BARW", [](Globals& g) { g.curve.barWidth = CurveState{}.barWidth; }, true},
     {"CENT", [](Globals& g) { g.axis.centered = AxisState{}.centered; }, true},
     {"CHNC", [](Globals& g) { g.curve.curveChange = CurveState{}.curveChange; }, true},
-    {"CIRC", [](Globals& g) { g.axis.circleSpacing = AxisState{}.circleSpacing / g.out.unitFactor; }, true},
     {"DIGI", restoreLabelDigits, true},
     {"EXPZ", [](Globals& g) { g.axis.expZero = AxisState{}.expZero; }, true},
     {"FRAM", [](Globals& g) { g.axis.frame = AxisState{}.frame; }, true},

@@ -62,6 +62,10 @@ void labels(const char* keyword, const char* axes) {
         if (keywordFor("labels", "NONE+FLOA+CONL", 3, keyword, k)) g->axis.contourLabels = k;
         return;
     }
+    if (namesObject(axes, "PIE")) {
+        if (keywordFor("labels", "NONE+PERC+DATA+BOTH", 4, keyword, k)) g->axis.pieLabel = k;
+        return;
+    }
     if (keywordFor("labels", "NONE+FLOA+EXP +LOG +CLOG+ELOG+MAP +DMAP+LMAP+TIME+HOUR+SECO+MYLA+FEXP+DATE", 15,
                    keyword, k))
         setSelected(g->axis.labelType, axes, k);
@@ -99,6 +103,10 @@ void labclr(int colour, const char* object) {
 void labtyp(const char* keyword, const char* axes) {
     Globals* g = chkini("labtyp");
     int k;
+    if (namesObject(axes, "PIE")) {
+        if (keywordFor("labtyp", "CENT+LEFT+RIGH+TYPS+OUTW+INWA", 6, keyword, k)) g->axis.pieLabelJust = k;
+        return;
+    }
     if (keywordFor("labtyp", "HORI+VERT", 2, keyword, k)) setSelected(g->axis.labelVertical, axes, k);
 }
 
@@ -115,6 +123,10 @@ void labpos(const char* keyword, const char* axes) {
         static const int kCodes[8] = {0, 22, 12, 21, 21, 23, 23, 32};
         if (keywordFor("labpos", "AUTO+INSI+OUTS+LEFT+ABOV+RIGH+BELO+CENT", 8, keyword, k))
             g->axis.barLabelCode = kCodes[k];
+        return;
+    }
+    if (namesObject(axes, "PIE")) {
+        if (keywordFor("labpos", "INTE+EXTE+ALIG", 3, keyword, k)) g->axis.pieLabelPos = k;
         return;
     }
     if (keywordFor("labpos", "TICK+CENT+SHIF", 3, keyword, k)) setSelected(g->axis.labelPosition, axes, k);

@@ -7,6 +7,7 @@
 #include "business/business_resets.h"
 #include "contour/contour_resets.h"
 #include "core/checks.h"
+#include "figures/figures_resets.h"
 #include "core/core_resets.h"
 #include "core/messages.h"
 #include "device/device_resets.h"
@@ -31,6 +32,7 @@ void forEachResetTable(Visit visit) {
     visit(kGraph3DResets);
     visit(kContourResets);
     visit(kMapResets);
+    visit(kFiguresResets);
     visit(kBusinessResets);
     visit(kUtilityResets);
 }

@@ -4,6 +4,7 @@
 
 #include "business/business_state.h"
 #include "contour/contour_state.h"
+#include "figures/figures_state.h"
 #include "graph3d/graph3d_state.h"
 #include "maps/map_state.h"
 #include "utilities/utility_state.h"
@@ -14,12 +15,13 @@ struct UpperStates {
     Graph3DState g3d;
     ContourState contour;
     MapState map;
+    FiguresState fig;
     BusinessState biz;
     UtilityState util;
 };
 
 Globals::Globals(UpperStates& upper)
-    : g3d(upper.g3d), contour(upper.contour), map(upper.map), biz(upper.biz), util(upper.util), upper_(&upper) {}
+    : g3d(upper.g3d), contour(upper.contour), map(upper.map), fig(upper.fig), biz(upper.biz), util(upper.util), upper_(&upper) {}
 
 Globals::Globals() : Globals(*new UpperStates()) { ownsUpper_ = true; }
 

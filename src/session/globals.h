@@ -25,6 +25,7 @@ namespace vtx {
 struct Graph3DState;
 struct ContourState;
 struct MapState;
+struct FiguresState;
 struct BusinessState;
 struct UtilityState;
 struct UpperStates;
@@ -45,6 +46,7 @@ struct Globals : CoreRecord {
     Graph3DState& g3d;     // 3-D axis systems and surfaces
     ContourState& contour; // contour lines and shaded contours
     MapState& map;         // map projections and coastlines
+    FiguresState& fig;     // arcs, figures and arrows
     BusinessState& biz;    // bar graphs and pie charts
     UtilityState& util;    // base date and gridding parameters
     DriverState driver;    // the open output driver's own state

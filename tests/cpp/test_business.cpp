@@ -2,9 +2,11 @@
 // the fill around a protected label and the depth faces.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "business/bar_geometry.h"
+#include "business/pie_geometry.h"
 
 using namespace vtx;
 
@@ -125,4 +127,66 @@ TEST(BarGeometry, DepthFacesSitOnTheVisibleEdges) {
         EXPECT_FLOAT_EQ(side.y[i], 50);
         EXPECT_FLOAT_EQ(top.x[i], 300);
     }
+}
+
+TEST(PieGeometry, FlatPiesStartWithTheFirstSegmentCentredAtTheTop) {
+    const float two[2] = {1, 1};
+    std::vector<PieSegment> s = pieSegments(two, 2, 2, 100, 100, false);
+    EXPECT_DOUBLE_EQ(s[0].from, 0); EXPECT_DOUBLE_EQ(s[0].to, 180);
+    EXPECT_DOUBLE_EQ(s[1].from, 180); EXPECT_DOUBLE_EQ(s[1].to, 360);
+    const float three[3] = {30, -10, 60};  // negative values count with their size
+    s = pieSegments(three, 3, 100, 100, 100, false);
+    EXPECT_DOUBLE_EQ(s[0].mid, 90);
+    EXPECT_NEAR(s[1].to - s[1].from, 36, 1e-9);
+    EXPECT_NEAR(s[2].to, s[0].from + 360, 1e-9);
+}
+
+TEST(PieGeometry, TiltedPiesDivideTheEllipseAreaAroundTheAngleZero) {
+    const float v[3] = {1, 2, 1};
+    // Half axes equal: areas and angles agree.
+    std::vector<PieSegment> s = pieSegments(v, 3, 4, 100, 100, true);
+    EXPECT_NEAR(s[0].from, -45, 1e-9); EXPECT_NEAR(s[0].to, 45, 1e-9);
+    EXPECT_NEAR(s[1].to, 225, 1e-9);
+    EXPECT_NEAR(s[2].to, 315, 1e-9);
+    // A flat ellipse: half of the area lies on either side of the vertical.
+    const float q[2] = {2, 2};
+    s = pieSegments(q, 2, 4, 200, 50, true);
+    EXPECT_NEAR(s[0].to, 90, 1e-9);
+    EXPECT_NEAR(s[1].to, 270, 1e-9);
+    const float e[2] = {1, 3};  // an eighth of the area: polar angle atan(b/a)
+    s = pieSegments(e, 2, 4, 200, 50, true);
+    EXPECT_NEAR(s[0].to, std::atan2(50.0, 200.0) * 180 / 3.14159265358979, 1e-6);
+
+    EXPECT_EQ(tiltedMinorAxis(100, 45), 79);   // 100 (sqrt(1/2) + 45/500)
+    EXPECT_EQ(tiltedMinorAxis(100, 60), 87);   // 100 (sqrt(2/3) + 30/500)
+    EXPECT_EQ(tiltedMinorAxis(100, 90), 100);
+    EXPECT_NEAR(ellipseRadius(200, 50, 90), 50, 1e-9);
+}
+
+TEST(PieGeometry, ExplosionAndTheCircleInsideASegment) {
+    EXPECT_EQ(explosionOffset(500), 40);
+    EXPECT_DOUBLE_EQ(insideCircleRadius(300, 90), 150);
+    EXPECT_DOUBLE_EQ(insideCircleRadius(300, 180), 300);
+    EXPECT_NEAR(insideCircleRadius(300, 30), 100, 1e-9);  // the inradius of an equilateral triangle
+}
+
+TEST(PieGeometry, LabelsGoInsideWhenTheyFitElseOutsideOnTheirSide) {
+    // Upper half of a pie of radius 300 at (1000, 1000): the circle of radius 150 at 150 above.
+    PieLabelPlace p = placePieLabel(1000, 1000, 300, 90, 90, 100, 60, PieLabelMode::Internal, 420);
+    ASSERT_TRUE(p.inside);
+    EXPECT_NEAR(p.boxX + 50, 1000, 1e-9); EXPECT_NEAR(p.boxY + 30, 850, 1e-9);
+    p = placePieLabel(1000, 1000, 300, 90, 10, 100, 60, PieLabelMode::Internal, 420);  // too narrow
+    EXPECT_FALSE(p.inside);
+    // Outside: the vector from R + 100 to R + 20, the box beside it.
+    p = placePieLabel(1000, 1000, 300, 0, 20, 100, 60, PieLabelMode::External, 420);
+    EXPECT_NEAR(p.anchorX, 1400, 1e-9); EXPECT_NEAR(p.tipX, 1320, 1e-9);
+    EXPECT_GE(p.boxX, p.anchorX);
+    p = placePieLabel(1000, 1000, 300, 180, 20, 100, 60, PieLabelMode::External, 420);
+    EXPECT_LE(p.boxX + 100, p.anchorX);
+    // Aligned boxes start at one horizontal distance on either side.
+    p = placePieLabel(1000, 1000, 300, 60, 20, 100, 60, PieLabelMode::Aligned, 420);
+    EXPECT_NEAR(p.boxX, 1420, 1e-9);
+    EXPECT_NEAR(p.edgeY, p.anchorY, 1e-9);
+    p = placePieLabel(1000, 1000, 300, 200, 20, 100, 60, PieLabelMode::Aligned, 420);
+    EXPECT_NEAR(p.boxX + 100, 580, 1e-9);
 }

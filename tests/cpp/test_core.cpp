@@ -7,6 +7,7 @@
 #include "session/api.h"
 #include "session/globals.h"
 #include "core/messages.h"
+#include "figures/figures_state.h"
 
 namespace vtx {
 namespace {
@@ -155,7 +156,7 @@ TEST(Defaults, LengthsStayPhysicalInOtherUnits) {
     resall(g);
     EXPECT_EQ(g.text.height, 14);
     EXPECT_EQ(g.axis.tickLong, 9);
-    EXPECT_FLOAT_EQ(g.axis.circleSpacing, 10.0f / 2.54f);
+    EXPECT_FLOAT_EQ(g.fig.arcSpacing, 10.0f / 2.54f);
     g.out.unitFactor = 1.0f;
     resall(g);
     EXPECT_EQ(g.text.height, 36);

@@ -47,7 +47,8 @@ TEST(ResetTables, ResallRestoresEveryBarAndPieSettingToItsInitialValue) {
     biz.barGroupGap = biz.barDepth = biz.barAngle = 7.0f;
     biz.pieType = biz.pieExplode = biz.pieVector = biz.pieVectorMode = biz.pieChange = biz.pieBorder = 7;
     biz.pieOpt[0] = biz.pieOpt[1] = 7.0f;
-    biz.pieLabels = 7;
+    biz.pieUnit[1][0] = '%';
+    biz.pieColourCount = biz.pieColours[3][1] = 7;
     testing::internal::CaptureStdout();
     resall(g);
     testing::internal::GetCapturedStdout();

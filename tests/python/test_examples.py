@@ -61,3 +61,16 @@ def test_gallery_files_pass_their_readers(tmp_path, script, pages):
         # Mostly colour: the colour plot's cells and the bars, not an empty page.
         coloured = sum(n for n, (r, g, b) in picture.getcolors(1 << 20) if len({r, g, b}) > 1)
         assert coloured > picture.size[0] * picture.size[1] // 10
+
+
+def test_business_gallery_files_pass_their_readers(tmp_path):
+    out = run_script(os.path.join(ROOT, "examples", "gallery_business.py"), tmp_path)
+    assert "<<<< Warning" not in out
+    for page in ("gallery_figures", "gallery_fields", "gallery_pies", "gallery_business_bars"):
+        base = str(tmp_path / page)
+        for command in (["pngcheck", "-q", base + ".png"], ["qpdf", "--check", base + ".pdf"],
+                        ["xmllint", "--noout", base + ".svg"], ["rsvg-convert", "-o", base + "-svg.png", base + ".svg"]):
+            assert subprocess.run(command, capture_output=True).returncode == 0, command
+        picture = Image.open(base + ".png").convert("RGB")
+        coloured = sum(n for n, (r, g, b) in picture.getcolors(1 << 20) if len({r, g, b}) > 1)
+        assert coloured > 2000, page
