@@ -18,6 +18,7 @@
 #include "graph2d/spline.h"
 #include "business/api.h"
 #include "graph3d/api.h"
+#include "maps/api.h"
 #include "text/api.h"
 #include "utilities/api.h"
 #include "utilities/matrix_resample.h"

@@ -29,6 +29,8 @@ void setscl(const float* values, int n, const char* axes);
 float xposn(float x);
 float yposn(float y);
 float xinvrs(int nx);
+// Plot coordinates of a user point in the current axis system (map systems project it).
+void pos2pt(float x, float y, float& xp, float& yp);
 float yinvrs(int ny);
 
 // axes, ticks, labels and names

@@ -33,6 +33,13 @@ float yposn(float y) {
     return g->line.pageOrigin == 1 ? float(g->out.nyPage) - Y : Y;
 }
 
+void pos2pt(float x, float y, float& xp, float& yp) {
+    Globals* g = jqqlev(2, 3, "pos2pt");
+    if (!g) return;
+    userToPlot(*g, x, y, xp, yp);
+    if (g->line.pageOrigin == 1) yp = float(g->out.nyPage) - yp;
+}
+
 float xinvrs(int nx) {
     Globals* g = jqqlev(2, 3, "xinvrs");
     if (!g) return 0.0f;

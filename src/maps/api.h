@@ -1,0 +1,23 @@
+// Public routines of map axis systems: projections, coastlines, grids and
+// curves in longitude and latitude.
+#pragma once
+
+namespace vtx {
+
+// settings
+void projct(const char* keyword);
+void mappol(float lon, float lat);
+void mapref(float lat1, float lat2);
+void mapsph(float radius);
+void mapbas(const char* keyword);
+void mapfil(const char* file, const char* format);
+void maplev(const char* keyword);
+void mapmod(const char* keyword);
+
+// the map axis system and what is drawn in it
+void grafmp(float xa, float xe, float xor_, float xstp, float ya, float ye, float yor, float ystp);
+void world();
+void gridmp(int ixgrd, int iygrd);
+void curvmp(const float* x, const float* y, int n);
+
+}  // namespace vtx
