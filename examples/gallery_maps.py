@@ -66,8 +66,9 @@ def cylindrical():
 
 def elliptical():
     v.projct("WINK")
-    place(2400, 1360)
-    v.grafmp(-180., 180., -180., 30., -90., 90., -90., 30.)
+    v.mpaepl(1); v.mplsiz(28)
+    place(2300, 1300)
+    v.grafmp(-180., 180., -180., 60., -90., 90., -90., 30.)
     # A smooth field on a 5-degree grid, contoured through the projection.
     lons = [-180.0 + 5 * i for i in range(73)]
     lats = [-90.0 + 5 * j for j in range(37)]
@@ -77,7 +78,8 @@ def elliptical():
         v.color(["blue", "cyan", "green", "orange", "red", "magenta"][k])
         v.contur(lons, len(lons), lats, len(lats), z, level)
     v.color("fore")
-    base("fore")
+    v.world()
+    v.gridmp(2, 1)
     routes()
     v.titlin("Winkel tripel world with contour lines of a field", 1)
     v.title()
@@ -99,6 +101,7 @@ def conical():
 def azimuthal():
     v.projct("ORTH")
     v.mappol(10., 50.)
+    v.mpaepl(1); v.mplsiz(28); v.mplpos(10, 10)
     place(1450, 1450)
     v.grafmp(-180., 180., -180., 30., -90., 90., -90., 30.)
     base()
@@ -117,6 +120,7 @@ def page(device, filename, draw):
     v.errmod("PROT", "OFF")
     v.complx()
     draw()
+    v.mpaepl(0)
     v.vtxfin()
     v.scrmod("AUTO")
 

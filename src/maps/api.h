@@ -14,6 +14,13 @@ void mapfil(const char* file, const char* format);
 void maplev(const char* keyword);
 void mapmod(const char* keyword);
 
+// grid labels around elliptical and azimuthal-cap frames (written by gridmp)
+void mpaepl(int mode);
+void mplsiz(int height);
+void mplclr(int colour, int background);
+void mplpos(int lonOffset, int latOffset);
+void mplang(float angle);
+
 // the map axis system and what is drawn in it
 void grafmp(float xa, float xe, float xor_, float xstp, float ya, float ye, float yor, float ystp);
 void world();

@@ -13,6 +13,7 @@
 #include "graph2d/curve_thickness.h"
 #include "graph2d/legend_entries.h"
 #include "maps/api.h"
+#include "maps/map_labels.h"
 #include "maps/map_pen.h"
 #include "graph2d/axis_transform.h"
 #include "text/symbols.h"
@@ -71,6 +72,7 @@ void gridmp(int ixgrd, int iygrd) {
     if (iygrd > 0) forEachGridValue(g.axis.sy, iygrd, [&](double v) { gridLine(false, v); });
     qqstrk(g);
     sclpax(g, 0);
+    drawMapGridLabels(g, ixgrd > 0, iygrd > 0);
 }
 
 void curvmp(const float* x, const float* y, int n) {

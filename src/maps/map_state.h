@@ -16,9 +16,12 @@ struct MapState {
     int fileSet = 0;                       // mapfil: a user map file is named
     char fileName[257] = {};               // mapfil: the file
     int fileFormat = 0;                    // mapfil: 0 GSHH, 1 MAPG
-    int plotColour = 0;                    // mplclr
-    int plotSize = 0;                      // mplsiz
-    float plotAngle = 0;                   // mplang
+    int plotLabels = 0;                    // mpaepl: grid labels around elliptical and circular frames
+    int plotColour = -1;                   // mplclr: label colour, -1 the current one
+    int plotBackground = -1;               // mplclr: colour behind the labels, -1 none
+    int plotSize = 0;                      // mplsiz: label height, 0 the current character height
+    int plotOffset[2] = {};                // mplpos: distance of longitude and latitude labels from the frame
+    float plotAngle = 0;                   // mplang: label angle in degrees
     UserProjection user = nullptr;         // the MYPR projection, registered by the host program
 
     // the current map axis system (valid while the axis kind is Map)

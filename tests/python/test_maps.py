@@ -159,14 +159,8 @@ def test_mapg_text_files(run, tmp_path):
     assert out.returncode == 0
 
 
-def test_base_map_world_and_grid_on_an_orthographic_cap(run, tmp_path):
-    run(SETUP.format(device="png", file="o.png") + """
-v.projct("ORTH"); v.mappol(0., 40.)
-v.grafmp(-180., 180., -180., 30., -90., 90., -90., 30.)
-v.world(); v.gridmp(1, 1)
-v.vtxfin()
-""")
-    im = Image.open(tmp_path / "o.png").convert("L")
+def outside_and_inside(path):
+    im = Image.open(path).convert("L")
     f = 853 / 2970
     cx, cy, r = 1300 * f, 1200 * f, 500 * f
     inside = outside = 0
@@ -178,4 +172,20 @@ v.vtxfin()
                     outside += 1
                 else:
                     inside += 1
+    return outside, inside
+
+
+def test_base_map_world_and_grid_on_an_orthographic_cap(run, tmp_path):
+    cap = SETUP.format(device="png", file="o%d.png") + """
+v.projct("ORTH"); v.mappol(0., 40.); v.mpaepl(%d)
+v.grafmp(-180., 180., -180., 30., -90., 90., -90., 30.)
+v.world(); v.gridmp(1, 1)
+v.vtxfin()
+"""
+    run(cap % (0, 0))
+    outside, inside = outside_and_inside(tmp_path / "o0.png")
     assert inside > 2000 and outside == 0
+    # With mpaepl the grid's degrees are written around the circle.
+    run(cap % (1, 1))
+    outside, _ = outside_and_inside(tmp_path / "o1.png")
+    assert outside > 300
