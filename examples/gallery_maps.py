@@ -1,7 +1,7 @@
 """Maps: one map per projection group, each with the base map's coastlines,
 a grid and great-circle routes. A Mercator map, a Winkel tripel world with
-contour lines of a field, a conformal conic map of Europe and an
-orthographic view of the northern hemisphere. Each page is written as PNG,
+contour lines of a field, a conformal conic map of Europe with shaded land
+areas and an orthographic view of the northern hemisphere. Each page is written as PNG,
 PDF and SVG (gallery_map_*.*)."""
 import math
 
@@ -89,12 +89,20 @@ def conical():
     v.projct("CONF")
     place(1800, 1400)
     v.grafmp(-20., 45., -20., 10., 30., 72., 30., 10.)
+    # Land of the base map, then the 47 countries of Europe in turn in five
+    # colours, filled before the coastlines are drawn.
+    v.shdpat(16)
+    v.color("yellow")
+    v.shdmap("ALL")
+    v.color("fore")
+    n = 47
+    v.shdeur(list(range(1, n + 1)), [16] * n, [(40, 75, 110, 150, 235)[i % 5] for i in range(n)], n)
     base()
     xs, ys = great_circle((-9.1, 38.7), (37.6, 55.8))   # Lisbon - Moscow
     v.color("red"); v.thkcrv(3)
     v.curvmp(xs, ys, len(xs))
     v.thkcrv(1); v.color("fore")
-    v.titlin("Conformal conic map of Europe: Lisbon - Moscow", 1)
+    v.titlin("Conformal conic map of Europe with its countries: Lisbon - Moscow", 1)
     v.title()
 
 

@@ -26,5 +26,12 @@ void grafmp(float xa, float xe, float xor_, float xstp, float ya, float ye, floa
 void world();
 void gridmp(int ixgrd, int iygrd);
 void curvmp(const float* x, const float* y, int n);
+// Fills land areas of the base map (ALL, ANTA, AFRI, EURA, AUST, EURO, NORT,
+// SOUT, LAKE) with the current pattern and colour.
+void shdmap(const char* keyword);
+// Fill European countries (shdeur) or US states (shdusa): entry i fills area
+// inray[i] (README lists the indices) with pattern ipat[i] and colour icol[i].
+void shdeur(const int* inray, const long* ipat, const int* icol, int n);
+void shdusa(const int* inray, const long* ipat, const int* icol, int n);
 
 }  // namespace vtx

@@ -301,7 +301,16 @@ int checkMapLimits(int code, MapGroup group, double xa, double xe, double ya, do
 int mapSegmentSteps(double lon1, double lat1, double lon2, double lat2) {
     const double len = std::hypot(lon2 - lon1, lat2 - lat1);
     if (!std::isfinite(len)) return 1;
-    return int(std::max(1.0, std::min(std::round(len), 100000.0)));
+    // Segments longer than a few turns of the globe come only from absurd
+    // input; their steps are bounded so that they stay cheap.
+    return int(std::max(1.0, std::min(std::round(len), 2000.0)));
+}
+
+void capToPlot(const MapGeometry& m, double lon, double lat, double& X, double& Y) {
+    double c, beta;
+    azimuthalPolar(m, lon, lat, c, beta);
+    const double rho = azimuthalRadius(m.code, std::min(c, m.radius));
+    X = m.x0 + m.scale * rho * std::cos(beta), Y = m.y0 - m.scale * rho * std::sin(beta);
 }
 
 bool clipToCap(const MapGeometry& m, double lon1, double lat1, double lon2, double lat2, CapSegment& out) {

@@ -106,6 +106,10 @@ int mapSegmentSteps(double lon1, double lat1, double lon2, double lat2);
 // Returns false when both ends lie beyond it; otherwise an end beyond the
 // cap is moved onto the rim along its own azimuth (its projected position),
 // given back in plot coordinates with the flag telling which moved.
+// Plot position of a point of an azimuthal map, moved onto the rim along
+// its own azimuth when it lies beyond the visible cap.
+void capToPlot(const MapGeometry& m, double lon, double lat, double& X, double& Y);
+
 struct CapSegment {
     double x1, y1, x2, y2;   // plot coordinates of the clipped ends
     bool startMoved, endMoved;

@@ -11,6 +11,7 @@
 #include "device/area_fill.h"
 #include "device/attribute_scope.h"
 #include "device/colour.h"
+#include "device/shading.h"
 #include "graph2d/labels.h"
 #include "graph2d/scaling.h"
 #include "maps/api.h"
@@ -83,8 +84,8 @@ void placeLabel(Globals& g, const char* text, double X, double Y, double ux, dou
     const MapState& s = g.map;
     if (s.plotBackground >= 0) {
         const ColourScope colour(g);
-        const int pattern = g.fill.pattern;
-        g.fill.pattern = kSolidPattern;
+        const PatternScope pattern(g);
+        setShadingPattern(g, kSolidPattern);
         qqsclr(g, s.plotBackground);
         float xs[4], ys[4];
         const double corners[4][2] = {{0, 0}, {w, 0}, {w, h}, {0, h}};
@@ -93,7 +94,6 @@ void placeLabel(Globals& g, const char* text, double X, double Y, double ux, dou
             ys[i] = float(y0 + dy * corners[i][0] + ny * corners[i][1]);
         }
         dareaf(g, xs, ys, 4);
-        g.fill.pattern = pattern;
     }
     qqmess(g, text, int(std::lround(x0)), int(std::lround(y0)));
 }

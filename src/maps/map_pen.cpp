@@ -23,6 +23,25 @@ void mapToPlot(const Globals& g, float lon, float lat, float& X, float& Y) {
     X = float(x), Y = float(y);
 }
 
+int mapCopies(const MapState& s, MapCopy out[9]) {
+    if (s.geo.group != MapGroup::Cylindrical && s.geo.group != MapGroup::Plain) {
+        out[0] = MapCopy{};
+        return 1;
+    }
+    double lons[3], lats[3][2];
+    int nl = 0, np = 0;
+    if (s.xa < -180.1) lons[nl++] = -360.0;
+    if (s.xe > 180.1) lons[nl++] = 360.0;
+    if (s.xa < 179.9 && s.xe > -179.9) lons[nl++] = 0.0;
+    if (s.ya < -90.1) lats[np][0] = -180.0, lats[np++][1] = -1.0;
+    if (s.ye > 90.1) lats[np][0] = 180.0, lats[np++][1] = -1.0;
+    if (s.ya < 89.9 && s.ye > -89.9) lats[np][0] = 0.0, lats[np++][1] = 1.0;
+    int n = 0;
+    for (int i = 0; i < nl; ++i)
+        for (int j = 0; j < np; ++j) out[n++] = {lons[i], lats[j][0], lats[j][1]};
+    return n;
+}
+
 MapPen::MapPen(Globals& g, float offset, bool interpolate)
     : g_(g), m_(g.map.geo), offset_(offset), interpolate_(interpolate) {}
 

@@ -12,6 +12,14 @@ namespace vtx {
 // The map branch of the 2-D transform: user (longitude, latitude) to plot.
 void mapToPlot(const Globals& g, float lon, float lat, float& X, float& Y);
 
+// Copies of map data for cylindrical windows that reach beyond the globe:
+// shifted by a full turn in longitude, mirrored over a pole in latitude.
+// Other maps get the data once.
+struct MapCopy {
+    double lonOffset = 0.0, latOffset = 0.0, latSign = 1.0;
+};
+int mapCopies(const MapState& s, MapCopy out[9]);
+
 class MapPen {
    public:
     // `offset`: the copy of a thick line (plot units beside the centre line);

@@ -13,31 +13,6 @@
 
 namespace vtx {
 
-namespace {
-
-// Copies of the data for cylindrical windows that reach beyond the globe:
-// shifted by a full turn in longitude, mirrored over a pole in latitude.
-struct Copy {
-    double lonOffset, latOffset, latSign;
-};
-
-int cylindricalCopies(const MapState& s, Copy* out) {
-    double lons[3], lats[3][2];
-    int nl = 0, np = 0;
-    if (s.xa < -180.1) lons[nl++] = -360.0;
-    if (s.xe > 180.1) lons[nl++] = 360.0;
-    if (s.xa < 179.9 && s.xe > -179.9) lons[nl++] = 0.0;
-    if (s.ya < -90.1) lats[np][0] = -180.0, lats[np++][1] = -1.0;
-    if (s.ye > 90.1) lats[np][0] = 180.0, lats[np++][1] = -1.0;
-    if (s.ya < 89.9 && s.ye > -89.9) lats[np][0] = 0.0, lats[np++][1] = 1.0;
-    int n = 0;
-    for (int i = 0; i < nl; ++i)
-        for (int j = 0; j < np; ++j) out[n++] = {lons[i], lats[j][0], lats[j][1]};
-    return n;
-}
-
-}  // namespace
-
 void world() {
     Globals* gp = jqqlev(2, 3, "world");
     if (!gp) return;
@@ -63,14 +38,12 @@ void world() {
     const int level = s.level == 3 ? 0 : s.level;
     if (path.empty() && level == 2) return;
 
-    Copy copies[9] = {{0.0, 0.0, 1.0}};
-    const int n = s.geo.group == MapGroup::Cylindrical || s.geo.group == MapGroup::Plain
-                      ? cylindricalCopies(s, copies)
-                      : 1;
+    MapCopy copies[9];
+    const int n = mapCopies(s, copies);
     sclpax(g, 1);
     for (int c = 0; c < n; ++c) {
         MapPen pen(g, 0.0f, false);
-        const Copy k = copies[c];
+        const MapCopy k = copies[c];
         auto sink = [&](double lon, double lat, bool move) {
             const double x = lon + k.lonOffset, y = k.latSign * lat + k.latOffset;
             if (move) pen.move(x, y);

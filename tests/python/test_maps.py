@@ -189,3 +189,35 @@ v.vtxfin()
     run(cap % (1, 1))
     outside, _ = outside_and_inside(tmp_path / "o1.png")
     assert outside > 300
+
+
+def test_shdmap_fills_the_chosen_land_areas(run, tmp_path):
+    out = run(SETUP.format(device="png", file="s.png").replace('v.vtxini()', 'v.imgfmt("RGB"); v.vtxini()') + """
+v.grafmp(-180., 180., -180., 60., -90., 90., -90., 30.)
+v.shdpat(16)
+v.color("red"); v.shdmap("AFRI")
+v.color("green"); v.shdmap("EURO")
+v.color("blue"); v.shdmap("LAKE")
+v.shdmap("MARS")
+# France (14) and a bad index; Texas (43) among the states.
+v.shdeur([14, 99], [16, 16], [50, 50], 2)
+v.shdusa([43], [16], [200], 1)
+v.vtxfin()
+""")
+    warned = [w for w in out.warnings() if "Warning   2" in w]
+    assert any("SHDMAP" in w for w in warned)
+    assert any("SHDEUR" in w and "99" in w for w in warned)
+    im = Image.open(tmp_path / "s.png").convert("RGB")
+
+    def at(lon, lat):
+        x0, y0, x1, y1 = box_of(lon, lat, lon, lat)
+        return im.getpixel(((x0 + x1) // 2, (y0 + y1) // 2))
+
+    assert at(20, 5) == (255, 0, 0)          # Africa
+    assert at(10.0, 50.0) == (0, 255, 0)     # Germany, in Europe
+    assert at(2.3, 47.0) not in ((0, 255, 0), (255, 255, 255))    # France, filled again by shdeur
+    assert at(-99, 31) != (255, 255, 255)    # Texas
+    assert at(51, 42) == (0, 0, 255)         # the Caspian Sea, a lake of the land areas
+    assert at(-50, -10) == (255, 255, 255)   # Brazil stays empty
+    assert at(100, 50) == (255, 255, 255)    # Asia beyond Europe too
+    assert at(-30, 0) == (255, 255, 255)     # the Atlantic
