@@ -221,3 +221,19 @@ v.vtxfin()
     assert at(-50, -10) == (255, 255, 255)   # Brazil stays empty
     assert at(100, 50) == (255, 255, 255)    # Asia beyond Europe too
     assert at(-30, 0) == (255, 255, 255)     # the Atlantic
+
+
+@pytest.mark.parametrize("proj, lat", [("MERC", 80.0), ("HAMM", 90.0)])
+def test_curvmp_breaks_at_the_date_line(run, tmp_path, proj, lat):
+    run(SETUP.format(device="png", file="c.png").replace('v.vtxini()', 'v.imgfmt("RGB"); v.vtxini()') + """
+v.projct("%s"); v.grafmp(-180., 180., -180., 60., -%g, %g, -%g, 20.)
+v.color("red"); v.thkcrv(3)
+v.curvmp([170., -170.], [10., 10.], 2)
+v.vtxfin()
+""" % (proj, lat, lat, lat))
+    im = Image.open(tmp_path / "c.png").convert("RGB")
+    red = [x for y in range(im.height) for x in range(im.width) if im.getpixel((x, y)) == (255, 0, 0)]
+    # Both pieces at the edges of the map, nothing in between.
+    middle = (300 + 1000) * 853 / 2970
+    assert red and min(red) < middle - 100 and max(red) > middle + 100
+    assert not [x for x in red if abs(x - middle) < 100]
