@@ -69,6 +69,9 @@ v.projct("CONF"); v.grafmp(0., 40., 0., 10., -10., 30., -10., 10.)
 v.projct("HAMM"); v.grafmp(-200., 180., -180., 60., -90., 90., -90., 30.)
 v.projct("CYLI"); v.grafmp(0., 40., 0., 10., 0., 30., 0., 10.)
 v.mapbas("MAPF"); v.world(); v.curvmp([1.0], [1.0], 1)
+v.endgrf()
+# Mercator takes the poles (drawn at 89.99 degrees) without a warning.
+v.projct("MERC"); v.grafmp(-180., 180., -180., 60., -90., 90., -90., 30.)
 v.vtxfin()
 """)
     numbers = [int(w.split()[2].rstrip(":")) for w in out.warnings()]
@@ -237,3 +240,19 @@ v.vtxfin()
     middle = (300 + 1000) * 853 / 2970
     assert red and min(red) < middle - 100 and max(red) > middle + 100
     assert not [x for x in red if abs(x - middle) < 100]
+
+
+def test_mapmod_chooses_between_following_the_projection_and_straight_segments(run, tmp_path):
+    script = SETUP.format(device="png", file="%s.png").replace('v.vtxini()', 'v.imgfmt("RGB"); v.vtxini()') + """
+v.mapmod("%s"); v.projct("HAMM"); v.grafmp(-180., 180., -180., 60., -90., 90., -90., 30.)
+print("P %%.1f %%.1f" %% v.pos2pt(0., 60.))
+v.color("red"); v.thkcrv(3); v.curvmp([-80., 80.], [60., 60.], 2)
+v.vtxfin()
+"""
+    f = 853 / 2970
+    for mode, on_parallel in (("INTE", True), ("STRA", False)):
+        out = run(script % (mode, mode))
+        x, y = [float(t) for t in out.stdout.split("P ")[1].split()[:2]]
+        im = Image.open(tmp_path / (mode + ".png")).convert("RGB")
+        near = [im.getpixel((int(x * f) + dx, int(y * f) + dy)) for dx in (-1, 0, 1) for dy in (-1, 0, 1)]
+        assert ((255, 0, 0) in near) == on_parallel, mode
