@@ -19,6 +19,7 @@
 #include "business/api.h"
 #include "figures/api.h"
 #include "graph3d/api.h"
+#include "maps/api.h"
 #include "text/api.h"
 #include "utilities/api.h"
 #include "utilities/matrix_resample.h"

@@ -226,7 +226,7 @@ int drawLabels(Globals& g, const AxisDrawSpec& s) {
                 std::fabs(v) < std::fabs(s.step) * 1.0e-5f)
                 v = 0.0f;
             if (s.crossed && (std::fabs(v) < 1.0e-35f || std::fabs(v) < std::fabs(s.step) * 1.0e-5f)) continue;
-            const float along = (v + half - s.a) * f;
+            const float along = s.position ? s.position(g, s, v + half) : (v + half - s.a) * f;
             if (!(along >= -0.5f && along <= float(s.length - 1) + 0.5f)) continue;
             axisLabelText(g, s.axis, v + half, s.log != 0, i, n, s.step < 0.0f, label);
             if (!label.text[0]) continue;

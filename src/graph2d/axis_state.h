@@ -21,8 +21,8 @@ struct AxisScaling {
 };
 
 // A map projection of the current system: user (longitude, latitude) in
-// degrees to the projected values that are then scaled like any axis.
-using MapProjectFn = void (*)(const Globals& g, float& x, float& y);
+// degrees to plot coordinates.
+using MapProjectFn = void (*)(const Globals& g, float lon, float lat, float& X, float& Y);
 
 struct AxisState {
     // placement parameters (level 1)

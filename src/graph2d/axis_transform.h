@@ -52,8 +52,9 @@ inline void userToPlot(const Globals& g, float x, float y, float& X, float& Y) {
     const AxisState& a = g.axis;
     if (a.kind == AxisKind::Polar) {
         polarToPlot(a, x, y, X, Y);
+    } else if (a.kind == AxisKind::Map && a.mapProject) {
+        a.mapProject(g, x, y, X, Y);
     } else {
-        if (a.kind == AxisKind::Map && a.mapProject) a.mapProject(g, x, y);
         X = plotXOf(a, axisValue(a.sx, x, a.negLog));
         Y = plotYOf(a, axisValue(a.sy, y, a.negLog));
     }

@@ -15,7 +15,7 @@ void forEachTick(const Globals& g, const AxisDrawSpec& s, int ticksPerLabel, Fn&
     if (!(std::fabs(range) > 0.0f) || !std::isfinite(range) || s.length < 2 || ticksPerLabel <= 0) return;
     const float f = float(s.length - 1) / range;
     auto emit = [&](float v, bool major) {
-        const float off = (v - s.a) * f;
+        const float off = s.position ? s.position(g, s, v) : (v - s.a) * f;
         if (off >= -0.5f && off <= float(s.length - 1) + 0.5f) fn(std::round(off), major);
     };
     const float lo = std::fmin(s.a, s.e), hi = std::fmax(s.a, s.e);

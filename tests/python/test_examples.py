@@ -74,3 +74,18 @@ def test_business_gallery_files_pass_their_readers(tmp_path):
         picture = Image.open(base + ".png").convert("RGB")
         coloured = sum(n for n, (r, g, b) in picture.getcolors(1 << 20) if len({r, g, b}) > 1)
         assert coloured > 2000, page
+
+
+def test_map_gallery_files_pass_their_readers(tmp_path):
+    out = run_script(os.path.join(ROOT, "examples", "gallery_maps.py"), tmp_path)
+    assert "<<<< Warning" not in out
+    for page in ("cylindrical", "elliptical", "conical", "azimuthal"):
+        base = str(tmp_path / ("gallery_map_" + page))
+        for command in (["pngcheck", "-q", base + ".png"], ["qpdf", "--check", base + ".pdf"],
+                        ["xmllint", "--noout", base + ".svg"]):
+            assert subprocess.run(command, capture_output=True).returncode == 0, command
+        picture = Image.open(base + ".png").convert("RGB")
+        # Coastlines, grid and routes: thousands of drawn pixels, some in colour.
+        colours = dict((c, n) for n, c in picture.getcolors(1 << 20))
+        assert colours.get((0, 0, 0), 0) > 5000
+        assert sum(n for c, n in colours.items() if len(set(c)) > 1) > 500

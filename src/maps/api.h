@@ -1,0 +1,37 @@
+// Public routines of map axis systems: projections, coastlines, grids and
+// curves in longitude and latitude.
+#pragma once
+
+namespace vtx {
+
+// settings
+void projct(const char* keyword);
+void mappol(float lon, float lat);
+void mapref(float lat1, float lat2);
+void mapsph(float radius);
+void mapbas(const char* keyword);
+void mapfil(const char* file, const char* format);
+void maplev(const char* keyword);
+void mapmod(const char* keyword);
+
+// grid labels around elliptical and azimuthal-cap frames (written by gridmp)
+void mpaepl(int mode);
+void mplsiz(int height);
+void mplclr(int colour, int background);
+void mplpos(int lonOffset, int latOffset);
+void mplang(float angle);
+
+// the map axis system and what is drawn in it
+void grafmp(float xa, float xe, float xor_, float xstp, float ya, float ye, float yor, float ystp);
+void world();
+void gridmp(int ixgrd, int iygrd);
+void curvmp(const float* x, const float* y, int n);
+// Fills land areas of the base map (ALL, ANTA, AFRI, EURA, AUST, EURO, NORT,
+// SOUT, LAKE) with the current pattern and colour.
+void shdmap(const char* keyword);
+// Fill European countries (shdeur) or US states (shdusa): entry i fills area
+// inray[i] (README lists the indices) with pattern ipat[i] and colour icol[i].
+void shdeur(const int* inray, const long* ipat, const int* icol, int n);
+void shdusa(const int* inray, const long* ipat, const int* icol, int n);
+
+}  // namespace vtx
