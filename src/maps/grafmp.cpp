@@ -91,7 +91,10 @@ void drawMapAxes(Globals& g) {
         const AxisScaling& sc = i == 0 ? a.sx : a.sy;
         if (sc.first == std::round(sc.first) && sc.step == std::round(sc.step)) a.labelDigits[i] = -1;
     }
-    for (int side : {1, 4, 3, 2}) drawAxis(g, mapSide(g, side));
+    // ax2grf leaves out the upper and right axes of this one system.
+    const int sides = a.twoAxesOnly ? 2 : 4;
+    static const int kSides[4] = {1, 4, 3, 2};
+    for (int k = 0; k < sides; ++k) drawAxis(g, mapSide(g, kSides[k]));
     for (int i = 0; i < 2; ++i) a.labelType[i] = savedType[i], a.labelDigits[i] = savedDigits[i];
 }
 
@@ -186,7 +189,7 @@ void grafmp(float xa, float xe, float xor_, float xstp, float ya, float ye, floa
         setAxisClipArea(g, area);
     }
     if (a.noGraf) {
-        a.noGraf = 0;
+        a.noGraf = a.twoAxesOnly = 0;
         return;
     }
     fillAxisBackground(g);
@@ -196,6 +199,7 @@ void grafmp(float xa, float xe, float xor_, float xstp, float ya, float ye, floa
     } else if (a.frame != 0) {
         drawMapOutline(g, a.frame);
     }
+    a.twoAxesOnly = 0;
 }
 
 }  // namespace vtx
