@@ -24,6 +24,10 @@ void pdfmod(const char* mode, const char* option);
 int pdfbuf(char* buffer, int size);
 void cgmpic(const char* name);
 void cgmver(int version);
+// A metafile of the library's own metafile device replayed into the box
+// of filbox (upper left corner, width, height; default the whole page).
+void incfil(const char* name);
+void filbox(int x, int y, int w, int h);
 void wmfmod(const char* value, const char* key);
 void cgmbgd(float red, float green, float blue);
 

@@ -54,6 +54,8 @@ void exchangeForReverseScreen(Globals& g) {
 
 }  // namespace
 
+int nearestColour(const Globals& g, int red, int green, int blue) { return nearestEntry(g, red, green, blue); }
+
 void fillColourCycle(Globals& g) {
     for (int i = 0; i < 30; ++i) g.colour.colourCycle[i] = g.colour.names[i % 8];
 }

@@ -33,6 +33,9 @@ void loadDefaultColourTable(Globals& g);
 // Makes `index` the current colour and hands it to the device.
 void qqsclr(Globals& g, int index);
 
+// The table entry nearest to an RGB colour (bytes), as setrgb picks it.
+int nearestColour(const Globals& g, int red, int green, int blue);
+
 // The cycle colours from the colour-name map: white, red, green, yellow,
 // blue, orange, cyan, magenta, repeated.
 void fillColourCycle(Globals& g);

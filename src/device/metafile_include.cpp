@@ -1,0 +1,122 @@
+// incfil and filbox: a metafile written by the library's own metafile
+// device replayed onto the current page through the line pipeline, fitted
+// into a box of the page. The whole file is read and checked before the
+// first line is drawn, so a damaged file draws nothing.
+#include <cmath>
+#include <cstdio>
+#include <new>
+#include <vector>
+
+#include "core/checks.h"
+#include "core/messages.h"
+#include "device/api.h"
+#include "device/attribute_scope.h"
+#include "device/colour.h"
+#include "device/pipeline.h"
+#include "session/globals.h"
+
+namespace vtx {
+
+namespace {
+
+// One replayed step: a move or draw to (x, y) in page fractions, or a colour.
+struct MetaStep {
+    enum Kind : unsigned char { Move, Draw, Colour } kind;
+    float a, b, c;
+};
+
+struct Metafile {
+    float width = 0, height = 0;  // the page of the file, size less one
+    std::vector<MetaStep> steps;
+};
+
+// The records of the metafile device: the page line, then fields of which
+// x y [op] draw or move (op 2 draw, 3 move, kept until changed), 4 r g b a
+// colour and 9 the end. Anything else makes the file unreadable.
+bool readMetafile(const char* name, Metafile& meta) {
+    std::FILE* f = std::fopen(name, "r");
+    if (!f) return false;
+    bool ok = std::fscanf(f, "%f %f", &meta.width, &meta.height) == 2 && meta.width > 0 && meta.height > 0 &&
+              meta.width < 1e6f && meta.height < 1e6f;
+    MetaStep::Kind op = MetaStep::Move;
+    bool ended = false;
+    float v[3];
+    while (ok && !ended) {
+        float first;
+        if (std::fscanf(f, "%f", &first) != 1) {
+            ok = false;
+            break;
+        }
+        if (first == 9.0f) {
+            ended = true;
+        } else if (first == 4.0f) {
+            ok = std::fscanf(f, "%f %f %f", &v[0], &v[1], &v[2]) == 3;
+            if (ok) meta.steps.push_back({MetaStep::Colour, v[0], v[1], v[2]});
+        } else if (first >= 0.0f && first <= 1.0f) {
+            ok = std::fscanf(f, "%f", &v[0]) == 1 && v[0] >= 0.0f && v[0] <= 1.0f;
+            if (!ok) break;
+            meta.steps.push_back({op, first, v[0], 0.0f});
+            // An op field follows only when it changes; it applies to this point.
+            const long at = std::ftell(f);
+            float next;
+            if (std::fscanf(f, "%f", &next) == 1 && (next == 2.0f || next == 3.0f)) {
+                op = next == 2.0f ? MetaStep::Draw : MetaStep::Move;
+                meta.steps.back().kind = op;
+            } else {
+                std::fseek(f, at, SEEK_SET);
+            }
+        } else {
+            ok = false;
+        }
+    }
+    std::fclose(f);
+    return ok && ended;
+}
+
+}  // namespace
+
+void filbox(int x, int y, int w, int h) {
+    Globals* g = chkini("filbox");
+    if (jqqval(w, 1, kMaxPageSide) + jqqval(h, 1, kMaxPageSide) != 0) return;
+    g->out.fileBoxSet = 1;
+    g->out.fileBox[0] = x, g->out.fileBox[1] = y, g->out.fileBox[2] = w, g->out.fileBox[3] = h;
+}
+
+void incfil(const char* name) {
+    Globals* g = jqqlev(1, 3, "incfil");
+    if (!g) return;
+    Metafile meta;
+    try {
+        if (!readMetafile(name, meta)) {
+            warnc1(Warning::FileError, name);
+            return;
+        }
+    } catch (const std::bad_alloc&) {
+        warnin(Warning::NoMemory);
+        return;
+    }
+    float bx = 0, by = 0, bw = float(g->out.nxPage), bh = float(g->out.nyPage);
+    if (g->out.fileBoxSet) {
+        bx = float(g->out.fileBox[0]), by = float(g->out.fileBox[1]);
+        bw = float(g->out.fileBox[2]), bh = float(g->out.fileBox[3]);
+    }
+    // The file's page keeps its shape, centred in the box.
+    const float longer = std::fmax(meta.width, meta.height);
+    const float s = std::fmin(bw / meta.width, bh / meta.height);
+    const float ox = bx + (bw - meta.width * s) / 2.0f, oy = by + (bh - meta.height * s) / 2.0f;
+    qqstrk(*g);
+    const ColourScope caller(*g);
+    for (const MetaStep& step : meta.steps) {
+        if (step.kind == MetaStep::Colour) {
+            auto byte = [](float c) { return int(std::lround(std::fmin(std::fmax(c, 0.0f), 1.0f) * 255.0f)); };
+            qqsclr(*g, nearestColour(*g, byte(step.a), byte(step.b), byte(step.c)));
+            continue;
+        }
+        const float x = ox + step.a * longer * s, y = oy + (meta.height - step.b * longer) * s;
+        if (step.kind == MetaStep::Draw) connqq(*g, x, y);
+        else strtqq(*g, x, y);
+    }
+    qqstrk(*g);
+}
+
+}  // namespace vtx
