@@ -6,6 +6,7 @@
 #include <new>
 #include <vector>
 
+#include "binding/callbacks.h"
 #include "binding/library.h"
 #include "binding/module_state.h"
 #include "binding/routine_guard.h"
@@ -351,6 +352,17 @@ PyObject* vantix_getlab(PyObject*, PyObject* args) {
     return Py_BuildValue("(NNN)", PyUnicode_DecodeLatin1(modes[0], Py_ssize_t(std::strlen(modes[0])), nullptr),
                          PyUnicode_DecodeLatin1(modes[1], Py_ssize_t(std::strlen(modes[1])), nullptr),
                          PyUnicode_DecodeLatin1(modes[2], Py_ssize_t(std::strlen(modes[2])), nullptr));
+}
+
+// The callable becomes the user function that the library samples.
+PyObject* vantix_surfun(PyObject*, PyObject* args) {
+    PyObject* fn;
+    int ixpts, iypts;
+    float xdelta, ydelta;
+    if (!PyArg_ParseTuple(args, "Oifif:surfun", &fn, &ixpts, &xdelta, &iypts, &ydelta)) return nullptr;
+    setUserFunction(fn);
+    callRoutine([&] { vtx::surfun(vtx_funcbck2, ixpts, xdelta, iypts, ydelta); });
+    Py_RETURN_NONE;
 }
 
 }  // namespace vtx::py

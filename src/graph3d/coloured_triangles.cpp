@@ -6,13 +6,14 @@
 #include "device/shading.h"
 #include "graph2d/axis_transform.h"
 #include "graph3d/api.h"
+#include "graph3d/box_system.h"
 #include "graph3d/z_colour.h"
 
 namespace vtx {
 
 void crvtri(const float* x, const float* y, const float* z, int n, const int* i1, const int* i2, const int* i3,
             int ntri) {
-    Globals* gp = jqqlev(3, 3, "crvtri");
+    Globals* gp = colourPlotSystem("crvtri");
     if (!gp || n <= 0 || ntri <= 0) return;
     Globals& g = *gp;
     const ZColourMap map = currentZColourMap(g);

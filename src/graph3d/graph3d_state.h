@@ -2,13 +2,27 @@
 // 3-D axis systems, projection and surfaces.
 #pragma once
 
+#include <cmath>
+
+#include "graph3d/view_matrix.h"
+
 namespace vtx {
+
+// One light source: on or off, where, and its intensities and attenuation.
+struct LightSource {
+    int on = 0;
+    int mode = 1;                            // position given as 1 ABS, 2 USER, 3 ANGL
+    float pos[3] = {4.0f, -5.0f, 4.0f};
+    float ambient = 0.0f, diffuse = 1.0f, specular = 1.0f;
+    float constant = 1.0f, linear = 0.0f, quadratic = 0.0f;
+};
 
 struct Graph3DState {
     float axis3[3] = {2, 2, 2};            // axis3d lengths
-    int viewSet = 0; float view[3] = {};   // view3d
-    int upSet = 0; float up = 0;           // vup3d
-    int focusSet = 0; float focus[3] = {}; // vfoc3d
+    int viewSet = 0; float view[3] = {};   // view3d: 0 default, 1 ABS, 2 USER, 3 ANGL
+    int upSet = 0; float up = 0;           // vup3d, radians
+    int focusSet = 0; float focus[3] = {}; // vfoc3d: 0 default, 1 ABS, 2 USER
+    float halfAngle = std::atan(0.25f);    // vang3d, radians
     float clipNear = 1.0f, clipFar = -1.0f;  // vclp3d
     int labels3 = 0;                       // labl3d
     int clip3 = 0;                         // clip3d
@@ -18,7 +32,9 @@ struct Graph3DState {
     int noHide = 0;                        // nohide
     int light = 0;                         // light
     int flab3 = 1;                         // flab3d
-    int surfColours[2] = {};               // surclr
+    int surfColours[2] = {-1, -1};         // surclr: top, bottom
+    int surfColoursSet = 0;                // surclr called
+    int surfMesh = 0;                      // surmsh: 0 OFF 1 ON 2 ONLY
     int meshColour = -1;                   // mshclr
     int zScaleSet = 0; float zScale[2] = {};  // zscale
     int barShiftX = 0, barShiftY = 0, barWidth = 85;  // vkxbar, vkybar, widbar
@@ -31,6 +47,16 @@ struct Graph3DState {
     float colourFactor = 254.0f;           // colours per Z unit; negative on a descending axis
     int resPoints[2] = {};                 // autres: numbers of points in X and Y
     float surfExtent[4] = {};              // sursze: xmin, xmax, ymin, ymax
+
+    // lighting: light, litmod, litpos, litopt, matopt
+    LightSource lights[8] = {LightSource{1}};
+    float material[4] = {0.2f, 0.8f, 0.0f, 0.0f};  // ambient, diffuse, specular, exponent
+
+    // the current 3-D axis system (graf3d)
+    float box[3] = {2, 2, 2};              // box lengths in effect
+    Projection projection;                 // box to plot coordinates
+    float eye[3] = {}, focusBox[3] = {};   // resolved view point and focus, box coordinates
+    float lightBox[8][3] = {};             // resolved light positions, box coordinates
 };
 
 }  // namespace vtx

@@ -43,16 +43,34 @@ def test_demo_draws_a_plot_in_every_file(tmp_path):
     assert picture.getpixel((0, 0)) == (255, 255, 255)
 
 
+def check_readers(base):
+    """The PNG, PDF, SVG and EPS files of one gallery page pass their readers."""
+    for command in (["pngcheck", "-q", base + ".png"], ["qpdf", "--check", base + ".pdf"],
+                    ["xmllint", "--noout", base + ".svg"],
+                    ["gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=nullpage", base + ".eps"]):
+        assert subprocess.run(command, capture_output=True).returncode == 0, command
+
+
 def test_chart_gallery_files_pass_their_readers(tmp_path):
     out = run_script(os.path.join(ROOT, "examples", "gallery_charts.py"), tmp_path)
     assert "<<<< Warning" not in out
     for page in ("gallery_colour", "gallery_bars"):
         base = str(tmp_path / page)
-        for command in (["pngcheck", "-q", base + ".png"], ["qpdf", "--check", base + ".pdf"],
-                        ["xmllint", "--noout", base + ".svg"],
-                        ["gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=nullpage", base + ".eps"]):
-            assert subprocess.run(command, capture_output=True).returncode == 0, command
+        check_readers(base)
         picture = Image.open(base + ".png").convert("RGB")
         # Mostly colour: the colour plot's cells and the bars, not an empty page.
         coloured = sum(n for n, (r, g, b) in picture.getcolors(1 << 20) if len({r, g, b}) > 1)
         assert coloured > picture.size[0] * picture.size[1] // 10
+
+
+def test_3d_gallery_files_pass_their_readers(tmp_path):
+    out = run_script(os.path.join(ROOT, "examples", "gallery_3d.py"), tmp_path)
+    assert "<<<< Warning" not in out
+    for page in ("gallery_mesh", "gallery_helix"):
+        base = str(tmp_path / page)
+        check_readers(base)
+    # Both sides of the mesh show in their colours.
+    picture = Image.open(tmp_path / "gallery_mesh.png").convert("RGB")
+    colours = picture.getcolors(1 << 20)
+    assert sum(n for n, (r, g, b) in colours if r > 200 and g < 100 and b < 100) > 2000
+    assert sum(n for n, (r, g, b) in colours if b > 200 and r < 100) > 1000
