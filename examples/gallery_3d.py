@@ -1,14 +1,21 @@
 """3-D plots: a mesh surface with hidden lines seen from three view points,
-and a helix with symbols over the grids of the box's back planes. Each page
-is written as PNG, EPS, PDF and SVG (gallery_mesh.* and gallery_helix.*)."""
+a helix with symbols over the grids of the box's back planes, a shaded
+surface with its colour bar, lit spheres, and a torus and an isosurface
+side by side. Each page is written as PNG, EPS, PDF and SVG
+(gallery_mesh.*, gallery_helix.*, gallery_shaded.*, gallery_lit.* and
+gallery_shapes.*). Smooth shading needs pixels: the vector files get flat
+shading, filled triangle by triangle from the back to the front."""
 import math
 
 import vantix as v
 
 DEVICES = [("png", "png"), ("eps", "eps"), ("pdf", "pdf"), ("svg", "svg")]
+RASTER = False
 
 
 def page(device, filename, draw):
+    global RASTER
+    RASTER = device == "png"
     v.metafl(device)
     v.setfil(filename)
     v.filmod("delete")
@@ -75,8 +82,92 @@ def helix_page():
     v.title()
 
 
+def shaded_page():
+    n = 50
+    xs = [-3.0 + 6.0 * i / (n - 1) for i in range(n)]
+    z = [[ripple(x, y) for y in xs] for x in xs]
+    v.titlin("A shaded surface with mesh lines and its colour bar", 1)
+    v.axspos(500, 1800)
+    v.axslen(1500, 1500)
+    v.name("x", "x"); v.name("y", "y"); v.name("z", "z")
+    v.labdig(0, "xy"); v.labdig(1, "z")
+    v.shdmod("SMOOTH" if RASTER else "FLAT", "SURF")
+    v.surmsh("ON")
+    v.mshclr(1)   # dark lines in the rainbow table
+    v.graf3d(-3., 3., -3., 1., -3., 3., -3., 1., -1., 1., -1., 0.5)
+    v.zscale(-0.6, 1.0)
+    v.surshd(xs, n, xs, n, z)
+    v.box3d()
+    v.title()
+    v.endgrf()
+    v.zaxis(-0.6, 1.0, -0.6, 0.2, 1300, "z", 0, 0, 2300, 1750)
+
+
+def lit_page():
+    v.setvlt("GREY")
+    v.titlin("Lit spheres on a lit floor", 1)
+    v.axspos(700, 1850)
+    v.axslen(1500, 1500)
+    v.nograf()
+    v.view3d(5.0, -6.0, 3.5, "ABS")
+    v.graf3d(-2., 2., -2., 1., -2., 2., -2., 1., -2., 2., -2., 1.)
+    v.shdmod("SMOOTH" if RASTER else "FLAT", "SURF")
+    v.light("ON")
+    v.litpos(1, 2., -4., 6., "ABS")
+    v.matopt(0.7, "DIFF")
+    v.matopt(0.2, "SPEC")   # the brightest point stays below the last table entry
+    v.matopt(30., "EXPO")
+    if RASTER:
+        v.zbfini()   # one buffer for all three, so they hide each other
+    v.surtri([-2., 2., 2., -2.], [-2., -2., 2., 2.], [-2.] * 4, 4, [1, 1], [2, 3], [3, 4], 2)
+    v.sphe3d(-0.3, 0.5, -0.4, 1.4, 48, 24)
+    v.sphe3d(1.2, -1.2, -1.4, 0.6, 32, 16)
+    if RASTER:
+        v.zbffin()
+    v.color("fore")
+    v.box3d()
+    v.title()
+
+
+def torus(a, b, option):
+    r = 1.0 + 0.4 * math.cos(b)
+    return [r * math.cos(a), r * math.sin(a), 0.4 * math.sin(b)][option - 1]
+
+
+def shapes_page():
+    v.setvlt("GREY")
+    v.titlin("A parametric torus and the isosurface of a gyroid", 1)
+    mode = "SMOOTH" if RASTER else "FLAT"
+    v.light("ON")
+    v.matopt(0.7, "DIFF")
+    for k in range(2):
+        v.axspos(250 + 1350 * k, 1700)
+        v.axslen(1200, 1200)
+        v.nograf()
+        v.view3d(4.0, -5.0, 4.5, "ABS")
+        v.shdmod(mode, "SURF")
+        if k == 0:
+            v.graf3d(-1.5, 1.5, -1.5, 0.5, -1.5, 1.5, -1.5, 0.5, -1.5, 1.5, -1.5, 0.5)
+            v.surfcp(torus, 0.0, 2 * math.pi, math.pi / 36, 0.0, 2 * math.pi, math.pi / 18)
+        else:
+            n = 24
+            c = [-math.pi + 2 * math.pi * i / (n - 1) for i in range(n)]
+            w = [[[math.sin(x) * math.cos(y) + math.sin(y) * math.cos(z) + math.sin(z) * math.cos(x)
+                   for z in c] for y in c] for x in c]
+            v.graf3d(-math.pi, math.pi, -3., 1., -math.pi, math.pi, -3., 1., -math.pi, math.pi, -3., 1.)
+            v.suriso(c, n, c, n, c, n, w, 0.0)
+        v.color("fore")
+        v.box3d()
+        if k == 0:
+            v.title()
+        v.endgrf()
+
+
 if __name__ == "__main__":
     for device, ext in DEVICES:
         page(device, "gallery_mesh." + ext, mesh_page)
         page(device, "gallery_helix." + ext, helix_page)
-    print("gallery written: gallery_{mesh,helix}.{png,eps,pdf,svg}")
+        page(device, "gallery_shaded." + ext, shaded_page)
+        page(device, "gallery_lit." + ext, lit_page)
+        page(device, "gallery_shapes." + ext, shapes_page)
+    print("gallery written: gallery_{mesh,helix,shaded,lit,shapes}.{png,eps,pdf,svg}")

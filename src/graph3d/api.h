@@ -78,4 +78,26 @@ void survis(const char* keyword);
 void suropt(const char* keyword);
 void nohide();
 
+// shaded surfaces, lighting and the z-buffer
+void surshd(const float* xray, int nx, const float* yray, int ny, const float* zmat);
+void surtri(const float* x, const float* y, const float* z, int n, const int* i1, const int* i2, const int* i3,
+            int ntri);
+void sphe3d(float xm, float ym, float zm, float r, int n, int m);
+void suriso(const float* x, int nx, const float* y, int ny, const float* z, int nz, const float* w, float wlev);
+void surfcp(float (*fn)(float, float, int), float amin, float amax, float adelta, float bmin, float bmax,
+            float bdelta);
+void surmsh(const char* keyword);
+void mshclr(int colour);
+void shdmod(const char* mode, const char* object);
+void light(const char* mode);
+void litmod(int i, const char* mode);
+void litpos(int i, float x, float y, float z, const char* mode);
+void litopt(int i, float value, const char* option);
+void matopt(float value, const char* option);
+int getlit(float x, float y, float z, float xn, float yn, float zn);
+int zbfini();
+void zbffin();
+void zbflin(float x1, float y1, float z1, float x2, float y2, float z2);
+void zbftri(const float* x, const float* y, const float* z, const int* ic);
+
 }  // namespace vtx

@@ -34,7 +34,7 @@ inline void restoreGraph3DUnnamed(Globals& g) {
     s.clipNear = d.clipNear, s.clipFar = d.clipFar;
     s.upSet = d.upSet, s.focusSet = d.focusSet, s.labels3 = d.labels3, s.clip3 = d.clip3;
     s.surfOptions = d.surfOptions, s.light = d.light, s.surfMesh = d.surfMesh;
-    s.halfAngle = d.halfAngle;
+    s.halfAngle = d.halfAngle, s.surfSmooth = d.surfSmooth, s.zbufferOpen = d.zbufferOpen;
     for (int i = 0; i < 8; ++i) s.lights[i] = d.lights[i];
     for (int i = 0; i < 4; ++i) s.material[i] = d.material[i];
 }

@@ -35,6 +35,8 @@ struct Graph3DState {
     int surfColours[2] = {-1, -1};         // surclr: top, bottom
     int surfColoursSet = 0;                // surclr called
     int surfMesh = 0;                      // surmsh: 0 OFF 1 ON 2 ONLY
+    int surfSmooth = 0;                    // shdmod for SURF: 0 FLAT 1 SMOO
+    int zbufferOpen = 0;                   // zbfini .. zbffin
     int meshColour = -1;                   // mshclr
     int zScaleSet = 0; float zScale[2] = {};  // zscale
     int barShiftX = 0, barShiftY = 0, barWidth = 85;  // vkxbar, vkybar, widbar

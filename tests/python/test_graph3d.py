@@ -144,3 +144,115 @@ class TestMeshSurfaces:
         mesh_png(run, f"{ridge}; v.nohide(); v.surfce(xs, 5, xs, 5, z)", name="all.png")
         white = (255, 255, 255)
         assert count_colour(tmp_path / "all.png", white) > 1.2 * count_colour(tmp_path / "hide.png", white)
+
+
+SHADING_WARNINGS = [
+    ("png", "v.zbfini(); print(v.zbfini())", "101", "z-buffer is already in use"),
+    ("png", "v.zbffin()", "101", "no initialization of z-buffer"),
+    ("svg", "print(v.zbfini())", " 40", None),
+    ("eps", GRAF3D + "; v.shdmod('SMOOTH', 'SURF'); v.surshd([0., 10.], 2, [-1., 1.], 2, [[100., 150.], [150., 200.]])",
+     " 40", None),
+    ("png", "v.litopt(9, 1., 'DIFF')", "  2", None),
+    ("png", "v.matopt(-1., 'AMBI')", "  1", None),
+]
+
+
+@pytest.mark.parametrize("device, call, number, text", SHADING_WARNINGS)
+def test_shading_warnings(run, device, call, number, text):
+    result = run(f"""
+        v.metafl('{device}'); v.setfil('w.{device}'); v.vtxini(); v.axspos(500, 1800); v.axslen(1600, 1400)
+        {call}
+        v.vtxfin()
+    """)
+    found = [w for w in result.warnings() if f"Warning {number}" in w]
+    assert found, result.stdout
+    if text:
+        assert text in found[0]
+
+
+def test_getlit_follows_the_lighting_formula(run):
+    out = run(f"""
+        {SETUP}
+        {GRAF3D}
+        v.color('red'); print(v.getlit(5., 0., 150., 0., 0., 1.), v.getclr())
+        v.light('ON')
+        print(v.getlit(5., 0., 150., 0., 0., 1.))
+        v.litopt(1, 0.1, 'LINE'); v.matopt(0.5, 'AMBI')
+        print(v.getlit(5., 0., 150., 0., 0., 2.))
+        v.litmod(1, 'OFF'); v.litmod(2, 'ON'); v.litpos(2, 0., 90., 7., 'ANGL')
+        print(v.getlit(5., 0., 150., 0., 0., 1.))
+        v.vtxfin()
+    """).stdout.split()
+    off, current, lit, attenuated, overhead = map(int, out[:5])
+    assert off == current  # lighting off: the current colour
+    d = 57 ** 0.5  # the default source at (4, -5, 4) in box units, the point at the box centre
+    assert lit == int((4 / d * 0.8 + 0.2 * 0.2) * 254 + 0.5)
+    assert attenuated == int((4 / d * 0.8 / (0.1 * d + 1) + 0.5 * 0.2) * 254 + 0.5)
+    # Source 2 straight above at distance 7 (latitude 90): the full diffuse part, no attenuation.
+    assert overhead == int((0.8 + 0.5 * 0.2) * 254 + 0.5)
+
+
+def test_zbuffer_keeps_the_nearer_triangle(run, tmp_path):
+    run(f"""
+        v.metafl('png'); v.setfil('z.png'); v.imgfmt('RGB'); v.vtxini(); v.errmod('prot', 'off')
+        v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf()
+        v.view3d(0., 0., 10., 'ABS')
+        v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+        assert v.zbfini() == 0
+        x = [-.8, .8, 0.]; y = [-.6, -.6, .8]
+        v.zbftri(x, y, [.5, .5, .5], [250, 250, 250])     # nearer: z = .5 toward the eye above
+        v.zbftri(x, y, [-.5, -.5, -.5], [50, 50, 50])     # behind it, drawn later
+        v.zbffin()
+        v.vtxfin()
+    """)
+    red = count_colour(tmp_path / "z.png", (255, 17, 0))
+    blue = count_colour(tmp_path / "z.png", (0, 76, 255))
+    # The farther one looks smaller and lies wholly behind: none of it shows.
+    assert red > 5000 and blue < red // 100
+
+
+def test_smooth_surface_on_a_raster_and_flat_by_depth_elsewhere(run, tmp_path):
+    code = """
+        v.metafl('{dev}'); v.setfil('s.{dev}'); v.imgfmt('RGB'); v.vtxini(); v.errmod('prot', 'off')
+        v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf()
+        v.shdmod('{mode}', 'SURF')
+        v.graf3d(0., 1., 0., 1., 0., 1., 0., 1., 0., 1., 0., 1.)
+        xs = [0., .25, .5, .75, 1.]
+        v.surshd(xs, 5, xs, 5, [[x * y for y in xs] for x in xs])
+        v.vtxfin()
+    """
+    run(code.format(dev="png", mode="SMOOTH"))
+    run(code.format(dev="svg", mode="FLAT"))
+    from PIL import Image
+    colours = Image.open(tmp_path / "s.png").convert("RGB").getcolors(1 << 20)
+    assert len(colours) > 60  # a smooth ramp, not a few flat cells
+    svg = (tmp_path / "s.svg").read_text()
+    assert svg.count("<polygon") >= 32  # two triangles per cell
+
+
+def test_parametric_and_isosurfaces(run, tmp_path):
+    out = run("""
+        def plot(name, draw):
+            v.metafl('png'); v.setfil(name); v.vtxini(); v.errmod('prot', 'off')
+            v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf()
+            v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+            draw()
+            v.vtxfin()
+        options = set()
+        def plane(a, b, option):
+            options.add(option)
+            return [a, b, 0.5 * a][option - 1]
+        plot('plane.png', lambda: v.surfcp(plane, -1., 1., 0.5, -1., 1., 0.25))
+        print(sorted(options))
+        c = [-1. + 0.25 * i for i in range(9)]
+        w = [[[x * x + y * y + z * z for z in c] for y in c] for x in c]
+        plot('empty.png', lambda: v.suriso(c, 9, c, 9, c, 9, w, 4.0))  # no point reaches the level
+        plot('sphere.png', lambda: v.suriso(c, 9, c, 9, c, 9, w, 0.5))
+    """).stdout
+    assert "[1, 2, 3]" in out
+    from PIL import Image
+
+    def coloured(name):
+        return sum(n for n, c in Image.open(tmp_path / name).convert("RGB").getcolors(1 << 20) if c != (0, 0, 0))
+    assert coloured("empty.png") == 0
+    assert coloured("plane.png") > 5000 and coloured("sphere.png") > 5000
