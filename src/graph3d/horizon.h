@@ -30,6 +30,7 @@ class HorizonPen {
    private:
     struct Walk;
     HorizonSide visibility(int col, int y) const;
+    bool clipToColumns(float& ax, float& ay, float& bx, float& by) const;
     void flushColumn();
 
     static constexpr int kNoColumn = -2147483647 - 1;

@@ -171,8 +171,9 @@ void surfun(float (*fn)(float, float), int ixpts, float xdelta, int iypts, float
     const AxisState& a = g->axis;
     // Samples xdelta apart over the axis range (in exponents on a log axis).
     const float spanX = std::fabs(a.sx.e - a.sx.a), spanY = std::fabs(a.sy.e - a.sy.a);
-    constexpr float kMaxSamples = 10000.0f;
-    if (!(xdelta > 0.0f) || !(ydelta > 0.0f) || !(spanX / xdelta < kMaxSamples) || !(spanY / ydelta < kMaxSamples) ||
+    // At most four million samples: the function is called for each.
+    constexpr float kMaxSamples = 4.0e6f;
+    if (!(xdelta > 0.0f) || !(ydelta > 0.0f) || !((spanX / xdelta + 1.0f) * (spanY / ydelta + 1.0f) < kMaxSamples) ||
         ixpts < 1 || iypts < 1) {
         warnin(Warning::IncorrectParameter);
         return;

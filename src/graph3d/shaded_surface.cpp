@@ -25,6 +25,10 @@ namespace {
 
 constexpr int kSolidPattern = 16;
 
+// Spheres and parametric surfaces sample at most this many points: a
+// million patches already take some hundred megabytes of triangles.
+constexpr int kMaxPatches = 1000000;
+
 void normalise(float n[3]) {
     const float len = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
     if (len > 0.0f) n[0] /= len, n[1] /= len, n[2] /= len;
@@ -244,7 +248,7 @@ void surtri(const float* x, const float* y, const float* z, int n, const int* i1
 void sphe3d(float xm, float ym, float zm, float r, int n, int m) {
     Globals* gp = box3dSystem("sphe3d");
     if (!gp) return;
-    if (!(r > 0.0f) || n < 3 || m < 2 || n > 10000 || m > 10000) {
+    if (!(r > 0.0f) || n < 3 || m < 2 || n > kMaxPatches || m > kMaxPatches || (long long)n * m > kMaxPatches) {
         warnin(Warning::IncorrectParameter);
         return;
     }
@@ -270,9 +274,8 @@ void surfcp(float (*fn)(float, float, int), float amin, float amax, float adelta
             float bdelta) {
     Globals* gp = box3dSystem("surfcp");
     if (!gp) return;
-    constexpr float kMaxSamples = 4000.0f;
     const float spanA = std::fabs(amax - amin), spanB = std::fabs(bmax - bmin);
-    if (!(adelta > 0.0f) || !(bdelta > 0.0f) || !(spanA / adelta < kMaxSamples) || !(spanB / bdelta < kMaxSamples)) {
+    if (!(adelta > 0.0f) || !(bdelta > 0.0f) || !((spanA / adelta + 1.0f) * (spanB / bdelta + 1.0f) < kMaxPatches)) {
         warnin(Warning::IncorrectParameter);
         return;
     }

@@ -85,6 +85,13 @@ TEST(HorizonPen, ColumnsOutsideThePenAreNeverVisible) {
     r.line({{-50, 10}, {50, 10}});
     ASSERT_EQ(r.pieces.size(), 1u);
     EXPECT_FLOAT_EQ(r.pieces[0].x1, 0.0f);
+    // Far-off ends (plot coordinates are limited to a million) walk only the
+    // columns of the pen, and the line goes on from its true end.
+    Recorder far;
+    far.line({{-1.0e6f, 100}, {1.0e6f, 100}, {1.0e6f, 200}});
+    ASSERT_EQ(far.pieces.size(), 1u);
+    EXPECT_FLOAT_EQ(far.pieces[0].x1, 0.0f);
+    EXPECT_FLOAT_EQ(far.pieces[0].x2, 299.0f);
 }
 
 }  // namespace
