@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/reset_table.h"
+#include "device/pipeline_slots.h"
 #include "graph3d/graph3d_state.h"
 #include "session/globals.h"
 
@@ -34,6 +35,9 @@ inline void restoreGraph3DUnnamed(Globals& g) {
     s.clipNear = d.clipNear, s.clipFar = d.clipFar;
     s.upSet = d.upSet, s.focusSet = d.focusSet, s.labels3 = d.labels3, s.clip3 = d.clip3;
     s.surfOptions = d.surfOptions, s.light = d.light, s.surfMesh = d.surfMesh;
+    // A new plot starts without a plane projection.
+    if (s.planeActive) removeSegmentFilter(g.line.slots, SegmentStage::PlaneProjection);
+    s.planeActive = 0;
     s.halfAngle = d.halfAngle, s.surfSmooth = d.surfSmooth, s.zbufferOpen = d.zbufferOpen;
     for (int i = 0; i < 8; ++i) s.lights[i] = d.lights[i];
     for (int i = 0; i < 4; ++i) s.material[i] = d.material[i];

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "graph2d/axis_state.h"
 #include "graph3d/view_matrix.h"
 
 namespace vtx {
@@ -15,6 +16,14 @@ struct LightSource {
     float pos[3] = {4.0f, -5.0f, 4.0f};
     float ambient = 0.0f, diffuse = 1.0f, specular = 1.0f;
     float constant = 1.0f, linear = 0.0f, quadratic = 0.0f;
+};
+
+// The 3-D axis system kept aside while 2-D routines draw into a plane of its box.
+struct SavedBoxSystem {
+    AxisKind kind = AxisKind::None;
+    int nxa = 0, nya = 0, nxl = 2, nyl = 2;
+    float xa = 0.0f, ya = 0.0f;
+    AxisScaling sx, sy, sz;
 };
 
 struct Graph3DState {
@@ -59,6 +68,11 @@ struct Graph3DState {
     Projection projection;                 // box to plot coordinates
     float eye[3] = {}, focusBox[3] = {};   // resolved view point and focus, box coordinates
     float lightBox[8][3] = {};             // resolved light positions, box coordinates
+
+    // grfini .. grffin: the page drawn into a plane of the box
+    int planeActive = 0;
+    float plane[3][3] = {};                // box points of the page's lower left, lower right, upper right
+    SavedBoxSystem savedSystem;
 };
 
 }  // namespace vtx

@@ -82,6 +82,7 @@ WARNING_CASES = [
     ("v.graf3(0., 1., 0., .5, 0., 1., 0., .5, 0., 1., 0., .5); v.rel3pt(.5, .5, .5)", 35),
     ("v.graf3d(0., 1., 0., .5, 0., 1., 0., .5, 1., 1., 0., .5); print(v.getlev())", 10),
     ("v.box3d()", 3),
+    ("v.grffin()", 34),
 ]
 
 
@@ -256,3 +257,30 @@ def test_parametric_and_isosurfaces(run, tmp_path):
         return sum(n for n, c in Image.open(tmp_path / name).convert("RGB").getcolors(1 << 20) if c != (0, 0, 0))
     assert coloured("empty.png") == 0
     assert coloured("plane.png") > 5000 and coloured("sphere.png") > 5000
+
+
+def test_graf_between_grfini_and_grffin_lands_on_the_box_face(run, tmp_path):
+    out = run(f"""
+        {SETUP.replace("'svg'", "'png'").replace("p.svg", "f.png")}
+        v.nograf()
+        {GRAF3D}
+        corners = [v.abs3pt(x, 1., z) for x in (-1., 1.) for z in (-1., 1.)]
+        v.grfini(-1., 1., -1., 1., 1., -1., 1., 1., 1.)   # the back wall y = +1
+        levels = [v.getlev()]
+        v.graf(0., 1., 0., .5, 0., 1., 0., .5)
+        v.endgrf()
+        v.grffin()
+        levels.append(v.getlev())
+        print(corners); print(levels)
+        v.vtxfin()
+    """).stdout.splitlines()
+    corners, levels = eval(out[-2]), eval(out[-1])
+    assert levels == [1, 3]
+    from PIL import Image
+    img = Image.open(tmp_path / "f.png").convert("RGB")
+    scale = img.size[0] / 2970.0
+    xs = [c[0] * scale for c in corners]
+    ys = [c[1] * scale for c in corners]
+    inked = [(x, y) for y in range(img.size[1]) for x in range(img.size[0]) if img.getpixel((x, y)) != (0, 0, 0)]
+    assert len(inked) > 500
+    assert all(min(xs) - 2 <= x <= max(xs) + 2 and min(ys) - 2 <= y <= max(ys) + 2 for x, y in inked)
