@@ -1,9 +1,9 @@
 """3-D plots: a mesh surface with hidden lines seen from three view points,
 a helix with symbols over the grids of the box's back planes, a shaded
 surface with its colour bar, lit spheres, and a torus and an isosurface
-side by side. Each page is written as PNG, EPS, PDF and SVG
-(gallery_mesh.*, gallery_helix.*, gallery_shaded.*, gallery_lit.* and
-gallery_shapes.*). Smooth shading needs pixels: the vector files get flat
+side by side, and columns with a 2-D plot on the back wall. Each page is
+written as PNG, EPS, PDF and SVG (gallery_mesh.*, gallery_helix.*,
+gallery_shaded.*, gallery_lit.*, gallery_shapes.* and gallery_columns.*). Smooth shading needs pixels: the vector files get flat
 shading, filled triangle by triangle from the back to the front."""
 import math
 
@@ -163,6 +163,39 @@ def shapes_page():
         v.endgrf()
 
 
+def columns_page():
+    n = 9
+    xs = [float(i) for i in range(n)]
+    z = [[1.0 + math.sin(x / 2.0) * math.cos(y / 3.0) + (1.5 if (x, y) == (4.0, 4.0) else 0.0) for y in xs]
+         for x in xs]
+    v.titlin("Columns with hidden lines, and a 2-D plot on the back wall", 1)
+    v.axspos(700, 1850)
+    v.axslen(1500, 1500)
+    v.name("x", "x"); v.name("y", "y"); v.name("z", "z")
+    v.labdig(0, "xyz")
+    v.graf3d(0., 8., 0., 2., 0., 8., 0., 2., 0., 3., 0., 1.)
+    v.box3d()
+    v.title()
+    # The back wall y = 8 holds the whole page: a 2-D plot of the front row.
+    v.grfini(-1., 1., -1., 1., 1., -1., 1., 1., 1.)
+    v.axspos(400, 1800)
+    v.axslen(2200, 1500)
+    v.labdig(0, "xy")
+    v.height(60)
+    v.graf(0., 8., 0., 2., 0., 3., 0., 1.)
+    v.color("red")
+    v.curve(xs, [z[i][0] for i in range(n)], n)
+    v.color("fore")
+    v.endgrf()
+    v.grffin()
+    # The columns come last, in front of the wall.
+    v.polcrv("BARS")
+    v.barwth(0.6)
+    v.surclr(250, 50)
+    v.surmat(z, n, n, 1, 1)
+    v.polcrv("LINE")
+
+
 if __name__ == "__main__":
     for device, ext in DEVICES:
         page(device, "gallery_mesh." + ext, mesh_page)
@@ -170,4 +203,5 @@ if __name__ == "__main__":
         page(device, "gallery_shaded." + ext, shaded_page)
         page(device, "gallery_lit." + ext, lit_page)
         page(device, "gallery_shapes." + ext, shapes_page)
-    print("gallery written: gallery_{mesh,helix,shaded,lit,shapes}.{png,eps,pdf,svg}")
+        page(device, "gallery_columns." + ext, columns_page)
+    print("gallery written: gallery_{mesh,helix,shaded,lit,shapes,columns}.{png,eps,pdf,svg}")

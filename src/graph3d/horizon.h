@@ -12,6 +12,11 @@ namespace vtx {
 
 enum class HorizonSide { Hidden = 0, Top = 1, Bottom = 2 };
 
+// What a walk does: draw its visible pieces and raise the horizons, only
+// raise them (outlines that hide without showing), or only draw (edges of
+// one solid that must not hide each other).
+enum class PenMode { DrawAndHide, HideOnly, DrawOnly };
+
 class HorizonPen {
    public:
     // Columns x0 .. x0 + width - 1; pixels outside them are never visible
@@ -22,10 +27,9 @@ class HorizonPen {
     void clear();
 
     // Pen code 3 moves, 2 draws; a draw walks from the pen to (x, y). The
-    // sink receives fn(side, x1, y1, x2, y2) for each visible piece. With
-    // hideOnly the horizons are raised and nothing is emitted.
+    // sink receives fn(side, x1, y1, x2, y2) for each visible piece.
     template <typename Sink>
-    void pen(float x, float y, int code, Sink&& sink, bool hideOnly = false);
+    void pen(float x, float y, int code, Sink&& sink, PenMode mode = PenMode::DrawAndHide);
 
    private:
     struct Walk;

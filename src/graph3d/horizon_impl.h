@@ -38,7 +38,8 @@ inline HorizonSide HorizonPen::visibility(int col, int y) const {
 }
 
 template <typename Sink>
-void HorizonPen::pen(float x, float y, int code, Sink&& sink, bool hideOnly) {
+void HorizonPen::pen(float x, float y, int code, Sink&& sink, PenMode mode) {
+    const bool hideOnly = mode == PenMode::HideOnly, raise = mode != PenMode::DrawOnly;
     const int tx = int(std::lround(x)), ty = int(std::lround(y));
     if (code != 2) {
         flushColumn();
@@ -66,10 +67,10 @@ void HorizonPen::pen(float x, float y, int code, Sink&& sink, bool hideOnly) {
     const int steps = dx > dy ? dx : dy;
     for (int i = 0; i <= steps; ++i) {
         const int col = px - x0_;
-        if (col != pendingCol_) {
+        if (raise && col != pendingCol_) {
             flushColumn();
             pendingCol_ = col, pendingMin_ = pendingMax_ = py;
-        } else {
+        } else if (raise) {
             pendingMin_ = py < pendingMin_ ? py : pendingMin_;
             pendingMax_ = py > pendingMax_ ? py : pendingMax_;
         }

@@ -1,6 +1,7 @@
 // Mesh surfaces with hidden lines: the grid is projected once, then its
 // lines are drawn from the side nearest the viewer to the far side through
 // the horizon pen, so that lines drawn earlier hide the ones behind them.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "core/messages.h"
 #include "device/attribute_scope.h"
 #include "device/pipeline.h"
+#include "graph2d/curve_mode.h"
 #include "graph3d/api.h"
 #include "graph3d/box_system.h"
 #include "graph3d/horizon.h"
@@ -22,6 +24,7 @@ struct MeshGrid {
     int nx = 0, ny = 0, strideX = 1, strideY = 1;
     bool xForward = true, yForward = true;  // traversal from the first column / row
     std::vector<float> X, Y;
+    std::vector<float> bx, by, bz;          // box coordinates: per column, per row, per point
 
     bool lineColumn(int i) const { return i % strideX == 0 || i == nx - 1; }
     bool lineRow(int j) const { return j % strideY == 0 || j == ny - 1; }
@@ -37,19 +40,21 @@ MeshGrid projectGrid(const Globals& g, int nx, int ny, XAt&& xAt, YAt&& yAt, ZAt
     m.nx = nx, m.ny = ny;
     m.X.resize(std::size_t(nx) * std::size_t(ny));
     m.Y.resize(m.X.size());
+    m.bz.resize(m.X.size());
+    m.bx.resize(std::size_t(nx));
+    m.by.resize(std::size_t(ny));
+    const AxisState& a = g.axis;
+    const float* L = g.g3d.box;
+    for (int i = 0; i < nx; ++i) m.bx[i] = boxCoordinate(a.sx, xAt(i), L[0], a.negLog);
+    for (int j = 0; j < ny; ++j) m.by[j] = boxCoordinate(a.sy, yAt(j), L[1], a.negLog);
     for (int i = 0; i < nx; ++i)
         for (int j = 0; j < ny; ++j) {
             const std::size_t k = std::size_t(i) * std::size_t(ny) + std::size_t(j);
-            userToPlot3(g, xAt(i), yAt(j), zAt(i, j), m.X[k], m.Y[k]);
+            m.bz[k] = boxCoordinate(a.sz, zAt(i, j), L[2], a.negLog);
+            boxToPlot(g, m.bx[i], m.by[j], m.bz[k], m.X[k], m.Y[k]);
         }
-    const AxisState& a = g.axis;
-    const float* L = g.g3d.box;
-    const float bx0 = boxCoordinate(a.sx, xAt(0), L[0], a.negLog);
-    const float bx1 = boxCoordinate(a.sx, xAt(nx - 1), L[0], a.negLog);
-    const float by0 = boxCoordinate(a.sy, yAt(0), L[1], a.negLog);
-    const float by1 = boxCoordinate(a.sy, yAt(ny - 1), L[1], a.negLog);
-    m.xForward = std::fabs(g.g3d.eye[0] - bx0) <= std::fabs(g.g3d.eye[0] - bx1);
-    m.yForward = std::fabs(g.g3d.eye[1] - by0) <= std::fabs(g.g3d.eye[1] - by1);
+    m.xForward = std::fabs(g.g3d.eye[0] - m.bx[0]) <= std::fabs(g.g3d.eye[0] - m.bx[nx - 1]);
+    m.yForward = std::fabs(g.g3d.eye[1] - m.by[0]) <= std::fabs(g.g3d.eye[1] - m.by[ny - 1]);
     return m;
 }
 
@@ -82,44 +87,100 @@ void meshLines(const MeshGrid& m, int options, Line&& line) {
     }
 }
 
-void drawMesh(Globals& g, const MeshGrid& m) {
+// Runs a drawing's lines through the horizon pen (straight to the pipeline
+// with nohide), clipped to the axis system, in the sides' colours if set.
+// The drawing calls line(x1, y1, x2, y2, first, mode) for each line.
+template <typename Lines>
+void drawThroughHorizon(Globals& g, Lines&& lines) {
     const Graph3DState& s = g.g3d;
     const ColourScope caller(g);
     const int callerColour = g.colour.current;
     sclpax(g, 1);
-    auto at = [&](int i, int j, float& X, float& Y) {
-        const std::size_t k = std::size_t(i) * std::size_t(m.ny) + std::size_t(j);
-        X = m.X[k], Y = m.Y[k];
+    HorizonPen pen(0, s.noHide ? 0 : g.out.nxPage + 1);
+    auto piece = [&](HorizonSide side, float x1, float y1, float x2, float y2) {
+        if ((s.surfVisible == 1 && side == HorizonSide::Bottom) || (s.surfVisible == 2 && side == HorizonSide::Top))
+            return;
+        if (s.surfColoursSet) {
+            int c = s.surfColours[side == HorizonSide::Top ? 0 : 1];
+            if (c < 0) c = callerColour;
+            if (c != g.colour.current) qqsclr(g, c);
+        }
+        lineqq(g, x1, y1, x2, y2);
     };
-    if (s.noHide) {
-        meshLines(m, s.surfOptions, [&](int i1, int j1, int i2, int j2, bool) {
-            float x1, y1, x2, y2;
-            at(i1, j1, x1, y1);
-            at(i2, j2, x2, y2);
-            lineqq(g, x1, y1, x2, y2);
-        });
-    } else {
-        HorizonPen pen(0, g.out.nxPage + 1);
-        auto piece = [&](HorizonSide side, float x1, float y1, float x2, float y2) {
-            if ((s.surfVisible == 1 && side == HorizonSide::Bottom) || (s.surfVisible == 2 && side == HorizonSide::Top))
-                return;
-            if (s.surfColoursSet) {
-                int c = s.surfColours[side == HorizonSide::Top ? 0 : 1];
-                if (c < 0) c = callerColour;
-                if (c != g.colour.current) qqsclr(g, c);
-            }
-            lineqq(g, x1, y1, x2, y2);
-        };
-        meshLines(m, s.surfOptions, [&](int i1, int j1, int i2, int j2, bool first) {
-            float x1, y1, x2, y2;
-            at(i1, j1, x1, y1);
-            at(i2, j2, x2, y2);
-            if (first) pen.pen(x1, y1, 3, piece);
-            pen.pen(x2, y2, 2, piece);
-        });
-    }
+    lines([&](float x1, float y1, float x2, float y2, bool first, PenMode mode) {
+        if (s.noHide) {
+            if (mode != PenMode::HideOnly) lineqq(g, x1, y1, x2, y2);
+            return;
+        }
+        if (first) pen.pen(x1, y1, 3, piece, mode);
+        pen.pen(x2, y2, 2, piece, mode);
+    });
     qqstrk(g);
     sclpax(g, 0);
+}
+
+void drawMesh(Globals& g, const MeshGrid& m) {
+    drawThroughHorizon(g, [&](auto&& line) {
+        meshLines(m, g.g3d.surfOptions, [&](int i1, int j1, int i2, int j2, bool first) {
+            const std::size_t a = std::size_t(i1) * std::size_t(m.ny) + std::size_t(j1);
+            const std::size_t b = std::size_t(i2) * std::size_t(m.ny) + std::size_t(j2);
+            line(m.X[a], m.Y[a], m.X[b], m.Y[b], first, PenMode::DrawAndHide);
+        });
+    });
+}
+
+// Half the distance to the neighbours of entry i (the one neighbour at the ends).
+float halfSpacing(const std::vector<float>& v, int i) {
+    const int n = int(v.size());
+    const float lo = i > 0 ? v[i] - v[i - 1] : v[i + 1] - v[i];
+    const float hi = i + 1 < n ? v[i + 1] - v[i] : lo;
+    return 0.25f * (std::fabs(lo) + std::fabs(hi));
+}
+
+// The edges of a column: corner k has x from bit 0, y from bit 1, z from
+// bit 2; each edge joins two corners and lies on two faces.
+constexpr int kColumnEdges[12][2] = {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {0, 2}, {1, 3},
+                                     {4, 6}, {5, 7}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
+
+// With the bar curve mode every grid value is a column from the floor of
+// the box to the value, front to back. A column's edges on the faces that
+// look toward the eye are drawn against what stands in front, without
+// hiding one another, and only then raise the horizons.
+void drawColumns(Globals& g, const MeshGrid& m) {
+    const float width = g.curve.barWidth > 0.0f ? g.curve.barWidth : 0.75f;
+    const float* eye = g.g3d.eye;
+    const float floor = -0.5f * g.g3d.box[2];
+    drawThroughHorizon(g, [&](auto&& line) {
+        for (int kj = 0; kj < m.ny; ++kj)
+            for (int ki = 0; ki < m.nx; ++ki) {
+                const int i = m.column(ki), j = m.row(kj);
+                const float hx = width * halfSpacing(m.bx, i), hy = width * halfSpacing(m.by, j);
+                const float top = m.bz[std::size_t(i) * std::size_t(m.ny) + std::size_t(j)];
+                const float lo[3] = {m.bx[i] - hx, m.by[j] - hy, std::min(floor, top)};
+                const float hi[3] = {m.bx[i] + hx, m.by[j] + hy, std::max(floor, top)};
+                // faces toward the eye: [axis][0 low side, 1 high side]
+                bool facing[3][2];
+                for (int a = 0; a < 3; ++a) facing[a][0] = eye[a] < lo[a], facing[a][1] = eye[a] > hi[a];
+                float X[8], Y[8];
+                for (int k = 0; k < 8; ++k)
+                    boxToPlot(g, k & 1 ? hi[0] : lo[0], k & 2 ? hi[1] : lo[1], k & 4 ? hi[2] : lo[2], X[k], Y[k]);
+                auto shown = [&](int c0, int c1) {
+                    for (int a = 0; a < 3; ++a) {
+                        const int bit = 1 << a, side = (c0 & bit) ? 1 : 0;
+                        if ((c0 & bit) == (c1 & bit) && facing[a][side]) return true;
+                    }
+                    return false;
+                };
+                for (PenMode mode : {PenMode::DrawOnly, PenMode::HideOnly})
+                    for (const auto& e : kColumnEdges)
+                        if (shown(e[0], e[1])) line(X[e[0]], Y[e[0]], X[e[1]], Y[e[1]], true, mode);
+            }
+    });
+}
+
+void drawSurface(Globals& g, const MeshGrid& m) {
+    if (g.curve.mode == int(CurveMode::Bars)) drawColumns(g, m);
+    else drawMesh(g, m);
 }
 
 bool checkGrid(int nx, int ny) {
@@ -142,7 +203,7 @@ void surfce(const float* xray, int nx, const float* yray, int ny, const float* z
     const MeshGrid m = projectGrid(
         *g, nx, ny, [&](int i) { return xray[i]; }, [&](int j) { return yray[j]; },
         [&](int i, int j) { return zmat[std::size_t(i) * std::size_t(ny) + std::size_t(j)]; });
-    drawMesh(*g, m);
+    drawSurface(*g, m);
 }
 
 void surmat(const float* zmat, int nx, int ny, int ixpts, int iypts) {
@@ -162,7 +223,7 @@ void surmat(const float* zmat, int nx, int ny, int ixpts, int iypts) {
     MeshGrid m = projectGrid(*g, nx, ny, xAt, yAt,
                              [&](int i, int j) { return zmat[std::size_t(i) * std::size_t(ny) + std::size_t(j)]; });
     m.strideX = ixpts, m.strideY = iypts;
-    drawMesh(*g, m);
+    drawSurface(*g, m);
 }
 
 void surfun(float (*fn)(float, float), int ixpts, float xdelta, int iypts, float ydelta) {
@@ -190,7 +251,7 @@ void surfun(float (*fn)(float, float), int ixpts, float xdelta, int iypts, float
         *g, nx, ny, [&](int i) { return xs[i]; }, [&](int j) { return ys[j]; },
         [&](int i, int j) { return zs[std::size_t(i) * std::size_t(ny) + std::size_t(j)]; });
     m.strideX = ixpts, m.strideY = iypts;
-    drawMesh(*g, m);
+    drawSurface(*g, m);
 }
 
 void surclr(int top, int bottom) {

@@ -16,10 +16,10 @@ struct Piece {
 struct Recorder {
     HorizonPen pen{0, 300};
     std::vector<Piece> pieces;
-    void line(const std::vector<std::pair<float, float>>& pts, bool hideOnly = false) {
+    void line(const std::vector<std::pair<float, float>>& pts, PenMode mode = PenMode::DrawAndHide) {
         auto sink = [&](HorizonSide s, float x1, float y1, float x2, float y2) { pieces.push_back({s, x1, y1, x2, y2}); };
-        pen.pen(pts[0].first, pts[0].second, 3, sink, hideOnly);
-        for (std::size_t i = 1; i < pts.size(); ++i) pen.pen(pts[i].first, pts[i].second, 2, sink, hideOnly);
+        pen.pen(pts[0].first, pts[0].second, 3, sink, mode);
+        for (std::size_t i = 1; i < pts.size(); ++i) pen.pen(pts[i].first, pts[i].second, 2, sink, mode);
     }
 };
 
@@ -56,14 +56,18 @@ TEST(HorizonPen, LinesAboveAndBelowEverythingStayVisibleWithTheirSide) {
     EXPECT_FLOAT_EQ(r.pieces[1].x2 - r.pieces[1].x1, 200.0f);
 }
 
-TEST(HorizonPen, HideOnlyRaisesTheHorizonWithoutDrawing) {
+TEST(HorizonPen, HideOnlyRaisesTheHorizonsAndDrawOnlyLeavesThem) {
     Recorder r;
-    r.line({{0, 50}, {200, 50}}, true);
+    r.line({{0, 50}, {200, 50}}, PenMode::HideOnly);
     EXPECT_TRUE(r.pieces.empty());
-    r.line({{0, 60}, {100, 40}});  // crosses the hidden line at x = 50
+    r.line({{0, 60}, {100, 40}}, PenMode::DrawOnly);  // crosses the hidden line at x = 50
     ASSERT_EQ(r.pieces.size(), 2u);
     EXPECT_EQ(r.pieces[0].side, HorizonSide::Bottom);
     EXPECT_EQ(r.pieces[1].side, HorizonSide::Top);
+    // Drawn without raising: the same line shows again in full.
+    r.pieces.clear();
+    r.line({{0, 60}, {100, 40}});
+    EXPECT_EQ(r.pieces.size(), 2u);
 }
 
 TEST(HorizonPen, SteepLineAndPolylineCornersDoNotHideThemselves) {

@@ -66,7 +66,8 @@ def test_chart_gallery_files_pass_their_readers(tmp_path):
 def test_3d_gallery_files_pass_their_readers(tmp_path):
     out = run_script(os.path.join(ROOT, "examples", "gallery_3d.py"), tmp_path)
     assert "<<<< Warning" not in out
-    for page in ("gallery_mesh", "gallery_helix", "gallery_shaded", "gallery_lit", "gallery_shapes"):
+    for page in ("gallery_mesh", "gallery_helix", "gallery_shaded", "gallery_lit", "gallery_shapes",
+                 "gallery_columns"):
         base = str(tmp_path / page)
         check_readers(base)
     # Both sides of the mesh show in their colours.

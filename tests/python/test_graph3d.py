@@ -138,11 +138,12 @@ class TestMeshSurfaces:
         assert bottom["TOP"] == 0 and top["TOP"] == pytest.approx(top["BOTH"], rel=0.2)
         assert top["BOTT"] == 0 and bottom["BOTT"] == pytest.approx(bottom["BOTH"], rel=0.2)
 
-    def test_hidden_lines_are_removed_unless_nohide(self, run, tmp_path):
-        # A tall ridge across the middle hides the rows behind it.
+    @pytest.mark.parametrize("mode", ["", "v.polcrv('BARS');"])
+    def test_hidden_lines_are_removed_unless_nohide(self, run, tmp_path, mode):
+        # A tall ridge across the middle hides the rows (or columns) behind it.
         ridge = "xs = [0., 1., 2., 3., 4.]; z = [[1. if x == 2. else -1. for y in xs] for x in xs]"
-        mesh_png(run, f"{ridge}; v.surfce(xs, 5, xs, 5, z)", name="hide.png")
-        mesh_png(run, f"{ridge}; v.nohide(); v.surfce(xs, 5, xs, 5, z)", name="all.png")
+        mesh_png(run, f"{mode}{ridge}; v.surfce(xs, 5, xs, 5, z)", name="hide.png")
+        mesh_png(run, f"{mode}{ridge}; v.nohide(); v.surfce(xs, 5, xs, 5, z)", name="all.png")
         white = (255, 255, 255)
         assert count_colour(tmp_path / "all.png", white) > 1.2 * count_colour(tmp_path / "hide.png", white)
 
