@@ -49,7 +49,6 @@ void vup3d(float angle);
 void vang3d(float angle);
 void vclp3d(float front, float back);
 void box3d();
-void flab3d();
 void grfini(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3);
 void grffin();
 

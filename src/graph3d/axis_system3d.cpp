@@ -231,8 +231,4 @@ void box3d() {
     sclpax(g, 0);
 }
 
-void flab3d() {
-    if (Globals* g = chkini("flab3d")) g->g3d.flab3 = 1;
-}
-
 }  // namespace vtx
