@@ -57,6 +57,15 @@ levels = np.linspace(float(z.min()), float(z.max()), 12)
 
 GRID500_DATA = GRID_DATA.replace("nx = ny = 400", "nx = ny = 500").replace(", 12)", ", 10)")
 GRID1000_DATA = GRID_DATA.replace("nx = ny = 400", "nx = ny = 1000")
+MESH_DATA = """
+import numpy as np
+n = 100
+x = np.linspace(-3.0, 3.0, n)
+y = np.linspace(-3.0, 3.0, n)
+X, Y = np.meshgrid(x, y, indexing='ij')
+R = np.hypot(X, Y)
+z = np.sin(1.5 * R) / (1.0 + 0.3 * R)
+"""
 
 CLOCK = "import time\nt0 = time.perf_counter()\n"
 STOP = "print('%.6f' % (time.perf_counter() - t0))\n"
@@ -131,16 +140,16 @@ fig, ax = plt.subplots(figsize=(11.69, 8.27), dpi=72.9)
 m = ax.pcolormesh(x, y, z.T, shading='nearest'); fig.colorbar(m)
 fig.savefig({file!r})
 """),
-    dict(id="B6", name="shaded surface 400x400 (PNG)", kind="render", needs="surshd", device="png",
-         data=GRID_DATA, vantix="""
-v.graf3d(0., 10., 0., 2., 0., 10., 0., 2., float(z.min()), float(z.max()), float(z.min()), 0.5)
-v.surshd(x, nx, y, ny, z.ravel())
+    dict(id="B6", name="mesh surface 100x100, hidden lines (PNG)", kind="render", needs="surfce", device="png",
+         data=MESH_DATA, vantix="""
+v.graf3d(-3., 3., -3., 1., -3., 3., -3., 1., -1., 1., -1., 0.5)
+v.surfce(x, n, y, n, z.ravel())
 v.vtxfin()
 """, mpl="""
 fig = plt.figure(figsize=(11.69, 8.27), dpi=72.9)
 ax = fig.add_subplot(projection='3d')
 X, Y = np.meshgrid(x, y, indexing='ij')
-ax.plot_surface(X, Y, z, cmap='viridis')
+ax.plot_surface(X, Y, z, rstride=1, cstride=1, color='w', edgecolor='k', linewidth=0.3)
 fig.savefig({file!r})
 """),
     dict(id="B7", name="small plot (PDF, whole process)", kind="process", needs="curve", device="pdf", data="",

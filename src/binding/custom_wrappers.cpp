@@ -6,6 +6,7 @@
 #include <new>
 #include <vector>
 
+#include "binding/callbacks.h"
 #include "binding/library.h"
 #include "binding/module_state.h"
 #include "binding/routine_guard.h"
@@ -377,6 +378,40 @@ PyObject* vantix_getlab(PyObject*, PyObject* args) {
     return Py_BuildValue("(NNN)", PyUnicode_DecodeLatin1(modes[0], Py_ssize_t(std::strlen(modes[0])), nullptr),
                          PyUnicode_DecodeLatin1(modes[1], Py_ssize_t(std::strlen(modes[1])), nullptr),
                          PyUnicode_DecodeLatin1(modes[2], Py_ssize_t(std::strlen(modes[2])), nullptr));
+}
+
+// The callable becomes the user function that the library samples.
+PyObject* vantix_surfun(PyObject*, PyObject* args) {
+    PyObject* fn;
+    int ixpts, iypts;
+    float xdelta, ydelta;
+    if (!PyArg_ParseTuple(args, "Oifif:surfun", &fn, &ixpts, &xdelta, &iypts, &ydelta)) return nullptr;
+    setUserFunction(fn);
+    callRoutine([&] { vtx::surfun(vtx_funcbck2, ixpts, xdelta, iypts, ydelta); });
+    Py_RETURN_NONE;
+}
+
+PyObject* vantix_surfcp(PyObject*, PyObject* args) {
+    PyObject* fn;
+    float amin, amax, adelta, bmin, bmax, bdelta;
+    if (!PyArg_ParseTuple(args, "Offffff:surfcp", &fn, &amin, &amax, &adelta, &bmin, &bmax, &bdelta)) return nullptr;
+    setUserFunction(fn);
+    callRoutine([&] { vtx::surfcp(vtx_funcbck, amin, amax, adelta, bmin, bmax, bdelta); });
+    Py_RETURN_NONE;
+}
+
+// The values form a three-dimensional matrix: nx blocks of ny rows of nz values.
+PyObject* vantix_suriso(PyObject*, PyObject* args) {
+    PyObject *xObj, *yObj, *zObj, *wObj;
+    int nx, ny, nz;
+    float level;
+    if (!PyArg_ParseTuple(args, "OiOiOiOf:suriso", &xObj, &nx, &yObj, &ny, &zObj, &nz, &wObj, &level)) return nullptr;
+    if (nx <= 0 || ny <= 0 || nz <= 0) Py_RETURN_NONE;
+    std::vector<float> x, y, z, w;
+    if (!fltarray(xObj, x, nx) || !fltarray(yObj, y, ny) || !fltarray(zObj, z, nz) || !fltmatrix3(wObj, w, nx, ny, nz))
+        return nullptr;
+    callRoutine([&] { vtx::suriso(x.data(), nx, y.data(), ny, z.data(), nz, w.data(), level); });
+    Py_RETURN_NONE;
 }
 
 }  // namespace vtx::py

@@ -13,7 +13,8 @@
 // while they are in effect:
 //   point transform   3-D projection (graph3d), map projection (maps),
 //                     base transformation (base_transform.cpp)
-//   segment filter    hidden lines (graph3d), shielding (shielding.cpp)
+//   segment filter    projection onto a plane of a 3-D box (graph3d),
+//                     hidden lines (graph3d), shielding (shielding.cpp)
 //
 // Solid polygons on a pixel surface take a short cut: their scan-line spans
 // are clipped and mapped as above but written straight into the surface

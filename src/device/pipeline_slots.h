@@ -14,7 +14,7 @@ struct Globals;
 enum class PointStage { Projection3D, MapProjection, BaseTransform, Count };
 
 // Stages of the segment-filter slot, in the order a segment passes them.
-enum class SegmentStage { HiddenLines, Shielding, Count };
+enum class SegmentStage { PlaneProjection, HiddenLines, Shielding, Count };
 
 constexpr int kPointStages = int(PointStage::Count);
 constexpr int kSegmentStages = int(SegmentStage::Count);

@@ -8,7 +8,7 @@ namespace vtx {
 struct Globals;
 
 // Which transform the current axis system uses.
-enum class AxisKind { None = 0, Cartesian = 1, Polar = 2, Map = 3 };
+enum class AxisKind { None = 0, Cartesian = 1, Polar = 2, Map = 3, Box3D = 4 };
 
 // Scaling of one axis of the current system. On a logarithmic axis a, e,
 // first and step are decimal exponents.

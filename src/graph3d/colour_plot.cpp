@@ -15,6 +15,7 @@
 #include "graph2d/axis_transform.h"
 #include "graph2d/curve_checks.h"
 #include "graph3d/api.h"
+#include "graph3d/box_system.h"
 #include "graph3d/colour_bar.h"
 #include "graph3d/z_colour.h"
 #include "text/symbols.h"
@@ -86,7 +87,7 @@ void symbolPoint(Globals& g, const ZColourMap& map, float x, float y, float z) {
 
 template <typename PointAt>
 void plotPoints(const char* routine, int n, PointAt&& at) {
-    Globals* gp = jqqlev(3, 3, routine);
+    Globals* gp = colourPlotSystem(routine);
     if (!gp || n <= 0) return;
     Globals& g = *gp;
     const ZColourMap map = currentZColourMap(g);
@@ -142,7 +143,7 @@ void curvy3(float x, const float* y, const float* z, int n) {
 }
 
 void crvmat(const float* zmat, int nx, int ny, int ixpts, int iypts) {
-    Globals* gp = jqqlev(3, 3, "crvmat");
+    Globals* gp = colourPlotSystem("crvmat");
     if (!gp) return;
     Globals& g = *gp;
     if (nx <= 1 || ny <= 1 || ixpts <= 0 || iypts <= 0) {

@@ -16,6 +16,7 @@
 #include "graph2d/axis_transform.h"
 #include "graph3d/api.h"
 #include "graph3d/smooth_triangle.h"
+#include "graph3d/box_system.h"
 #include "graph3d/z_colour.h"
 
 namespace vtx {
@@ -88,7 +89,7 @@ bool smoothShadingPossible(const Globals& g) {
 
 void crvtri(const float* x, const float* y, const float* z, int n, const int* i1, const int* i2, const int* i3,
             int ntri) {
-    Globals* gp = jqqlev(3, 3, "crvtri");
+    Globals* gp = colourPlotSystem("crvtri");
     if (!gp || n <= 0 || ntri <= 0) return;
     Globals& g = *gp;
     if (g.g3d.smoothShading && !smoothShadingPossible(g)) {

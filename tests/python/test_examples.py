@@ -44,22 +44,33 @@ def test_demo_draws_a_plot_in_every_file(tmp_path):
     assert picture.getpixel((0, 0)) == (255, 255, 255)
 
 
+def check_readers(base, eps=True):
+    """The PNG, PDF, SVG (and EPS) files of one gallery page pass their readers."""
+    commands = [["pngcheck", "-q", base + ".png"], ["qpdf", "--check", base + ".pdf"],
+                ["xmllint", "--noout", base + ".svg"], ["rsvg-convert", "-o", base + "-svg.png", base + ".svg"]]
+    if eps:
+        commands.append(["gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=nullpage", base + ".eps"])
+    for command in commands:
+        assert subprocess.run(command, capture_output=True).returncode == 0, command
+
+
+def coloured_pixels(base):
+    picture = Image.open(base + ".png").convert("RGB")
+    return sum(n for n, (r, g, b) in picture.getcolors(1 << 20) if len({r, g, b}) > 1), picture
+
+
 @pytest.mark.parametrize("script, pages", [
     ("gallery_charts.py", ("gallery_colour", "gallery_bars")),
     ("gallery_colour.py", ("colour_linear", "colour_log", "contour_labels", "contour_bands", "contour_scattered")),
 ])
-def test_gallery_files_pass_their_readers(tmp_path, script, pages):
+def test_colour_gallery_files_pass_their_readers(tmp_path, script, pages):
     out = run_script(os.path.join(ROOT, "examples", script), tmp_path)
     assert "<<<< Warning" not in out
     for page in pages:
         base = str(tmp_path / page)
-        for command in (["pngcheck", "-q", base + ".png"], ["qpdf", "--check", base + ".pdf"],
-                        ["xmllint", "--noout", base + ".svg"],
-                        ["gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=nullpage", base + ".eps"]):
-            assert subprocess.run(command, capture_output=True).returncode == 0, command
-        picture = Image.open(base + ".png").convert("RGB")
+        check_readers(base)
         # Mostly colour: the colour plot's cells and the bars, not an empty page.
-        coloured = sum(n for n, (r, g, b) in picture.getcolors(1 << 20) if len({r, g, b}) > 1)
+        coloured, picture = coloured_pixels(base)
         assert coloured > picture.size[0] * picture.size[1] // 10
 
 
@@ -68,12 +79,8 @@ def test_business_gallery_files_pass_their_readers(tmp_path):
     assert "<<<< Warning" not in out
     for page in ("gallery_figures", "gallery_fields", "gallery_pies", "gallery_business_bars"):
         base = str(tmp_path / page)
-        for command in (["pngcheck", "-q", base + ".png"], ["qpdf", "--check", base + ".pdf"],
-                        ["xmllint", "--noout", base + ".svg"], ["rsvg-convert", "-o", base + "-svg.png", base + ".svg"]):
-            assert subprocess.run(command, capture_output=True).returncode == 0, command
-        picture = Image.open(base + ".png").convert("RGB")
-        coloured = sum(n for n, (r, g, b) in picture.getcolors(1 << 20) if len({r, g, b}) > 1)
-        assert coloured > 2000, page
+        check_readers(base, eps=False)
+        assert coloured_pixels(base)[0] > 2000, page
 
 
 def test_map_gallery_files_pass_their_readers(tmp_path):
@@ -81,11 +88,22 @@ def test_map_gallery_files_pass_their_readers(tmp_path):
     assert "<<<< Warning" not in out
     for page in ("cylindrical", "elliptical", "conical", "azimuthal"):
         base = str(tmp_path / ("gallery_map_" + page))
-        for command in (["pngcheck", "-q", base + ".png"], ["qpdf", "--check", base + ".pdf"],
-                        ["xmllint", "--noout", base + ".svg"]):
-            assert subprocess.run(command, capture_output=True).returncode == 0, command
+        check_readers(base, eps=False)
         picture = Image.open(base + ".png").convert("RGB")
         # Coastlines, grid and routes: thousands of drawn pixels, some in colour.
         colours = dict((c, n) for n, c in picture.getcolors(1 << 20))
         assert colours.get((0, 0, 0), 0) > 5000
         assert sum(n for c, n in colours.items() if len(set(c)) > 1) > 500
+
+
+def test_3d_gallery_files_pass_their_readers(tmp_path):
+    out = run_script(os.path.join(ROOT, "examples", "gallery_3d.py"), tmp_path)
+    assert "<<<< Warning" not in out
+    for page in ("gallery_mesh", "gallery_helix", "gallery_shaded", "gallery_lit", "gallery_shapes",
+                 "gallery_columns"):
+        check_readers(str(tmp_path / page))
+    # Both sides of the mesh show in their colours.
+    picture = Image.open(tmp_path / "gallery_mesh.png").convert("RGB")
+    colours = picture.getcolors(1 << 20)
+    assert sum(n for n, (r, g, b) in colours if r > 200 and g < 100 and b < 100) > 2000
+    assert sum(n for n, (r, g, b) in colours if b > 200 and r < 100) > 1000

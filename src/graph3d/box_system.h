@@ -1,0 +1,52 @@
+// The 3-D axis system of graf3d: user coordinates to box coordinates to
+// plot coordinates, and the check that routines needing it share.
+#pragma once
+
+#include "graph2d/axis_transform.h"
+#include "graph3d/graph3d_state.h"
+#include "session/globals.h"
+
+namespace vtx {
+
+// Box coordinate of a user value on one axis: the box spans -L/2..L/2.
+inline float boxCoordinate(const AxisScaling& s, float v, float length, float negLog) {
+    const float u = axisValue(s, v, negLog);
+    return (u - s.a) * length / (s.e - s.a) - 0.5f * length;
+}
+
+// User value of a box coordinate (the inverse of boxCoordinate).
+inline float userCoordinate(const AxisScaling& s, float b, float length) {
+    const float u = (0.5f * length + b) * (s.e - s.a) / length + s.a;
+    return s.log ? std::pow(10.0f, u) : u;
+}
+
+inline void userToBox(const Globals& g, float x, float y, float z, float& xb, float& yb, float& zb) {
+    const AxisState& a = g.axis;
+    const float* L = g.g3d.box;
+    xb = boxCoordinate(a.sx, x, L[0], a.negLog);
+    yb = boxCoordinate(a.sy, y, L[1], a.negLog);
+    zb = boxCoordinate(a.sz, z, L[2], a.negLog);
+}
+
+// Box point to plot coordinates, limited like every plotted point.
+inline void boxToPlot(const Globals& g, float x, float y, float z, float& X, float& Y) {
+    g.g3d.projection.project(x, y, z, X, Y);
+    X = clampPlot(X);
+    Y = clampPlot(Y);
+}
+
+inline void userToPlot3(const Globals& g, float x, float y, float z, float& X, float& Y) {
+    float xb, yb, zb;
+    userToBox(g, x, y, z, xb, yb, zb);
+    boxToPlot(g, xb, yb, zb, X, Y);
+}
+
+// The record when the level is 3 and the current system is a graf3d box;
+// warning 3 or 35 and null otherwise.
+Globals* box3dSystem(const char* routine);
+
+// The record when the level is 3 in a colour-plot (2-D) system; warning 3,
+// or 35 inside a graf3d box, and null otherwise.
+Globals* colourPlotSystem(const char* routine);
+
+}  // namespace vtx
