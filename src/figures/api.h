@@ -36,6 +36,7 @@ void rlsymb(int symbol, float x, float y);
 // arrows and wind barbs
 void vector(int nx1, int ny1, int nx2, int ny2, int code);
 void rlvec(float x1, float y1, float x2, float y2, int code);
+void vectr3(float x1, float y1, float z1, float x2, float y2, float z2, int code);
 void field(const float* x1, const float* y1, const float* x2, const float* y2, int n, int code);
 void windbr(float speed, int nx, int ny, int length, float angle);
 void rlwind(float speed, float x, float y, int length, float angle);

@@ -7,6 +7,7 @@
 #include "figures/api.h"
 #include "figures/arrow_geometry.h"
 #include "figures/figure_drawing.h"
+#include "graph3d/box_system.h"
 #include "text/symbols.h"
 
 namespace vtx {
@@ -56,6 +57,17 @@ void vector(int nx1, int ny1, int nx2, int ny2, int code) {
 void rlvec(float x1, float y1, float x2, float y2, int code) {
     Globals* g = jqqlev(2, 3, "rlvec");
     if (g) userArrow(*g, x1, y1, x2, y2, code);
+}
+
+// An arrow between two user points of the 3-D box, projected onto the page;
+// the head lies in the page plane.
+void vectr3(float x1, float y1, float z1, float x2, float y2, float z2, int code) {
+    Globals* g = box3dSystem("vectr3");
+    if (!g) return;
+    float px1, py1, px2, py2;
+    userToPlot3(*g, x1, y1, z1, px1, py1);
+    userToPlot3(*g, x2, y2, z2, px2, py2);
+    drawArrow(*g, float(roundPlot(px1)), float(roundPlot(py1)), float(roundPlot(px2)), float(roundPlot(py2)), code);
 }
 
 void field(const float* x1, const float* y1, const float* x2, const float* y2, int n, int code) {
