@@ -13,10 +13,11 @@ extern const DeviceDriver kRasterDriver;
 extern const DeviceDriver kCgmDriver;
 extern const DeviceDriver kPdfDriver;
 extern const DeviceDriver kSvgDriver;
+extern const DeviceDriver kX11Driver;
 
 namespace {
 
-// Stands for "no driver yet" in the table (window and WMF devices).
+// Stands for "no driver yet" in the table (WMF).
 const DeviceDriver kNoneDriver = {};
 
 inline const DeviceDriver* driverOrNull(const DeviceDriver* d) { return d == &kNoneDriver ? nullptr : d; }

@@ -23,7 +23,7 @@ namespace {
 Globals* rasterToSave(const char* name) {
     Globals* g = jqqlev(1, 3, name);
     if (!g) return nullptr;
-    if (deviceClass(g->ctl.device) != DeviceClass::Raster || !g->surface.exists()) {
+    if (!deviceCan(g->ctl.device, kPixelSurface) || !g->surface.exists()) {
         warnin(Warning::FormatDeviceMismatch);
         return nullptr;
     }
