@@ -101,6 +101,43 @@ v.vtxfin()
             "CONS 11,0 1898x1342 | Own title",
         ]
 
+    def test_several_windows_keep_their_own_pictures(self, xrun, tmp_path):
+        out = xrun("""
+v.metafl('XWIN')
+v.winsiz(300, 200)
+v.vtxini()
+v.winmod('NONE')
+def fill(colour, x=0, y=0, w=2969, h=2099):
+    v.color(colour)
+    v.shdpat(16)
+    v.areaf([x, x + w, x + w, x], [y, y, y + h, y + h], 4)
+fill('RED')
+w1 = v.getxid('WIND')
+v.opnwin(2)
+w2 = v.getxid('WIND')
+fill('BLUE')
+print(v.winid(), title(w1), '|', title(w2))
+v.selwin(1)
+fill('GREEN', 0, 0, 1000, 1000)
+v.selwin(5)
+v.sendbf()
+print(v.winid(), title(w1), '|', title(w2))
+subprocess.run(['import', '-window', str(w1), 'one.png'], check=True, timeout=60)
+subprocess.run(['import', '-window', str(w2), 'two.png'], check=True, timeout=60)
+v.clswin(2)
+print(title(w2))
+v.vtxfin()
+""")
+        assert lines(out) == ["2 VANTIX 1 | VANTIX 2 / Working",
+                              "1 VANTIX 1 / Working | VANTIX 2",
+                              "<gone>"]
+        assert out.warnings() == [" <<<< Warning   2: Incorrect parameter in SELWIN!   (   5)"]
+        with Image.open(tmp_path / "one.png") as one, Image.open(tmp_path / "two.png") as two:
+            one, two = one.convert("RGB"), two.convert("RGB")
+            assert one.size == two.size == (300, 200)
+            assert one.getpixel((20, 20)) == (0, 255, 0) and one.getpixel((250, 150)) == (255, 0, 0)
+            assert two.getpixel((20, 20)) == two.getpixel((250, 150)) == (0, 0, 255)
+
     def test_window_pixels_equal_png_pixels_and_the_window_saves_as_png(self, xrun, run, tmp_path):
         run("v.metafl('PNG')\nv.winsiz(1280, 905)\nv.setfil('page.png')\nv.vtxini()\n" + DRAWING + "v.vtxfin()\n")
         xrun("""
@@ -154,7 +191,7 @@ def plot(mode, actions=(), keyname=None, page=False):
 # The actions that must not end a wait come at 0.3 s, the ones that end it at 0.6 or 1.2 s.
 def when(start):
     elapsed = time.time() - start
-    return 'at-once' if elapsed < 0.25 else 'early' if elapsed < 1.1 else 'late'
+    return 'at-once' if elapsed < 0.25 else 'early' if elapsed < 0.95 else 'late'
 plot('FULL', [(0.3, lambda w: click(w, 1)), (1.2, lambda w: click(w, 3))])
 plot('NOER', [(0.6, lambda w: key(w, 'Return'))], 'RETU')
 plot('NOMB', [(0.3, lambda w: key(w, 'Return')), (1.2, lambda w: key(w, 'Escape'))], 'ESCA')

@@ -7,6 +7,7 @@ window on $DISPLAY.
 import ctypes
 import ctypes.util
 import os
+import select
 import shutil
 import subprocess
 import sys
@@ -20,31 +21,32 @@ def tools_missing():
     return [name for name in ("Xvfb",) + TOOLS if not shutil.which(name)]
 
 
-def free_display():
-    for n in range(90, 200):
-        if not os.path.exists("/tmp/.X%d-lock" % n) and not os.path.exists("/tmp/.X11-unix/X%d" % n):
-            return n
-    raise RuntimeError("no free X display number")
-
-
 class Server:
-    """Xvfb on a free display number, 1920 × 1080 × 24, without backing store
-    so that covered windows really lose their contents."""
+    """Xvfb on a display number it picks itself (-displayfd), 1920 × 1080 × 24,
+    without backing store so that covered windows really lose their contents,
+    and without the reset after the last client leaves, during which new
+    connections fail."""
 
     def __init__(self):
-        self.number = free_display()
-        self.display = ":%d" % self.number
-        self.proc = subprocess.Popen([XVFB, self.display, "-screen", "0", "1920x1080x24", "-nolisten", "tcp", "-bs"],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        socket = "/tmp/.X11-unix/X%d" % self.number
-        for _ in range(200):
-            if os.path.exists(socket):
-                return
-            if self.proc.poll() is not None:
-                break
-            time.sleep(0.05)
-        self.stop()
-        raise RuntimeError("Xvfb did not start")
+        read_end, write_end = os.pipe()
+        self.proc = subprocess.Popen([XVFB, "-displayfd", str(write_end), "-screen", "0", "1920x1080x24",
+                                      "-nolisten", "tcp", "-bs", "-noreset"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        number = b""
+        deadline = time.time() + 20
+        while not number.endswith(b"\n") and time.time() < deadline:
+            ready, _, _ = select.select([read_end], [], [], 0.5)
+            if ready:
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    break
+                number += chunk
+        os.close(read_end)
+        if not number.strip().isdigit():
+            self.stop()
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number.strip().decode()
 
     def stop(self):
         if self.proc.poll() is None:

@@ -17,6 +17,12 @@ int getbpp();
 int getxid(const char* what);
 // Number (1 to 8) of the current window, 0 if none is open.
 int winid();
+// Several windows in one plot (1 to 8): opnwin opens window n with the
+// window settings and draws into it, selwin draws into an open window
+// again, clswin closes one.
+void opnwin(int n);
+void selwin(int n);
+void clswin(int n);
 // The title of the current window and of windows opened later; empty: the library's titles.
 void wintit(const char* title);
 

@@ -11,6 +11,7 @@
 #include "device/drivers/raster/image_access.h"
 #include "device/drivers/surface_driver.h"
 #include "device/drivers/x11/window_geometry.h"
+#include "device/drivers/x11/x11_plot.h"
 #include "device/drivers/x11/x11_display.h"
 #include "device/drivers/x11/x11_wait.h"
 
@@ -28,26 +29,13 @@ void stopWithoutDisplay() {
 
 void begin(Globals& g) {
     if (!openConnection()) stopWithoutDisplay();
-    X11Connection& c = x11();
-    const int slot = windowSlot(g.ctl.device);
-    WindowRequest r;
-    r.screenW = c.screenW, r.screenH = c.screenH;
-    r.pageW = g.out.nxPage, r.pageH = g.out.nyPage;
-    if (g.out.pageMode == 1) std::swap(r.pageW, r.pageH);
-    r.device = g.ctl.device;
-    r.place = g.out.winPlace;
-    r.x = g.out.winX, r.y = g.out.winY, r.width = g.out.winW, r.height = g.out.winH;
-    const WindowPlace p = windowPlace(r);
-    const bool reverse = g.out.screenMode == 2;
+    createDriverData<X11Plot>(g);
     resetImageAccess(g);
-    if (!g.surface.create(p.width, p.height, g.out.imageFormat == 1, reverse)) {
+    if (!openPlotWindow(g, windowSlot(g.ctl.device))) {
         warnin(Warning::NoMemory);
         std::fflush(stdout);
         std::exit(0);
     }
-    openWindow(slot, p.x, p.y, p.width, p.height, g.out.x11Mode, reverse, g.out.winTitle);
-    c.live = &g.surface, c.liveSlot = slot;
-    g.out.deviceScale = pixelPageScale(g, p.width, p.height);
 }
 
 // The slot of the open plot, -1 if the user has closed its window meanwhile.
@@ -67,6 +55,7 @@ void end(Globals& g) {
     c.live = nullptr, c.liveSlot = -1;
     resetImageAccess(g);
     g.surface.release();
+    g.driver.data.reset();
 }
 
 void show(Globals& g) {
@@ -91,6 +80,24 @@ void erase(Globals& g) {
 }
 
 }  // namespace
+
+bool openPlotWindow(Globals& g, int slot) {
+    X11Connection& c = x11();
+    WindowRequest r;
+    r.screenW = c.screenW, r.screenH = c.screenH;
+    r.pageW = g.out.nxPage, r.pageH = g.out.nyPage;
+    if (g.out.pageMode == 1) std::swap(r.pageW, r.pageH);
+    r.device = g.ctl.device >= 72 && g.ctl.device <= 80 && windowSlot(g.ctl.device) == slot ? g.ctl.device : 72 + slot;
+    r.place = g.out.winPlace;
+    r.x = g.out.winX, r.y = g.out.winY, r.width = g.out.winW, r.height = g.out.winH;
+    const WindowPlace p = windowPlace(r);
+    const bool reverse = g.out.screenMode == 2;
+    if (!g.surface.create(p.width, p.height, g.out.imageFormat == 1, reverse)) return false;
+    openWindow(slot, p.x, p.y, p.width, p.height, g.out.x11Mode, reverse, g.out.winTitle);
+    c.live = &g.surface, c.liveSlot = slot;
+    g.out.deviceScale = pixelPageScale(g, p.width, p.height);
+    return true;
+}
 
 extern const DeviceDriver kX11Driver = {
     begin,                        // begin: the window and the surface behind it
