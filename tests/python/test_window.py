@@ -2,10 +2,14 @@
 window's pixels against the PNG device's, repainting, every way the wait at
 the end can finish, and cursor input. Clicks and keys come from xdotool,
 scheduled before the call that waits for them."""
+import os
+import subprocess
+
 import pytest
 from PIL import Image, ImageChops
 
 import x11_server
+from conftest import MODULE_DIR, PYTHON, ROOT
 
 pytestmark = pytest.mark.skipif(bool(x11_server.tools_missing()),
                                 reason="needs %s" % ", ".join(x11_server.tools_missing()))
@@ -252,3 +256,16 @@ v.vtxfin()
     def test_a_file_device_warns_and_returns_nothing(self, run):
         out = run("v.metafl('PNG')\nv.vtxini()\nprint(v.csrpt1())\nv.vtxfin()\n")
         assert out.stdout.splitlines()[:2] == [" <<<< Warning 101: Bad output device in CSRPT1!", "(0, 0)"]
+
+
+def test_window_demo_joins_the_clicked_points(display, tmp_path):
+    clicks = ("sleep 1.5; w=$(xdotool search --name 'window demo' | head -1); "
+              "xdotool mousemove --window $w 200 600 click 1 mousemove --window $w 500 300 click 1 click 3; "
+              "sleep 0.5; xdotool click 3")
+    env = dict(os.environ, PYTHONPATH=MODULE_DIR, DISPLAY=display)
+    helper = subprocess.Popen(["sh", "-c", clicks], env=env)
+    proc = subprocess.run([PYTHON, os.path.join(ROOT, "examples", "window_demo.py")], cwd=tmp_path, env=env,
+                          capture_output=True, text=True, timeout=120)
+    helper.wait(timeout=30)
+    assert "window_demo: 2 points connected" in proc.stdout
+    assert "<<<< Warning" not in proc.stdout
