@@ -142,6 +142,30 @@ v.vtxfin()
             assert one.getpixel((20, 20)) == (0, 255, 0) and one.getpixel((250, 150)) == (255, 0, 0)
             assert two.getpixel((20, 20)) == two.getpixel((250, 150)) == (0, 0, 255)
 
+    def test_another_programs_window_is_drawn_into_without_waiting(self, xrun, run, tmp_path):
+        run("v.metafl('PNG')\nv.winsiz(320, 240)\nv.setfil('page.png')\nv.vtxini()\n" + DRAWING + "v.vtxfin()\n")
+        out = xrun("""
+sys.path.insert(0, %r)
+import x11_server
+connection, outside = x11_server.create_window(320, 240, 'outside')
+v.setxid(outside, 'WIND')
+v.metafl('XWIN')
+v.vtxini()
+""" % os.path.dirname(x11_server.__file__) + DRAWING + """
+v.sendbf()
+subprocess.run(['import', '-window', str(outside), 'shown.png'], check=True, timeout=60)
+start = time.time()
+v.vtxfin()
+print(time.time() - start < 0.5, title(outside))
+v.setxid(-1, 'NONE')
+v.vtxini()
+v.winmod('NONE')
+print(v.getxid('WIND') != outside, title(v.getxid('WIND')))
+v.vtxfin()
+""")
+        assert lines(out) == ["True outside", "True VANTIX 1 / Working"]
+        assert same_pixels(tmp_path / "page.png", tmp_path / "shown.png")
+
     def test_window_pixels_equal_png_pixels_and_the_window_saves_as_png(self, xrun, run, tmp_path):
         run("v.metafl('PNG')\nv.winsiz(1280, 905)\nv.setfil('page.png')\nv.vtxini()\n" + DRAWING + "v.vtxfin()\n")
         xrun("""

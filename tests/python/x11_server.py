@@ -68,7 +68,7 @@ class XEvent(ctypes.Union):
     _fields_ = [("xclient", XClientMessageEvent), ("pad", ctypes.c_long * 24)]
 
 
-def send_close(window):
+def xlib():
     x = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11"))
     x.XOpenDisplay.restype = ctypes.c_void_p
     x.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -76,6 +76,32 @@ def send_close(window):
     x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
     x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(XEvent)]
     x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    x.XCreateSimpleWindow.restype = ctypes.c_ulong
+    x.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + [ctypes.c_uint] * 3 + \
+        [ctypes.c_ulong] * 2
+    x.XDefaultRootWindow.restype = ctypes.c_ulong
+    x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    for name in ("XMapWindow", "XStoreName"):
+        getattr(x, name).argtypes = [ctypes.c_void_p, ctypes.c_ulong] + ([ctypes.c_char_p] if name == "XStoreName" else [])
+    x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    return x
+
+
+def create_window(width, height, title):
+    """A window of another client, mapped at the top left; returns the
+    connection (keep it open while the window is used) and the window."""
+    x = xlib()
+    d = x.XOpenDisplay(None)
+    w = x.XCreateSimpleWindow(d, x.XDefaultRootWindow(d), 0, 0, width, height, 0, 0, 0)
+    x.XStoreName(d, w, title.encode())
+    x.XMapWindow(d, w)
+    x.XSync(d, 0)
+    time.sleep(0.2)
+    return d, w
+
+
+def send_close(window):
+    x = xlib()
     d = x.XOpenDisplay(None)
     e = XEvent()
     e.xclient.type = 33  # ClientMessage

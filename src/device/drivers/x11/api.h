@@ -23,6 +23,9 @@ int winid();
 void opnwin(int n);
 void selwin(int n);
 void clswin(int n);
+// Draws the next plots into another program's X window ("WIND", "WIDG") or
+// pixmap ("PIXM") with the given identifier; -1 or "NONE" ends that.
+void setxid(int id, const char* kind);
 // The title of the current window and of windows opened later; empty: the library's titles.
 void wintit(const char* title);
 

@@ -36,7 +36,8 @@ public:
         qqstrk(*g_);
         if (const DeviceDriver* d = deviceDriver(g_->ctl.device); d && d->flush) d->flush(*g_);
         X11Connection& c = x11();
-        if (!c.display || c.current < 0) return;
+        // Another program's window delivers its events to that program.
+        if (!c.display || c.current < 0 || c.slots[c.current].external) return;
         slot_ = c.current;
         window_ = c.slots[slot_].window;
         XSync(c.display, True);  // clicks before the call are not input

@@ -25,6 +25,7 @@ struct X11Window {
     bool open = false;
     bool mapped = false;
     bool ownTitle = false;    // wintit named it: the library leaves the title alone
+    bool external = false;    // another program's window or pixmap (setxid): drawn into, never closed
 };
 
 struct X11Connection {
@@ -65,6 +66,10 @@ void closeConnection();
 // A non-empty title is the window's own (wintit).
 void openWindow(int slot, int x, int y, int width, int height, int x11Mode, bool reverse, const char* title);
 void destroyWindow(int slot);
+// Takes another program's window (kind 1 and 3) or pixmap (kind 2) as the
+// slot's drawable and makes it current; false if the identifier names no
+// drawable. Its size is returned.
+bool attachDrawable(int slot, unsigned long id, int kind, int& width, int& height);
 void setTitle(int slot, const char* title);
 // The slot's usual title: "VANTIX n" followed by the text, unless wintit named it.
 void setStatusTitle(int slot, const char* suffix);

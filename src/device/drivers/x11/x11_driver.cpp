@@ -68,7 +68,9 @@ void show(Globals& g) {
 void newPage(Globals& g) {
     if (g.out.winWait == kWaitNone || g.out.winWait == kWaitNoHold) return;
     const int slot = liveSlot();
-    if (slot >= 0) waitForNextPage(slot, g.surface);
+    // Another program's drawable shows the page; that program decides when it goes.
+    if (slot >= 0 && x11().slots[slot].external) putSurface(slot, g.surface);
+    else if (slot >= 0) waitForNextPage(slot, g.surface);
     g.surface.clear();
 }
 
@@ -83,6 +85,18 @@ void erase(Globals& g) {
 
 bool openPlotWindow(Globals& g, int slot) {
     X11Connection& c = x11();
+    // A drawable given by setxid takes the place of an own window, for the plot's first window.
+    if (g.out.externalKind != 0 && g.driver.data && !x11Plot(g)->attached) {
+        int w, h;
+        x11Plot(g)->attached = true;
+        if (attachDrawable(slot, static_cast<unsigned long>(g.out.externalId), g.out.externalKind, w, h)) {
+            if (!g.surface.create(w, h, g.out.imageFormat == 1, g.out.screenMode == 2)) return false;
+            c.live = &g.surface, c.liveSlot = slot;
+            g.out.deviceScale = pixelPageScale(g, w, h);
+            return true;
+        }
+        warni1(Warning::IncorrectParameter, g.out.externalId);
+    }
     WindowRequest r;
     r.screenW = c.screenW, r.screenH = c.screenH;
     r.pageW = g.out.nxPage, r.pageH = g.out.nyPage;

@@ -95,6 +95,11 @@ void finishWindows(int slot, const PixelSurface& s, int code) {
     XSync(c.display, True);  // events of the drawing are not answers to this wait
     showWindow(slot);
     putSurface(slot, s);
+    // Another program's drawable: that program's event loop goes on.
+    if (c.slots[slot].external) {
+        destroyWindow(slot);
+        return;
+    }
     char suffix[80] = "";
     if (mode == kWaitDelay) {
         std::snprintf(suffix, sizeof suffix, " / Delay time %d seconds", parameter);

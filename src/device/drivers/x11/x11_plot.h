@@ -15,6 +15,7 @@ constexpr int kPlotWindows = 8;
 struct X11Plot : DriverData {
     X11Plot() : DriverData(&kX11Driver) {}
     PixelSurface parked[kPlotWindows];
+    bool attached = false;  // setxid's drawable has been taken (or refused) for this plot
 };
 
 inline X11Plot* x11Plot(Globals& g) { return driverData<X11Plot>(g.driver, &kX11Driver); }

@@ -52,9 +52,11 @@ void destroyWindow(int slot) {
     X11Connection& c = x11();
     X11Window& w = c.slots[slot];
     if (!w.open) return;
-    if (w.mapped) XUnmapWindow(c.display, w.window);
-    XDestroyWindow(c.display, w.window);
-    if (w.pixmap) XFreePixmap(c.display, w.pixmap);
+    if (!w.external) {
+        if (w.mapped) XUnmapWindow(c.display, w.window);
+        XDestroyWindow(c.display, w.window);
+        if (w.pixmap) XFreePixmap(c.display, w.pixmap);
+    }
     w = X11Window{};
     if (c.current == slot) c.current = -1;
     if (c.liveSlot == slot) c.live = nullptr, c.liveSlot = -1;
@@ -96,6 +98,26 @@ void openWindow(int slot, int x, int y, int width, int height, int x11Mode, bool
     else setStatusTitle(slot, " / Working");
     // AUTO shows the window when there is something to see.
     if (x11Mode != 2) showWindow(slot);
+}
+
+bool attachDrawable(int slot, unsigned long id, int kind, int& width, int& height) {
+    X11Connection& c = x11();
+    Window root;
+    int x, y;
+    unsigned w, h, border, depth;
+    if (!XGetGeometry(c.display, Drawable(id), &root, &x, &y, &w, &h, &border, &depth) ||
+        int(depth) != c.depth)
+        return false;
+    destroyWindow(slot);
+    if (c.current >= 0 && c.current != slot) setStatusTitle(c.current, "");
+    X11Window& s = c.slots[slot];
+    s.open = s.external = s.ownTitle = true;
+    s.mapped = true;  // shown, or never to be shown, by its owner
+    if (kind == 2) s.pixmap = Pixmap(id);
+    else s.window = Window(id);
+    s.width = width = int(w), s.height = height = int(h);
+    c.current = slot;
+    return true;
 }
 
 void showWindow(int slot) {
@@ -145,7 +167,7 @@ void putSurface(int slot, const PixelSurface& s) {
 void repaint(int slot) {
     X11Connection& c = x11();
     X11Window& w = c.slots[slot];
-    if (!w.open || !w.mapped) return;
+    if (!w.open || !w.mapped || !w.window) return;
     if (w.pixmap) {
         XCopyArea(c.display, w.pixmap, w.window, c.gc, 0, 0, unsigned(w.width), unsigned(w.height), 0, 0);
     } else if (c.live && c.liveSlot == slot) {
@@ -167,6 +189,18 @@ void wintit(const char* title) {
         c.slots[c.current].ownTitle = true;
         setTitle(c.current, title);
     }
+}
+
+void setxid(int id, const char* kind) {
+    Globals* g = jqqlev(0, 3, "setxid");
+    if (!g) return;
+    const int k = jqqind("WIND+PIXM+WIDG+NONE", 4, kind);
+    if (k == 0) return;
+    if (id == -1 || k == 4) {
+        g->out.externalId = -1, g->out.externalKind = 0;
+        return;
+    }
+    g->out.externalId = id, g->out.externalKind = k;
 }
 
 int getxid(const char* what) {
