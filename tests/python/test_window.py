@@ -181,20 +181,24 @@ v.vtxfin()
         assert same_pixels(tmp_path / "page.png", tmp_path / "shown.png")
         assert same_pixels(tmp_path / "page.png", tmp_path / "saved.png")
 
-    def test_covered_window_is_repainted_while_waiting(self, xrun, run, tmp_path):
+    # With a pixmap on the server (AUTO) and drawn without one (STOR).
+    @pytest.mark.parametrize("mode", ["AUTO", "STOR"])
+    def test_covered_window_is_repainted_while_waiting(self, xrun, run, tmp_path, mode):
         run("v.metafl('PNG')\nv.winsiz(400, 300)\nv.setfil('page.png')\nv.vtxini()\n" + DRAWING + "v.vtxfin()\n")
         out = xrun("""
 v.metafl('XWIN')
 v.window(0, 0, 400, 300)
+v.x11mod(%r)
 v.vtxini()
-""" + DRAWING + """
+print(v.getxid('PIXM') > 0)
+""" % mode + DRAWING + """
 wid = v.getxid('WIND')
 later(0.5, "xclock -geometry 400x300+0+0 & c=$!; sleep 1; kill $c; sleep 1; import -window %d shown.png; %s"
       % (wid, click(wid, 3)))
 v.vtxfin()
 print(title(wid))
 """)
-        assert lines(out)[0] == "<gone>"
+        assert lines(out) == [str(mode == "AUTO"), "<gone>"]
         assert same_pixels(tmp_path / "page.png", tmp_path / "shown.png")
 
     def test_every_way_the_final_wait_ends(self, xrun):
@@ -280,6 +284,27 @@ v.vtxfin()
     def test_a_file_device_warns_and_returns_nothing(self, run):
         out = run("v.metafl('PNG')\nv.vtxini()\nprint(v.csrpt1())\nv.vtxfin()\n")
         assert out.stdout.splitlines()[:2] == [" <<<< Warning 101: Bad output device in CSRPT1!", "(0, 0)"]
+
+
+def test_palette_display_shows_small_tables_exactly_and_folds_large_ones(run, tmp_path):
+    server = x11_server.Server("640x480x8")
+    try:
+        for table in ("SMALL", "RAIN"):
+            drawing = DRAWING.replace("'RAIN'", repr(table))
+            run("v.metafl('PNG')\nv.winsiz(320, 240)\nv.setfil('%s.png')\nv.vtxini()\n" % table + drawing + "v.vtxfin()\n")
+            out = run(PRELUDE + "v.metafl('XWIN')\nv.winsiz(320, 240)\nv.vtxini()\nv.winmod('NONE')\n" + drawing + """
+v.sendbf()
+subprocess.run(['import', '-window', str(v.getxid('WIND')), 'shown.png'], check=True, timeout=60)
+print(v.getbpp())
+v.vtxfin()
+""", env={"DISPLAY": server.display})
+            assert lines(out)[0] == "8"
+            with Image.open(tmp_path / ("%s.png" % table)) as p, Image.open(tmp_path / "shown.png") as q:
+                worst = max(high for low, high in ImageChops.difference(p.convert("RGB"), q.convert("RGB")).getextrema())
+            # Folding 256 colours onto 129 cells moves a colour at most to its neighbour's.
+            assert worst == 0 if table == "SMALL" else 0 < worst <= 24, (table, worst)
+    finally:
+        server.stop()
 
 
 def test_window_demo_joins_the_clicked_points(display, tmp_path):

@@ -22,14 +22,14 @@ def tools_missing():
 
 
 class Server:
-    """Xvfb on a display number it picks itself (-displayfd), 1920 × 1080 × 24,
+    """Xvfb on a display number it picks itself (-displayfd), 1920 × 1080 × 24 by default,
     without backing store so that covered windows really lose their contents,
     and without the reset after the last client leaves, during which new
     connections fail."""
 
-    def __init__(self):
+    def __init__(self, screen="1920x1080x24"):
         read_end, write_end = os.pipe()
-        self.proc = subprocess.Popen([XVFB, "-displayfd", str(write_end), "-screen", "0", "1920x1080x24",
+        self.proc = subprocess.Popen([XVFB, "-displayfd", str(write_end), "-screen", "0", screen,
                                       "-nolisten", "tcp", "-bs", "-noreset"],
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
         os.close(write_end)

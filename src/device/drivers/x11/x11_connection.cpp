@@ -24,27 +24,63 @@ void maskPosition(unsigned long mask, int& shift, int& bits) {
 // window manager destroyed meanwhile) are ignored.
 int ignoreRequestError(Display*, XErrorEvent*) { return 0; }
 
-// Folds the 256 indices onto `cells` colour cells of a colormap: index i
-// takes cell i × (cells − 1) / 255, whose colour is the index at the cell's centre.
+bool allocateColour(X11Connection& c, const unsigned char rgb[3], unsigned long& pixel) {
+    XColor colour{};
+    colour.red = static_cast<unsigned short>(rgb[0] * 257);
+    colour.green = static_cast<unsigned short>(rgb[1] * 257);
+    colour.blue = static_cast<unsigned short>(rgb[2] * 257);
+    colour.flags = DoRed | DoGreen | DoBlue;
+    if (!XAllocColor(c.display, c.colormap, &colour)) return false;
+    pixel = colour.pixel;
+    return true;
+}
+
+// The entry among the first n samples nearest in colour to palette index i.
+int nearestSample(const PixelSurface& s, const int* sample, int n, int i) {
+    int best = 0;
+    long bestDistance = -1;
+    for (int k = 0; k < n; ++k) {
+        const unsigned char* a = s.palette[sample[k]];
+        const unsigned char* b = s.palette[i];
+        const long dr = a[0] - b[0], dg = a[1] - b[1], db = a[2] - b[2];
+        const long d = dr * dr + dg * dg + db * db;
+        if (bestDistance < 0 || d < bestDistance) best = k, bestDistance = d;
+    }
+    return best;
+}
+
+// Gives the 256 indices pixels from at most `cells` colour cells of the
+// colormap. A table with no more distinct colours than that gets each
+// exactly (the small tables; indices beyond a short table take the nearest
+// of its colours); a larger one is folded, index i taking cell
+// i × (cells − 1) / 255 rounded, whose colour is the index at the cell's centre.
 bool allocateCells(X11Connection& c, const PixelSurface& s, int cells) {
+    const int entries = std::clamp(s.paletteEntries, 1, 256);
+    int cellOf[256], colours = 0;
+    int sample[257];  // the palette index whose colour each cell gets
+    for (int i = 0; i < entries && colours <= cells; ++i) {
+        int k = 0;
+        while (k < colours && std::memcmp(s.palette[sample[k]], s.palette[i], 3) != 0) ++k;
+        if (k == colours) sample[colours++] = i;
+        cellOf[i] = k;
+    }
+    if (colours <= cells) {
+        for (int i = entries; i < 256; ++i) cellOf[i] = nearestSample(s, sample, colours, i);
+    } else {
+        colours = cells;
+        for (int k = 0; k < cells; ++k) sample[k] = k * 255 / (cells - 1);
+        for (int i = 0; i < 256; ++i) cellOf[i] = (i * (cells - 1) + 127) / 255;
+    }
     unsigned long cellPixel[256];
     int done = 0;
-    for (; done < cells; ++done) {
-        const int index = done * 255 / (cells - 1);
-        XColor colour{};
-        colour.red = static_cast<unsigned short>(s.palette[index][0] * 257);
-        colour.green = static_cast<unsigned short>(s.palette[index][1] * 257);
-        colour.blue = static_cast<unsigned short>(s.palette[index][2] * 257);
-        colour.flags = DoRed | DoGreen | DoBlue;
-        if (!XAllocColor(c.display, c.colormap, &colour)) break;
-        cellPixel[done] = colour.pixel;
-    }
-    if (done < cells) {
+    while (done < colours && allocateColour(c, s.palette[sample[done]], cellPixel[done])) ++done;
+    if (done < colours) {
         if (done) XFreeColors(c.display, c.colormap, cellPixel, done, 0);
         return false;
     }
-    for (int i = 0; i < 256; ++i) c.pixel[i] = cellPixel[(i * (cells - 1) + 127) / 255];
-    c.cells = cells;
+    for (int i = 0; i < 256; ++i) c.pixel[i] = cellPixel[cellOf[i]];
+    std::copy(cellPixel, cellPixel + colours, c.cellPixels);
+    c.cells = colours;
     return true;
 }
 
@@ -110,7 +146,7 @@ void prepareColours(const PixelSurface& s) {
     X11Connection& c = x11();
     if (c.trueColour) return;
     if (c.cellsValid && std::memcmp(c.allocated, s.palette, sizeof c.allocated) == 0) return;
-    if (c.cellsValid && c.cells) XFreeColors(c.display, c.colormap, c.pixel, 0, 0);
+    if (c.cellsValid && c.cells) XFreeColors(c.display, c.colormap, c.cellPixels, c.cells, 0);
     // Small displays, or a default colormap without free cells, get a private one.
     if (c.depth <= 4 && !c.privateColormap) usePrivateColormap(c);
     if (!allocateCells(c, s, 129) && !allocateCells(c, s, 65)) {

@@ -51,6 +51,7 @@ struct X11Connection {
     unsigned long pixel[256] = {};
     unsigned char allocated[256][3] = {};  // the palette the cells were allocated for
     bool cellsValid = false;
+    unsigned long cellPixels[256] = {};    // the cells allocated, to free them again
     int cells = 0;
 };
 
