@@ -176,10 +176,12 @@ v.winmod('NONE')
 v.sendbf()
 subprocess.run(['import', '-window', str(v.getxid('WIND')), 'shown.png'], check=True, timeout=60)
 v.rpng('saved.png')
+v.rimage('saved.img')
 v.vtxfin()
 """)
         assert same_pixels(tmp_path / "page.png", tmp_path / "shown.png")
         assert same_pixels(tmp_path / "page.png", tmp_path / "saved.png")
+        assert (tmp_path / "saved.img").read_bytes()[:20] == b"!Bitmap VANTIX X11  "
 
     # With a pixmap on the server (AUTO) and drawn without one (STOR).
     @pytest.mark.parametrize("mode", ["AUTO", "STOR"])
