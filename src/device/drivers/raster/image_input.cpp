@@ -41,7 +41,7 @@ Placement placement(const Globals& g) {
     }
     if (a.clipSet) {
         const DevicePoint c1 = windowPoint(g, float(a.clipX), float(a.clipY));
-        const DevicePoint c2 = windowPoint(g, float(a.clipX + a.clipW - 1), float(a.clipY + a.clipH - 1));
+        const DevicePoint c2 = windowPoint(g, float(a.clipX) + float(a.clipW) - 1.0f, float(a.clipY) + float(a.clipH) - 1.0f);
         p.clipX1 = std::max(p.clipX1, int(std::min(c1.x, c2.x)));
         p.clipY1 = std::max(p.clipY1, int(std::min(c1.y, c2.y)));
         p.clipX2 = std::min(p.clipX2, int(std::max(c1.x, c2.x)));
@@ -135,7 +135,8 @@ void tiforg(int x, int y) {
     Globals* g = jqqlev(1, 3, "tiforg");
     if (!g) return;
     g->image.orgSet = 1;
-    g->image.orgX = x, g->image.orgY = int(jqqyvl(*g, float(y)));
+    // The page origin turns y for pagorg BOTT; any int stays representable.
+    g->image.orgX = x, g->image.orgY = roundToInt(jqqyvl(*g, float(y)));
 }
 
 void tifwin(int x, int y, int width, int height) {
@@ -147,7 +148,7 @@ void tifwin(int x, int y, int width, int height) {
     }
     ImageAccess& a = g->image;
     a.clipSet = 1;
-    a.clipX = x, a.clipY = int(jqqyvl(*g, float(y))), a.clipW = width, a.clipH = height;
+    a.clipX = x, a.clipY = roundToInt(jqqyvl(*g, float(y))), a.clipW = width, a.clipH = height;
 }
 
 }  // namespace vtx
