@@ -14,7 +14,7 @@ import sys
 import time
 
 XVFB = shutil.which("Xvfb")
-TOOLS = ("xdotool", "import")
+TOOLS = ("xdotool", "import", "xclock")
 
 
 def tools_missing():
