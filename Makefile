@@ -6,9 +6,10 @@ OUT         ?= out
 JOBS        ?= 2
 
 # Debian packages needed to build and to test (independent readers of every output format).
-BUILD_PACKAGES = g++ cmake make zlib1g-dev libx11-dev libxt-dev libmotif-dev python3-dev libgtest-dev
+BUILD_PACKAGES = g++ cmake make zlib1g-dev libx11-dev libxt-dev libmotif-dev libtiff-dev python3-dev libgtest-dev
 TEST_PACKAGES  = python3-pytest python3-numpy python3-pil ghostscript pngcheck libtiff-tools giflib-tools \
-                 qpdf poppler-utils librsvg2-bin libxml2-utils libwmf-bin python3-venv python3-pip python3-setuptools
+                 qpdf poppler-utils librsvg2-bin libxml2-utils libwmf-bin python3-venv python3-pip python3-setuptools \
+                 xvfb xdotool x11-apps imagemagick
 PACKAGES = $(BUILD_PACKAGES) $(TEST_PACKAGES)
 
 .PHONY: all deps build demo test test-cpp test-python test-asan stress clean
@@ -42,6 +43,7 @@ demo: deps
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/gallery_maps.py
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/gallery_3d.py
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/text_showcase.py >/dev/null
+	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/window_demo.py
 	@echo "demo output in $(OUT)/"
 
 test: build test-cpp test-python

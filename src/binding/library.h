@@ -9,6 +9,7 @@
 #include "device/base_transform.h"
 #include "device/colour.h"
 #include "device/drivers/raster/api.h"
+#include "device/drivers/x11/api.h"
 #include "device/line_style.h"
 #include "device/shading.h"
 #include "device/shielding.h"

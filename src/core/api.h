@@ -42,6 +42,7 @@ void hworig(int x, int y);
 void window(int x, int y, int width, int height);
 void winsiz(int width, int height);
 void winmod(const char* mode);
+void x11mod(const char* mode);
 void winkey(const char* key);
 void winopt(int value, const char* keyword);
 

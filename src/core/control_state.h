@@ -86,7 +86,12 @@ struct OutputState {
     int gifMode = 0;             // gifmod bits
     int wmfMode = 0;
     int imageFormat = 0;         // imgfmt: 0 index, 1 RGB
-    int x11Mode = 2;             // x11mod: AUTO
+    int x11Mode = 2;             // x11mod: STOR NOST AUTO PIXM
+    char winTitle[kNameLen + 1] = "";  // wintit: the windows' own title, empty for the library's
+    int externalId = -1;         // setxid: an X window or pixmap drawn into instead of an own window
+    int externalKind = 0;        // setxid: 0 none, 1 window, 2 pixmap, 3 widget's window
+    int cursorUnit = 0;          // csruni: PLOT PIXE
+    int cursorShape = 0;         // csrtyp: NONE CROS ARRO VARR
     int fileBoxSet = 0, fileBox[4] = {};  // filbox: where an included metafile goes
 };
 

@@ -27,7 +27,8 @@ enum DeviceCapability : unsigned {
     kWhiteIsEntryZero = 1u << 15,     // the colour name WHITE is entry 0 of the plain ramps
     kGreyDefaultTable = 1u << 16,     // a new plot starts with the reversed grey table
     kFineSolidHatch = 1u << 17,       // the solid hatch pattern needs lines 0.4 units apart
-    kFontsOnRequest = 1u << 18,       // device fonts only after the format's own setting asks for them (wmfmod)
+    kPixelSurface = 1u << 18,         // drawn into the pixel surface: pixel access, saving as an image file
+    kFontsOnRequest = 1u << 19,       // device fonts only after the format's own setting asks for them (wmfmod)
 };
 
 // The device chosen when the program chooses none.

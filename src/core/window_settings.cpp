@@ -44,6 +44,13 @@ void winsiz(int width, int height) {
     g->out.winW = width, g->out.winH = height;
 }
 
+void x11mod(const char* mode) {
+    CoreRecord* g = coreLevel(0, 0, "x11mod");
+    if (!g) return;
+    int i = jqqind("STOR+NOST+AUTO+PIXM", 4, mode);
+    if (i) g->out.x11Mode = i - 1;
+}
+
 void winmod(const char* mode) {
     CoreRecord* g = coreChkini("winmod");
     int i = jqqind("FULL+NOER+NONE+NOHO+DELA+NOMB", 6, mode);

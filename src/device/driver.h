@@ -77,6 +77,8 @@ struct DeviceDriver {
     void (*selectFont)(Globals& g, int font, int height);
     // One character in a device font.
     void (*character)(Globals& g, const DeviceChar& c);
+    // sendbf: shows what has been drawn so far (window).
+    void (*flush)(Globals& g);
 };
 
 // The driver of a device number, or null if the device has none yet.

@@ -14,10 +14,11 @@ extern const DeviceDriver kCgmDriver;
 extern const DeviceDriver kPdfDriver;
 extern const DeviceDriver kSvgDriver;
 extern const DeviceDriver kWmfDriver;
+extern const DeviceDriver kX11Driver;
 
 namespace {
 
-// Stands for "no driver yet" in the table (window devices).
+// Stands for "no driver yet" in the table.
 const DeviceDriver kNoneDriver = {};
 
 inline const DeviceDriver* driverOrNull(const DeviceDriver* d) { return d == &kNoneDriver ? nullptr : d; }

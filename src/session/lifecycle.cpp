@@ -29,15 +29,6 @@ void chooseWindowSize(Globals& g) {
     }
 }
 
-// The screen devices need an X display; without one the plot cannot go on.
-void checkDisplay() {
-    if (displayAvailable()) return;
-    std::printf(" <<<< X-Window display cannot be opened!\n");
-    std::printf("        **** STOP in VTXINI ****\n");
-    std::fflush(stdout);
-    std::exit(0);
-}
-
 // Chooses the plot file name, versions it and opens the file unless the
 // format is written at vtxfin or kept in memory.
 void openOutput(Globals& g) {
@@ -94,12 +85,9 @@ void vtxini() {
     g.out.fileError = 0;
     chooseWindowSize(g);
 
-    if (deviceClass(g.ctl.device) == DeviceClass::Screen) {
-        checkDisplay();
-    } else {
-        openOutput(g);
-        if (const DeviceDriver* d = deviceDriver(g.ctl.device); d && d->begin) d->begin(g);
-    }
+    // A window needs no file; its driver opens the display.
+    if (deviceClass(g.ctl.device) != DeviceClass::Screen) openOutput(g);
+    if (const DeviceDriver* d = deviceDriver(g.ctl.device); d && d->begin) d->begin(g);
     openProtocol(g);
     resall(g);
 }
@@ -172,6 +160,7 @@ void sendbf() {
     Globals* g = jqqlev(1, 3, "sendbf");
     if (!g) return;
     qqstrk(*g);
+    if (const DeviceDriver* d = deviceDriver(g->ctl.device); d && d->flush) d->flush(*g);
     if (g->out.file && std::fflush(g->out.file) != 0 && !g->out.toStdout && g->out.fileError == 0)
         g->out.fileError = 1;
 }

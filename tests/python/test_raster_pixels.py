@@ -250,3 +250,39 @@ class TestFilledSymbols:
                 results.append((im.mode, im.size, im.tobytes(), vectors))
         assert results[0] == results[1]
         assert len(set(results[0][2])) > 2  # symbols of several colours were drawn
+
+
+class TestImagesFromFiles:
+    def test_own_format_and_tiff_placed_at_tiforg_and_clipped_to_tifwin(self, run):
+        out = run("""
+def colour(x, y):
+    return (x * 7 + y * 3) % 250 + 1
+v.metafl('VIRT')
+v.winsiz(40, 30)
+v.vtxini()
+v.imgini()
+v.wpixls(bytes(colour(x, y) for y in range(30) for x in range(40)), 0, 0, 40, 30)
+v.rimage('source.img')
+v.rtiff('source.tif')
+v.imgfin()
+v.vtxfin()
+open('broken.img', 'wb').write(b'!Bitmap VANTIX VIRT ' + b'   40    30' + b' ' * 60)
+for reader, name in ((v.wimage, 'source.img'), (v.wtiff, 'source.tif'), (v.wimage, 'broken.img')):
+    v.metafl('VIRT')
+    v.winsiz(100, 80)
+    v.imgfmt('RGB')
+    v.vtxini()
+    v.tiforg(300, 150)          # pixel (10, 5)
+    v.tifwin(0, 0, 600, 2099)   # pixels up to x = 20
+    reader(name)
+    v.imgini()
+    v.imgmod('RGB')
+    expected = bytes(round(c * 255) for y in range(30) for x in range(11) for c in v.getind(colour(x, y)))
+    print(v.rpixls(10, 5, 11, 30) == expected, v.rpxrow(21, 5, 1), v.rpxrow(9, 5, 1))
+    v.imgfin()
+    v.vtxfin()
+""")
+        results = [line for line in out.stdout.splitlines() if line.startswith(("True", "False"))]
+        assert results == ["True b'\\x00\\x00\\x00' b'\\x00\\x00\\x00'"] * 2 + [results[2]]
+        assert results[2].startswith("False")
+        assert out.warnings() == [" <<<< Warning  36: File error in WIMAGE!"]

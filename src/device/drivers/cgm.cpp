@@ -231,6 +231,7 @@ extern const DeviceDriver kCgmDriver = {
     nullptr,   // colourTable
     nullptr,   // selectFont
     nullptr,   // character
+    nullptr,   // flush
 };
 
 }  // namespace vtx

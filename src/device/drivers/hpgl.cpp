@@ -77,6 +77,7 @@ extern const DeviceDriver kHpglDriver = {
     nullptr,   // colourTable
     nullptr,   // selectFont
     nullptr,   // character
+    nullptr,   // flush
 };
 
 }  // namespace vtx

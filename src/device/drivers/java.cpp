@@ -87,6 +87,7 @@ extern const DeviceDriver kJavaDriver = {
     nullptr,   // colourTable
     nullptr,   // selectFont
     nullptr,   // character
+    nullptr,   // flush
 };
 
 }  // namespace vtx

@@ -60,6 +60,7 @@ extern const DeviceDriver kKyoceraDriver = {
     nullptr,   // colourTable
     nullptr,   // selectFont
     nullptr,   // character
+    nullptr,   // flush
 };
 
 }  // namespace vtx

@@ -611,6 +611,7 @@ extern const DeviceDriver kPdfDriver = {
     nullptr,        // colourTable
     nullptr,        // selectFont: each character names its font
     character,      // character: Tf, Tm and Tj of a standard font
+    nullptr,        // flush
 };
 
 }  // namespace vtx

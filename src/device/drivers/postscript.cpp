@@ -364,6 +364,7 @@ extern const DeviceDriver kPostScriptDriver = {
     nullptr,        // colourTable
     selectFont,     // selectFont: findfont and scalefont through the prolog's font
     character,      // character: the prolog's c
+    nullptr,        // flush
 };
 
 }  // namespace vtx

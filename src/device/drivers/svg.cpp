@@ -242,6 +242,7 @@ extern const DeviceDriver kSvgDriver = {
     nullptr,        // colourTable
     nullptr,        // selectFont: each character names its font
     character,      // character: a text element
+    nullptr,        // flush
 };
 
 }  // namespace vtx

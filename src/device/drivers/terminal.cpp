@@ -108,6 +108,7 @@ extern const DeviceDriver kTerminalDriver = {
     nullptr,   // colourTable
     nullptr,   // selectFont
     nullptr,   // character
+    nullptr,   // flush
 };
 
 }  // namespace vtx

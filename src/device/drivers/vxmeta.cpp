@@ -97,6 +97,7 @@ extern const DeviceDriver kVxmetaDriver = {
     nullptr,   // colourTable
     nullptr,   // selectFont
     nullptr,   // character
+    nullptr,   // flush
 };
 
 }  // namespace vtx

@@ -26,6 +26,13 @@ void wpxrow(const unsigned char* buffer, int x, int y, int n);
 void rpixls(unsigned char* buffer, int x, int y, int width, int height);
 void wpixls(const unsigned char* buffer, int x, int y, int width, int height);
 
+// Images read from files into the current picture (raster page or window):
+// the library's own raster format and TIFF, placed by tiforg and clipped to tifwin.
+void wimage(const char* file);
+void wtiff(const char* file);
+void tiforg(int x, int y);
+void tifwin(int x, int y, int width, int height);
+
 // Bytes per pixel of the row and rectangle routines: 1, or 3 after imgmod "RGB".
 int pixelBytes();
 

@@ -16,20 +16,18 @@
 
 namespace vtx {
 
-namespace {
-
-// The record when the current device has a raster to save (warning 40
-// otherwise), with the open polyline drawn into it.
-Globals* rasterToSave(const char* name) {
+Globals* currentPicture(const char* name) {
     Globals* g = jqqlev(1, 3, name);
     if (!g) return nullptr;
-    if (deviceClass(g->ctl.device) != DeviceClass::Raster || !g->surface.exists()) {
+    if (!deviceCan(g->ctl.device, kPixelSurface) || !g->surface.exists()) {
         warnin(Warning::FormatDeviceMismatch);
         return nullptr;
     }
     qqstrk(*g);
     return g;
 }
+
+namespace {
 
 RasterPicture wholeRaster(const Globals& g) {
     RasterPicture p = surfacePicture(g.surface);
@@ -67,7 +65,7 @@ void scalePicture(RasterPicture& p, const ImageAccess& a, std::vector<unsigned c
 }
 
 void savePicture(const char* name, const char* file, int format) {
-    Globals* g = rasterToSave(name);
+    Globals* g = currentPicture(name);
     if (!g) return;
     const ImageAccess& access = g->image;
     RasterPicture picture = wholeRaster(*g);
@@ -97,7 +95,7 @@ void rtiff(const char* file) { savePicture("rtiff", file, kImageTiff); }
 void rimage(const char* file) { savePicture("rimage", file, kImageRaw); }
 
 int rbfpng(unsigned char* buffer, int size) {
-    Globals* g = rasterToSave("rbfpng");
+    Globals* g = currentPicture("rbfpng");
     if (!g) return 0;
     if (size < 0 || (size > 0 && !buffer)) {
         warni1(Warning::IncorrectParameter, size);

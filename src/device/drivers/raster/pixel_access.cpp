@@ -60,7 +60,7 @@ bool pixelAreaInside(long long x, long long y, long long width, long long height
 void imgini() {
     Globals* g = jqqlev(1, 3, "imgini");
     if (!g) return;
-    if (deviceClass(g->ctl.device) != DeviceClass::Raster || !g->surface.exists()) {
+    if (!deviceCan(g->ctl.device, kPixelSurface) || !g->surface.exists()) {
         warnin(Warning::FormatDeviceMismatch);
         return;
     }

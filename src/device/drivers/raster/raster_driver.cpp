@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/drivers/driver_common.h"
+#include "device/drivers/surface_driver.h"
 #include "device/drivers/raster/image_access.h"
 #include "device/drivers/raster/raster_files.h"
 
@@ -47,41 +48,23 @@ void end(Globals& g) {
     g.surface.release();
 }
 
-void erase(Globals& g) { g.surface.clear(); }
-
-// Pixels, y downwards, like a window.
-DevicePoint mapPoint(const Globals& g, float x, float y) { return windowPoint(g, x, y); }
-
-// Draws from the stored position; every operation stores its point.
-void vector(Globals& g, float x, float y, int op) {
-    PixelSurface& s = g.surface;
-    const int nx = int(x), ny = int(y);
-    if (op == kOpDraw) s.line(s.penX, s.penY, nx, ny, s.colourBytes);
-    s.penX = nx, s.penY = ny;
-}
-
-void colour(Globals& g, int index, int, int, int) { g.surface.setColour(index); }
-
-void colourTable(Globals& g) { g.surface.setPalette(g.colour.kind, g.colour.table); }
-
-void clipRect(Globals& g, int x1, int y1, int x2, int y2) { g.surface.setClip(x1, y1, x2, y2); }
-
 }  // namespace
 
 extern const DeviceDriver kRasterDriver = {
-    begin,        // begin: the virtual raster and the scale
-    end,          // end: the image file (none for VIRT)
-    nullptr,      // newPage
-    erase,        // erase: clears the raster
-    mapPoint,     // mapPoint: pixels, y downwards
-    vector,       // vector: lines from the stored pen position
-    colour,       // colour: the index drawn with
-    nullptr,      // lineAttribute
-    clipRect,     // clipRect: the raster's own clipping
-    nullptr,      // polygon
-    colourTable,  // colourTable: the palette of the image
-    nullptr,      // selectFont
-    nullptr,      // character
+    begin,                        // begin: the virtual raster and the scale
+    end,                          // end: the image file (none for VIRT)
+    nullptr,                      // newPage
+    surface_driver::erase,        // erase: clears the raster
+    surface_driver::mapPoint,     // mapPoint: pixels, y downwards
+    surface_driver::vector,       // vector: lines from the stored pen position
+    surface_driver::colour,       // colour: the index drawn with
+    nullptr,                      // lineAttribute
+    surface_driver::clipRect,     // clipRect: the raster's own clipping
+    nullptr,                      // polygon
+    surface_driver::colourTable,  // colourTable: the palette of the image
+    nullptr,                      // selectFont
+    nullptr,                      // character
+    nullptr,                      // flush
 };
 
 }  // namespace vtx

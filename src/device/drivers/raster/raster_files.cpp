@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/devices.h"
 #include "core/messages.h"
 
 namespace vtx {
@@ -12,6 +13,7 @@ ImageFileOptions imageFileOptions(const Globals& g) {
     o.gifTransparent = g.out.gifMode & 1;
     o.tiffResolution = g.out.tiffRes;
     o.tiffResolutionUnit = g.out.tiffUnit == 1 ? 3 : 2;
+    o.windowImage = deviceClass(g.ctl.device) == DeviceClass::Screen;
     return o;
 }
 

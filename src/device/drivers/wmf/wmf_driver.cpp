@@ -174,6 +174,7 @@ extern const DeviceDriver kWmfDriver = {
     nullptr,    // colourTable
     nullptr,    // selectFont: each character names its font
     character,  // character: a text record
+    nullptr,    // flush
 };
 
 }  // namespace vtx
