@@ -79,11 +79,7 @@ void smoothTriangles(Globals& g, const ZColourMap& map, const float* x, const fl
 }
 
 // Only devices that draw into pixels can interpolate colours.
-bool smoothShadingPossible(const Globals& g) {
-    const DeviceClass c = deviceClass(g.ctl.device);
-    return (c == DeviceClass::Raster || c == DeviceClass::Screen) && g.surface.exists() &&
-           deviceDriver(g.ctl.device) != nullptr;
-}
+bool smoothShadingPossible(const Globals& g) { return g.surface.exists(); }
 
 }  // namespace
 

@@ -46,6 +46,13 @@ v.color('FORE')
 v.titlin('Window', 1)
 v.title()
 v.endgrf()
+v.axspos(2300, 1900)
+v.axslen(500, 500)
+v.shdmod('SMOOTH', 'SURF')
+v.nobar()
+v.graf3(0.0, 1.0, 0.0, 0.5, 0.0, 1.0, 0.0, 0.5, 0.0, 1.0, 0.0, 0.5)
+v.crvtri([0.0, 1.0, 0.0], [0.0, 0.0, 1.0], [0.0, 0.5, 1.0], 3, [1], [2], [3], 1)
+v.endgrf()
 """
 
 
