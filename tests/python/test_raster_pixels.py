@@ -286,3 +286,20 @@ for reader, name in ((v.wimage, 'source.img'), (v.wtiff, 'source.tif'), (v.wimag
         assert results == ["True b'\\x00\\x00\\x00' b'\\x00\\x00\\x00'"] * 2 + [results[2]]
         assert results[2].startswith("False")
         assert out.warnings() == [" <<<< Warning  36: File error in WIMAGE!"]
+
+
+def test_a_picture_in_memory_displays_in_ipython(run):
+    pytest.importorskip("IPython")
+    out = run("""
+        from IPython.display import Image
+        v.metafl("VIRT"); v.vtxini()
+        v.graf(0., 10., 0., 2., 0., 10., 0., 2.); v.curve([0., 5., 10.], [2., 9., 4.], 3)
+        png, n = v.rbfpng(v.rbfpng(0)[1])
+        v.vtxfin()
+        shown = Image(data=png)
+        # the notebook receives the file base64-encoded
+        import base64
+        data = base64.b64decode(shown._repr_png_())
+        print(shown.format, data == png, len(png) == n, png[:8] == bytes([137, 80, 78, 71, 13, 10, 26, 10]))
+    """)
+    assert "png True True True" in out.stdout.splitlines()
