@@ -12,7 +12,7 @@ TEST_PACKAGES  = python3-pytest python3-numpy python3-pil ghostscript pngcheck l
                  xvfb xdotool x11-apps imagemagick
 PACKAGES = $(BUILD_PACKAGES) $(TEST_PACKAGES)
 
-.PHONY: all deps build demo test test-cpp test-python test-asan stress clean
+.PHONY: all deps build demo test test-cpp test-python test-asan stress fuzz clean
 
 all: build
 
@@ -71,5 +71,23 @@ SEED ?= 1
 stress: build
 	$(PYTHON) tools/random_calls.py --build $(CURDIR)/$(BUILD) --runs $(N) --seed $(SEED)
 
+# libFuzzer targets (clang), each run for FUZZ_TIME seconds on its corpus
+# under fuzz/corpus; new inputs it finds go to build-fuzz/corpus.
+FUZZ_TIME ?= 30
+BUILD_FUZZ ?= build-fuzz
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIX_FUZZ=ON >/dev/null
+	cmake --build $(BUILD_FUZZ) -j$(JOBS) --target fuzzers
+	@for t in text numbers keywords map_files files; do \
+	  mkdir -p $(BUILD_FUZZ)/corpus/$$t; \
+	  echo "fuzz_$$t: $(FUZZ_TIME) s"; \
+	  $(BUILD_FUZZ)/fuzz_$$t -max_total_time=$(FUZZ_TIME) -dict=fuzz/vantix.dict \
+	    $(BUILD_FUZZ)/corpus/$$t fuzz/corpus/$$t > $(BUILD_FUZZ)/fuzz_$$t.log 2>&1 \
+	    || { tail -40 $(BUILD_FUZZ)/fuzz_$$t.log; exit 1; }; \
+	  tail -1 $(BUILD_FUZZ)/fuzz_$$t.log; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(OUT) build-pip
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(OUT) build-pip
