@@ -1,8 +1,9 @@
 """Business graphics and figures: every geometric figure and every arrow form,
 a field of wind barbs and a vector field, a flat pie with an exploded segment
-and aligned outside labels, a tilted pie, and grouped and horizontal bars.
-Each page is written as PNG, PDF and SVG (gallery_figures.*, gallery_fields.*,
-gallery_pies.*, gallery_business_bars.*)."""
+and aligned outside labels, a tilted pie, grouped and horizontal bars, and
+3-D bars in a 3-D box. Each page is written as PNG, PDF and SVG
+(gallery_figures.*, gallery_fields.*, gallery_pies.*, gallery_business_bars.*,
+gallery_bars3d.*)."""
 import vantix as v
 
 from gallery_charts import page   # one page per file, black on white
@@ -148,10 +149,37 @@ def bars_page():
     v.endgrf()
 
 
+def bars3d_page():
+    v.titlin("3-D bars: four products over five years", 1)
+    v.axspos(650, 1950); v.axslen(1700, 1700)
+    v.axis3d(3., 2.4, 2.)
+    v.view3d(-5., -7.5, 5., "ABS")
+    v.height(30)
+    v.name("year", "x"); v.name("product", "y"); v.name("sales", "z")
+    v.labdig(-1, "xyz")
+    v.graf3d(0.5, 5.5, 1., 1., 0.5, 4.5, 1., 1., 0., 10., 0., 2.)
+    v.box3d()
+    v.title()
+    x, y, z1, z2, colours = [], [], [], [], []
+    palette = []
+    for name in ("red", "orange", "green", "blue"):
+        v.color(name)
+        palette.append(v.getclr())
+    v.color("fore")
+    for product in range(4):
+        for year in range(5):
+            x.append(1. + year); y.append(1. + product)
+            z1.append(0.); z2.append(2. + 1.5 * year * (4 - product) / 4 + product)
+            colours.append(palette[product])
+    n = len(x)
+    v.bars3d(x, y, z1, z2, [0.6] * n, [0.6] * n, colours, n)
+
+
 if __name__ == "__main__":
     for device, ext in DEVICES:
         page(device, "gallery_figures." + ext, figures_page)
         page(device, "gallery_fields." + ext, fields_page)
         page(device, "gallery_pies." + ext, pies_page)
         page(device, "gallery_business_bars." + ext, bars_page)
-    print("gallery written: gallery_{figures,fields,pies,business_bars}.{png,pdf,svg}")
+        page(device, "gallery_bars3d." + ext, bars3d_page)
+    print("gallery written: gallery_{figures,fields,pies,business_bars,bars3d}.{png,pdf,svg}")

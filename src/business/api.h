@@ -14,6 +14,10 @@ void barclr(int front, int side, int top);
 void barbor(int colour);
 void baropt(float depth, float angle);
 
+// 3-D bars in a graf3d box
+void bars3d(const float* x, const float* y, const float* z1, const float* z2, const float* xw, const float* yw,
+            const int* colours, int n);
+
 // pie charts
 void piegrf(const char* cbuf, int nlin, const float* x, int n);
 void pietyp(const char* keyword);

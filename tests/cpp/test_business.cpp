@@ -190,3 +190,73 @@ TEST(PieGeometry, LabelsGoInsideWhenTheyFitElseOutsideOnTheirSide) {
     p = placePieLabel(1000, 1000, 300, 200, 20, 100, 60, PieLabelMode::Aligned, 420);
     EXPECT_NEAR(p.boxX + 100, 580, 1e-9);
 }
+
+// Faces of 3-D bars: outward normals that agree with the corner order, the
+// faces an eye sees, and the order a painter needs.
+#include "business/cuboid_geometry.h"
+
+namespace {
+
+std::vector<CuboidFace> facesOf(const float lo[3], const float hi[3]) {
+    std::vector<CuboidFace> faces;
+    cuboidFaces(lo, hi, 7, [&](const CuboidFace& f) { faces.push_back(f); });
+    return faces;
+}
+
+}  // namespace
+
+TEST(CuboidGeometry, SixFacesWithOutwardNormalsAgreeingWithTheirCorners) {
+    const float lo[3] = {0, 0, 0}, hi[3] = {1, 2, 3};
+    const std::vector<CuboidFace> faces = facesOf(lo, hi);
+    ASSERT_EQ(faces.size(), 6u);
+    int directions = 0;  // one bit per axis and sense
+    for (const CuboidFace& f : faces) {
+        EXPECT_EQ(f.bar, 7);
+        // The corners run counter-clockwise around the normal.
+        const float* a = f.p[0];
+        const float* b = f.p[1];
+        const float* c = f.p[2];
+        const float u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, w[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+        const float n[3] = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0]};
+        EXPECT_GT(n[0] * f.normal[0] + n[1] * f.normal[1] + n[2] * f.normal[2], 0.0f);
+        // Every corner lies on the side of the box the normal points to.
+        for (int k = 0; k < 3; ++k) {
+            if (f.normal[k] == 0) continue;
+            directions |= 1 << (2 * k + (f.normal[k] > 0));
+            for (const float* p : f.p) EXPECT_EQ(p[k], f.normal[k] > 0 ? hi[k] : lo[k]);
+        }
+    }
+    EXPECT_EQ(directions, 63);
+
+    // A bar of zero height keeps only its top and bottom.
+    const float flat[3] = {1, 2, 0};
+    const std::vector<CuboidFace> lid = facesOf(lo, flat);
+    ASSERT_EQ(lid.size(), 2u);
+    EXPECT_NE(lid[0].normal[2], 0.0f);
+    EXPECT_NE(lid[1].normal[2], 0.0f);
+}
+
+TEST(CuboidGeometry, AnEyeSeesTheFacesTurnedToIt) {
+    const float lo[3] = {-1, -1, -1}, hi[3] = {1, 1, 1}, eye[3] = {5, -6, 4};
+    int seen = 0;
+    for (const CuboidFace& f : facesOf(lo, hi))
+        if (faceSeenFrom(f, eye)) {
+            ++seen;
+            EXPECT_TRUE(f.normal[0] > 0 || f.normal[1] < 0 || f.normal[2] > 0);
+        }
+    EXPECT_EQ(seen, 3);
+}
+
+TEST(CuboidGeometry, PainterDrawsFarBarsFirstAndTheNearestLast) {
+    // A row of bars going away from the eye, given out of order, a tall bar
+    // behind a short one, and a bar stacked on a nearer one.
+    const float eye[3] = {0, -10, 5};
+    const std::vector<Cuboid> bars = {
+        {{-.5f, 2, 0}, {.5f, 3, 1}},     // 0: middle
+        {{-.5f, 5, 0}, {.5f, 6, 9}},     // 1: far and tall
+        {{-.5f, -1, 0}, {.5f, 0, 1}},    // 2: nearest
+        {{-.5f, 2, 1}, {.5f, 3, 2}},     // 3: on top of bar 0
+    };
+    const std::vector<int> order = paintingOrder(bars, eye);
+    EXPECT_EQ(order, (std::vector<int>{1, 0, 3, 2}));
+}

@@ -77,7 +77,7 @@ def test_colour_gallery_files_pass_their_readers(tmp_path, script, pages):
 def test_business_gallery_files_pass_their_readers(tmp_path):
     out = run_script(os.path.join(ROOT, "examples", "gallery_business.py"), tmp_path)
     assert "<<<< Warning" not in out
-    for page in ("gallery_figures", "gallery_fields", "gallery_pies", "gallery_business_bars"):
+    for page in ("gallery_figures", "gallery_fields", "gallery_pies", "gallery_business_bars", "gallery_bars3d"):
         base = str(tmp_path / page)
         check_readers(base, eps=False)
         assert coloured_pixels(base)[0] > 2000, page
