@@ -114,6 +114,7 @@ def pies_page():
     v.labels("DATA", "PIE"); v.labpos("ALIG", "PIE"); v.pielab(" TWh", "RIGH")
     v.labdig(-1, "PIE")
     v.piegrf("Coal\nGas\nWind\nSolar\nHydro", 1, [30., 25., -15., 20., 10.], 5)
+    v.endgrf()
     v.axspos(1750, 1400); v.axslen(900, 900)
     v.pietyp("3D"); v.pieopt(0.2, 40.0)
     v.labels("PERC", "PIE"); v.labpos("INTE", "PIE"); v.pielab("%", "RIGH"); v.labdig(1, "PIE")

@@ -26,3 +26,4 @@
 #include "utilities/matrix_resample.h"
 #include "utilities/sorting.h"
 #include "utilities/statistics.h"
+#include "quickplot/api.h"

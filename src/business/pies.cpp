@@ -20,6 +20,7 @@
 #include "figures/arc_geometry.h"
 #include "figures/figure_drawing.h"
 #include "figures/figures_state.h"
+#include "graph2d/api.h"
 #include "graph2d/axis_system.h"
 #include "graph2d/legend_entries.h"
 #include "text/number_format.h"
@@ -203,6 +204,12 @@ void piegrf(const char* cbuf, int nlin, const float* x, int n) {
         warnin(Warning::SumIsZero);
         return;
     }
+    // An invisible axis system over the area holds the pie: the plot is at
+    // level 2 afterwards, as after any other graph, so that titles and
+    // legends can follow and endgrf closes it.
+    nograf();
+    graf(0, 5, 0, 1, 0, 5, 0, 1);
+    if (g.ctl.level != 2) return;
     const BusinessState& b = g.biz;
 
     // The area of the axis system fixes centre and radius.
