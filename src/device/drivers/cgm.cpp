@@ -232,6 +232,7 @@ extern const DeviceDriver kCgmDriver = {
     nullptr,   // selectFont
     nullptr,   // character
     nullptr,   // flush
+    nullptr,   // image
 };
 
 }  // namespace vtx
