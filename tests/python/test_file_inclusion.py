@@ -7,6 +7,8 @@ import subprocess
 
 from PIL import Image, ImageChops
 
+from cgm_reader import read
+
 DRAWING = """
 v.setvlt("SMALL"); v.name("X", "X"); v.graf(0., 10., 0., 2., -1., 1., -1., .5)
 x = [i / 10 for i in range(101)]
@@ -147,3 +149,20 @@ def test_own_raster_format_and_bad_image_files(run, tmp_path):
     assert ImageChops.difference(im, Image.new("RGB", im.size, "white")).getbbox() is None
     out = include(run, "WMF", "o.wmf", "a.png", [(0, 0, 100, 100)])
     assert out.warnings() == [" <<<< Warning 101: images cannot be included on this device in INCFIL!"]
+
+
+def test_image_as_cgm_cell_array(run, tmp_path):
+    pattern().save(tmp_path / "a.png")
+    big = Image.new("RGB", (200, 120), (10, 20, 30))
+    big.save(tmp_path / "big.png")  # 72000 bytes of cells: more than one partition
+    include(run, "CGM", "o.cgm", "a.png", [(50, 40, 40, 24), (100, 100, 280, 180)])
+    include(run, "CGM", "big.cgm", "big.png", [(0, 0, 399, 299)])
+    cells = [e for e in read(tmp_path / "o.cgm") if e.name == "CELL ARRAY"]
+    assert len(cells) == 2
+    (p, q, r), rows = cells[0].cells()
+    assert rows == [[pattern().getpixel((x, y)) for x in range(40)] for y in range(24)]
+    # P the upper left corner, R the end of the first row, Q below R; VDC y upwards
+    assert p[1] == r[1] > q[1] and p[0] < r[0] == q[0]
+    assert abs((r[0] - p[0]) * 24 - (p[1] - q[1]) * 40) <= 40
+    (p, q, r), rows = [e for e in read(tmp_path / "big.cgm") if e.name == "CELL ARRAY"][0].cells()
+    assert len(rows) == 120 and all(row == [(10, 20, 30)] * 200 for row in rows)
