@@ -5,6 +5,7 @@
 // core/devices.def.
 #pragma once
 
+#include "device/image_rgb.h"
 #include "session/globals.h"
 
 namespace vtx {
@@ -79,6 +80,11 @@ struct DeviceDriver {
     void (*character)(Globals& g, const DeviceChar& c);
     // sendbf: shows what has been drawn so far (window).
     void (*flush)(Globals& g);
+    // An image stretched over a rectangle: upper left corner (x, y) in plot
+    // coordinates with the origin shift applied, width and height in plot
+    // units; the driver maps the corners itself. Null: images cannot be
+    // included on the device.
+    void (*image)(Globals& g, const ImageRGB& image, float x, float y, float w, float h);
 };
 
 // The driver of a device number, or null if the device has none yet.

@@ -1,7 +1,8 @@
 // incfil and filbox: a metafile written by the library's own metafile
-// device replayed onto the current page through the line pipeline, fitted
-// into a box of the page. The whole file is read and checked before the
-// first line is drawn, so a damaged file draws nothing.
+// device replayed onto the current page through the line pipeline, or an
+// image file handed to the device's image entry, fitted into a box of the
+// page. The whole file is read and checked before anything is drawn, so a
+// damaged file draws nothing.
 #include <cmath>
 #include <cstdio>
 #include <new>
@@ -12,6 +13,8 @@
 #include "device/api.h"
 #include "device/attribute_scope.h"
 #include "device/colour.h"
+#include "device/driver.h"
+#include "device/drivers/raster/image_readers.h"
 #include "device/pipeline.h"
 #include "session/globals.h"
 
@@ -73,6 +76,41 @@ bool readMetafile(const char* name, Metafile& meta) {
     return ok && ended;
 }
 
+// The box of filbox (the whole page by default) in plot units.
+void fileBox(const Globals& g, float& x, float& y, float& w, float& h) {
+    x = 0, y = 0, w = float(g.out.nxPage), h = float(g.out.nyPage);
+    if (g.out.fileBoxSet) {
+        x = float(g.out.fileBox[0]), y = float(g.out.fileBox[1]);
+        w = float(g.out.fileBox[2]), h = float(g.out.fileBox[3]);
+    }
+}
+
+// An image keeps its shape, centred in the box.
+void includeImage(Globals& g, const char* name) {
+    const DeviceDriver* driver = deviceDriver(g.ctl.device);
+    if (!driver || !driver->image) {
+        warnText(101, "images cannot be included on this device");
+        return;
+    }
+    ImageRGB image;
+    const int status = readImageFile(name, image, g.colour.table);
+    if (status == kImageNoMemory) {
+        warnin(Warning::NoMemory);
+        return;
+    }
+    if (status != kImageOk) {
+        warnc1(Warning::FileError, name);
+        return;
+    }
+    float bx, by, bw, bh;
+    fileBox(g, bx, by, bw, bh);
+    const float s = std::fmin(bw / float(image.width), bh / float(image.height));
+    const float w = float(image.width) * s, h = float(image.height) * s;
+    qqstrk(g);
+    driver->image(g, image, bx + (bw - w) / 2.0f + float(g.line.originX), by + (bh - h) / 2.0f + float(g.line.originY),
+                  w, h);
+}
+
 }  // namespace
 
 void filbox(int x, int y, int w, int h) {
@@ -85,6 +123,10 @@ void filbox(int x, int y, int w, int h) {
 void incfil(const char* name) {
     Globals* g = jqqlev(1, 3, "incfil");
     if (!g) return;
+    if (isImageFile(name)) {
+        includeImage(*g, name);
+        return;
+    }
     Metafile meta;
     try {
         if (!readMetafile(name, meta)) {
@@ -95,11 +137,8 @@ void incfil(const char* name) {
         warnin(Warning::NoMemory);
         return;
     }
-    float bx = 0, by = 0, bw = float(g->out.nxPage), bh = float(g->out.nyPage);
-    if (g->out.fileBoxSet) {
-        bx = float(g->out.fileBox[0]), by = float(g->out.fileBox[1]);
-        bw = float(g->out.fileBox[2]), bh = float(g->out.fileBox[3]);
-    }
+    float bx, by, bw, bh;
+    fileBox(*g, bx, by, bw, bh);
     // The file's page keeps its shape, centred in the box.
     const float longer = std::fmax(meta.width, meta.height);
     const float s = std::fmin(bw / meta.width, bh / meta.height);

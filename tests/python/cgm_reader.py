@@ -11,7 +11,7 @@ ELEMENTS = {
     (0, 4): "BEGIN PICTURE BODY", (0, 5): "END PICTURE",
     (1, 1): "METAFILE VERSION", (1, 2): "METAFILE DESCRIPTION", (1, 11): "METAFILE ELEMENT LIST",
     (2, 1): "SCALING MODE", (2, 2): "COLOUR SELECTION MODE", (2, 6): "VDC EXTENT", (2, 7): "BACKGROUND COLOUR",
-    (4, 1): "POLYLINE", (5, 4): "LINE COLOUR",
+    (4, 1): "POLYLINE", (4, 9): "CELL ARRAY", (5, 4): "LINE COLOUR",
 }
 FIXED_LENGTH = {
     "END METAFILE": 0, "BEGIN PICTURE BODY": 0, "END PICTURE": 0, "METAFILE VERSION": 2,
@@ -36,6 +36,17 @@ class Element:
         w = self.words()
         return list(zip(w[0::2], w[1::2]))
 
+    def cells(self):
+        """A packed 8-bit direct-colour cell array: corners P, Q, R and the rows of (r, g, b)."""
+        w = struct.unpack(">10h", self.data[:20])
+        corners, nx, ny, precision, mode = list(zip(w[0:6:2], w[1:6:2])), w[6], w[7], w[8], w[9]
+        assert precision == 8 and mode == 1, (precision, mode)
+        stride = (3 * nx + 1) // 2 * 2
+        assert len(self.data) == 20 + stride * ny
+        rows = [[tuple(self.data[20 + r * stride + 3 * c:23 + r * stride + 3 * c]) for c in range(nx)]
+                for r in range(ny)]
+        return corners, rows
+
     def __repr__(self):
         return "%s(%s)" % (self.name, self.data.hex())
 
@@ -53,13 +64,21 @@ def elements(raw):
         assert name, "unknown element class %d id %d at %d" % (cls, ident, offset)
         long_form = length == 31
         if long_form:
-            (word,) = struct.unpack(">H", raw[pos:pos + 2])
-            pos += 2
-            assert word & 0x8000 == 0, "partitioned parameter list at %d" % offset
-            length = word & 0x7FFF
-        assert pos + length <= len(raw), "%s at %d runs past the end" % (name, offset)
-        data = raw[pos:pos + length]
-        pos += length + (length & 1)
+            # Only a cell array may split its parameters into partitions.
+            data, more = b"", True
+            while more:
+                (word,) = struct.unpack(">H", raw[pos:pos + 2])
+                pos += 2
+                more, part = word & 0x8000, word & 0x7FFF
+                assert not more or name == "CELL ARRAY", "partitioned parameter list at %d" % offset
+                assert pos + part <= len(raw), "%s at %d runs past the end" % (name, offset)
+                data += raw[pos:pos + part]
+                pos += part + (part & 1)
+            length = len(data)
+        else:
+            assert pos + length <= len(raw), "%s at %d runs past the end" % (name, offset)
+            data = raw[pos:pos + length]
+            pos += length + (length & 1)
         if name in FIXED_LENGTH:
             assert length == FIXED_LENGTH[name], "%s with %d parameter bytes" % (name, length)
         if name in STRING_ELEMENTS:
@@ -87,7 +106,7 @@ def check_order(names):
             i += 1
         assert names[i:i + 4] == PICTURE_HEAD, names[i:]
         i += 4
-        while names[i] in ("POLYLINE", "LINE COLOUR"):
+        while names[i] in ("POLYLINE", "LINE COLOUR", "CELL ARRAY"):
             i += 1
         assert names[i] == "END PICTURE", names[i:]
         i += 1

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <new>
+#include <vector>
 
 #include "core/messages.h"
 #include "device/driver.h"
@@ -37,6 +39,7 @@ enum ElementHeader : unsigned {
     kVdcExtent = 0x20C8,
     kBackgroundColour = 0x20E4,
     kPolyline = 0x403F,
+    kCellArray = 0x413F,
     kLineColour = 0x5083,
 };
 
@@ -215,6 +218,55 @@ void colour(Globals& g, int /*index*/, int red, int green, int blue) {
     writeLineColour(cgm, g);
 }
 
+void putVdcPoint(std::vector<unsigned char>& out, const DevicePoint& p) {
+    for (const float v : {p.x, p.y}) {
+        const unsigned w = static_cast<unsigned short>(toVdc(v));
+        out.push_back(static_cast<unsigned char>(w >> 8)), out.push_back(static_cast<unsigned char>(w));
+    }
+}
+
+void putWord(std::vector<unsigned char>& out, unsigned w) {
+    out.push_back(static_cast<unsigned char>(w >> 8)), out.push_back(static_cast<unsigned char>(w));
+}
+
+// CELL ARRAY: corners P (first cell of the first row), Q (the opposite
+// corner) and R (the end of the first row), the size, 8-bit direct colour,
+// packed rows each padded to a whole word. Long parameter lists are split
+// into partitions of at most 32766 bytes, all but the last flagged.
+void image(Globals& g, const ImageRGB& img, float x, float y, float w, float h) {
+    CgmState* state = stateOf(g);
+    if (!state || !state->open || img.bytesPerPixel != 3 || img.width > 32767 || img.height > 32767) return;
+    CgmState& cgm = *state;
+    std::vector<unsigned char> data;
+    try {
+        const std::size_t rowBytes = std::size_t(img.width) * 3;
+        data.reserve(20 + (rowBytes + 1) * std::size_t(img.height));
+        putVdcPoint(data, mapPoint(g, x, y));
+        putVdcPoint(data, mapPoint(g, x + w, y + h));
+        putVdcPoint(data, mapPoint(g, x + w, y));
+        putWord(data, unsigned(img.width)), putWord(data, unsigned(img.height));
+        putWord(data, 8);  // local colour precision
+        putWord(data, 1);  // packed list
+        for (int row = 0; row < img.height; ++row) {
+            const unsigned char* p = img.pixel(0, row);
+            data.insert(data.end(), p, p + rowBytes);
+            if (rowBytes % 2) data.push_back(0);
+        }
+    } catch (const std::bad_alloc&) {
+        warnin(Warning::NoMemory);
+        return;
+    }
+    flushPath(cgm, g);
+    cgm.path.endStroke();
+    constexpr std::size_t kPartition = 32766;
+    put16(g, kCellArray);
+    for (std::size_t at = 0; at < data.size(); at += kPartition) {
+        const std::size_t n = std::min(kPartition, data.size() - at);
+        put16(g, unsigned(n) | (at + n < data.size() ? 0x8000u : 0u));
+        putBytes(g, data.data() + at, int(n));
+    }
+}
+
 }  // namespace
 
 extern const DeviceDriver kCgmDriver = {
@@ -232,6 +284,7 @@ extern const DeviceDriver kCgmDriver = {
     nullptr,   // selectFont
     nullptr,   // character
     nullptr,   // flush
+    image,     // image: CELL ARRAY
 };
 
 }  // namespace vtx

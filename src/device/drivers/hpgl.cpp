@@ -78,6 +78,7 @@ extern const DeviceDriver kHpglDriver = {
     nullptr,   // selectFont
     nullptr,   // character
     nullptr,   // flush
+    nullptr,   // image
 };
 
 }  // namespace vtx

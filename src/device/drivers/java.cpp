@@ -88,6 +88,7 @@ extern const DeviceDriver kJavaDriver = {
     nullptr,   // selectFont
     nullptr,   // character
     nullptr,   // flush
+    nullptr,   // image
 };
 
 }  // namespace vtx

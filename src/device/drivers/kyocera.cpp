@@ -61,6 +61,7 @@ extern const DeviceDriver kKyoceraDriver = {
     nullptr,   // selectFont
     nullptr,   // character
     nullptr,   // flush
+    nullptr,   // image
 };
 
 }  // namespace vtx

@@ -76,6 +76,7 @@ struct PdfState : DriverData {
     int stroke[3] = {-1, -1, -1};
     int fontUse[kPsFontCount] = {};
     int fontObject[kPsFontCount] = {};
+    std::vector<int> pageImages;  // image objects drawn on the current page, named /Im<object>
     // Line attributes in effect, restated at the top of every page.
     float lineWidth = 5.0f * kPointsPerPenUnit;
     int lineCap = 2, lineJoin = 2;
@@ -277,14 +278,19 @@ void writePageObject(PdfState& pdf) {
     putf(pdf, "/MediaBox [0 0 %d %d]\n", pdf.mediaWidth, pdf.mediaHeight);
     put(pdf, "/Parent 2 0 R\n", 14);
     if (pdf.turned) put(pdf, "/Rotate 90\n", 11);
+    const bool anyImage = !pdf.pageImages.empty();
+    putf(pdf, "/Resources << /ProcSet [/PDF%s%s]\n", anyFont ? " /Text" : "", anyImage ? " /ImageC" : "");
     if (anyFont) {
-        put(pdf, "/Resources << /ProcSet [/PDF /Text]\n", 36);
         put(pdf, "/Font <<\n", 9);
         for (int i = 0; i < kPsFontCount; ++i)
             if (pdf.fontUse[i] == kFontWritten) putf(pdf, "/F%d %d 0 R\n", i + 1, pdf.fontObject[i]);
         put(pdf, ">>\n", 3);
-    } else {
-        put(pdf, "/Resources << /ProcSet [/PDF]\n", 30);
+    }
+    if (anyImage) {
+        put(pdf, "/XObject <<\n", 12);
+        for (int object : pdf.pageImages) putf(pdf, "/Im%d %d 0 R\n", object, object);
+        put(pdf, ">>\n", 3);
+        pdf.pageImages.clear();
     }
     put(pdf, ">>\n", 3);
     if (pdf.pageContents.size() == 1) {
@@ -588,6 +594,40 @@ void character(Globals& g, const DeviceChar& ch) {
     else putf(pdf, "(%c) Tj\n", byte);
 }
 
+// An image XObject (8-bit RGB, deflated) written between two content
+// streams of the page, and drawn by a matrix that takes the unit square to
+// the mapped rectangle, so a turned page turns the image too.
+void image(Globals& g, const ImageRGB& img, float x, float y, float w, float h) {
+    PdfState* pdf = stateOf(g);
+    if (!pdf || !pdf->open || img.bytesPerPixel != 3) return;
+    std::vector<unsigned char> deflated;
+    uLongf size = compressBound(uLong(img.pixels.size()));
+    try {
+        deflated.resize(size);
+        pdf->pageImages.reserve(pdf->pageImages.size() + 1);
+    } catch (const std::bad_alloc&) {
+        pdf->faulty = true;
+        return;
+    }
+    if (compress2(deflated.data(), &size, img.pixels.data(), uLong(img.pixels.size()), Z_DEFAULT_COMPRESSION) != Z_OK)
+        return;
+    finishPending(*pdf, false);
+    endContentStream(*pdf);
+    const int object = newObject(*pdf, kPlainObject);
+    putf(*pdf, "%d 0 obj\n", object);
+    putf(*pdf, "<< /Type /XObject /Subtype /Image /Width %d /Height %d\n", img.width, img.height);
+    putf(*pdf, "/ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode /Length %d >>\n", int(size));
+    put(*pdf, "stream\n", 7);
+    appendToDocument(*pdf, reinterpret_cast<const char*>(deflated.data()), size);
+    put(*pdf, "\nendstream\nendobj\n", 18);
+    pdf->pageImages.push_back(object);
+    beginContentStream(*pdf);
+    // Image space has its origin at the lower left corner of the image.
+    const DevicePoint o = mapPoint(g, x, y + h), a = mapPoint(g, x + w, y + h), b = mapPoint(g, x, y);
+    putf(*pdf, "q %.3f %.3f %.3f %.3f %.3f %.3f cm /Im%d Do Q\n", finite(a.x - o.x), finite(a.y - o.y),
+         finite(b.x - o.x), finite(b.y - o.y), finite(o.x), finite(o.y), object);
+}
+
 }  // namespace
 
 bool pdfMemoryDocument(const Globals& g, const char*& data, size_t& size) {
@@ -612,6 +652,7 @@ extern const DeviceDriver kPdfDriver = {
     nullptr,        // selectFont: each character names its font
     character,      // character: Tf, Tm and Tj of a standard font
     nullptr,        // flush
+    image,          // image: an image XObject
 };
 
 }  // namespace vtx

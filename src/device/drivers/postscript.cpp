@@ -315,6 +315,40 @@ void polygon(Globals& g, const float* x, const float* y, int n) {
     qpsbuf(g, "eofill ", 7);
 }
 
+// An image by colorimage, the rows as hexadecimal text after the operator;
+// the current matrix takes the unit square to the mapped rectangle, so a
+// turned page turns the image too.
+void image(Globals& g, const ImageRGB& img, float x, float y, float w, float h) {
+    if (img.bytesPerPixel != 3) return;
+    strokePath(g);
+    const DevicePoint o = mapPoint(g, x, y + h), a = mapPoint(g, x + w, y + h), b = mapPoint(g, x, y);
+    // Device units to points, as the prolog's cm procedure converts them.
+    auto finite = [](float v) { return std::isfinite(v) ? double(v) * double(kPointsPerPenUnit) : 0.0; };
+    qpsprintf(g, "gsave [%.3f %.3f %.3f %.3f %.3f %.3f] concat ", finite(a.x - o.x), finite(a.y - o.y),
+              finite(b.x - o.x), finite(b.y - o.y), finite(o.x), finite(o.y));
+    qpsprintf(g, "/vxrow %d string def %d %d 8 [%d 0 0 %d 0 %d] ", img.width * 3, img.width, img.height, img.width,
+              -img.height, img.height);
+    qpsbuf(g, "{currentfile vxrow readhexstring pop} false 3 colorimage ", 57);
+    // Words of 60 digits, which the output breaks into lines between words.
+    static const char kHex[] = "0123456789abcdef";
+    char word[61];
+    int n = 0;
+    for (const unsigned char byte : img.pixels) {
+        word[n++] = kHex[byte >> 4];
+        word[n++] = kHex[byte & 15];
+        if (n == 60) {
+            word[n++] = ' ';
+            qpsbuf(g, word, n);
+            n = 0;
+        }
+    }
+    if (n > 0) {
+        word[n++] = ' ';
+        qpsbuf(g, word, n);
+    }
+    qpsbuf(g, "grestore ", 9);
+}
+
 // The standard fonts except the two symbol fonts are re-encoded for the
 // accented letters; the size is the em size in points.
 void selectFont(Globals& g, int font, int height) {
@@ -365,6 +399,7 @@ extern const DeviceDriver kPostScriptDriver = {
     selectFont,     // selectFont: findfont and scalefont through the prolog's font
     character,      // character: the prolog's c
     nullptr,        // flush
+    image,        // image: colorimage with hexadecimal rows
 };
 
 }  // namespace vtx

@@ -4,12 +4,15 @@
 // character inside groups that carry the font.
 #include <algorithm>
 #include <cmath>
+#include <new>
+#include <string>
 
 #include "core/messages.h"
 #include "device/driver.h"
 #include "device/drivers/driver_common.h"
 #include "device/drivers/latin1.h"
 #include "device/drivers/path_buffer.h"
+#include "device/drivers/raster/image_writers.h"
 #include "device/output.h"
 
 namespace vtx {
@@ -173,6 +176,52 @@ void polygon(Globals& g, const float* x, const float* y, int n) {
     outWrite(g, "\"/>\n", 4);
 }
 
+// Base64 of RFC 4648, the alphabet data URIs use.
+std::string base64(const unsigned char* data, std::size_t n) {
+    static const char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    out.reserve((n + 2) / 3 * 4);
+    for (std::size_t i = 0; i < n; i += 3) {
+        const unsigned v = unsigned(data[i]) << 16 | (i + 1 < n ? unsigned(data[i + 1]) << 8 : 0u) |
+                           (i + 2 < n ? unsigned(data[i + 2]) : 0u);
+        out += kDigits[v >> 18 & 63];
+        out += kDigits[v >> 12 & 63];
+        out += i + 1 < n ? kDigits[v >> 6 & 63] : '=';
+        out += i + 2 < n ? kDigits[v & 63] : '=';
+    }
+    return out;
+}
+
+// An image element holding the pixels as a PNG data URI; a matrix takes its
+// pixels to the mapped rectangle, so a turned page turns the image too.
+void image(Globals& g, const ImageRGB& img, float x, float y, float w, float h) {
+    SvgState* svg = stateOf(g);
+    if (!svg || !svg->open || img.bytesPerPixel != 3) return;
+    RasterPicture picture;
+    picture.width = img.width, picture.height = img.height;
+    picture.bytesPerPixel = 3, picture.stride = std::size_t(img.width) * 3;
+    picture.pixels = img.pixels.data();
+    OutputBuffer png;
+    if (encodePng(picture, png) != kImageOk) return;
+    std::string uri;
+    try {
+        uri = base64(png.data(), png.size());
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    strokePath(*svg, g);
+    const DevicePoint o = mapPoint(g, x, y), a = mapPoint(g, x + w, y), b = mapPoint(g, x, y + h);
+    const double iw = img.width, ih = img.height;
+    outPrintf(g, "<image width=\"%d\" height=\"%d\" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\"\n",
+              img.width, img.height);
+    outPrintf(g, " transform=\"matrix(%.5f %.5f %.5f %.5f %.2f %.2f)\"\n", coordinate(a.x - o.x) / iw,
+              coordinate(a.y - o.y) / iw, coordinate(b.x - o.x) / ih, coordinate(b.y - o.y) / ih, coordinate(o.x),
+              coordinate(o.y));
+    outWrite(g, " xlink:href=\"data:image/png;base64,", 35);
+    outWrite(g, uri.data(), uri.size());
+    outWrite(g, "\"/>\n", 4);
+}
+
 // A colour change ends the path and closes the group, so that the next
 // element opens a group in the new colour.
 void colour(Globals& g, int /*index*/, int red, int green, int blue) {
@@ -243,6 +292,7 @@ extern const DeviceDriver kSvgDriver = {
     nullptr,        // selectFont: each character names its font
     character,      // character: a text element
     nullptr,        // flush
+    image,          // image: a PNG data URI
 };
 
 }  // namespace vtx

@@ -109,6 +109,7 @@ extern const DeviceDriver kTerminalDriver = {
     nullptr,   // selectFont
     nullptr,   // character
     nullptr,   // flush
+    nullptr,   // image
 };
 
 }  // namespace vtx

@@ -98,6 +98,7 @@ extern const DeviceDriver kVxmetaDriver = {
     nullptr,   // selectFont
     nullptr,   // character
     nullptr,   // flush
+    nullptr,   // image
 };
 
 }  // namespace vtx

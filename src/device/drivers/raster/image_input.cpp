@@ -3,13 +3,8 @@
 // through libtiff. The image's upper left corner goes to the tiforg point
 // (the page's upper left corner by default) and only the part inside the
 // tifwin rectangle and the picture is drawn.
-#include <tiffio.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <memory>
-#include <vector>
 
 #include "core/checks.h"
 #include "core/devices.h"
@@ -17,6 +12,7 @@
 #include "device/drivers/driver_common.h"
 #include "device/drivers/raster/api.h"
 #include "device/drivers/raster/image_access.h"
+#include "device/drivers/raster/image_readers.h"
 #include "device/pipeline.h"
 #include "session/globals.h"
 
@@ -63,61 +59,24 @@ void drawRow(PixelSurface& s, const Placement& p, int row, const unsigned char* 
     }
 }
 
-struct CloseFile {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-// Reads a file of the own raster format; false if it is missing or not one.
-bool readOwnImage(Globals& g, const char* file) {
-    std::unique_ptr<std::FILE, CloseFile> f(std::fopen(file, "rb"));
-    if (!f) return false;
-    char header[81] = {};
-    if (std::fread(header, 1, 80, f.get()) != 80 || std::strncmp(header, "!Bitmap", 7) != 0) return false;
-    int w = 0, h = 0, eight = 0, stride = 0, bits = 0;
-    if (std::sscanf(header + 20, "%d %d %d %d %d", &w, &h, &eight, &stride, &bits) != 5) return false;
-    const int bytes = bits / 8;
-    if (w < 1 || h < 1 || (bits != 8 && bits != 24 && bits != 32) || stride < w * bytes || stride > (1 << 28))
-        return false;
+// Draws a decoded image (colour indices or red, green, blue) at the placement.
+bool drawImage(Globals& g, const ImageRGB& image, int status) {
+    if (status != kImageOk) return false;
     const Placement p = placement(g);
-    std::vector<unsigned char> row(static_cast<std::size_t>(stride));
-    for (int y = 0; y < h; ++y) {
-        if (std::fread(row.data(), 1, row.size(), f.get()) != row.size()) return false;
-        drawRow(g.surface, p, y, row.data(), w, bytes);
-    }
+    for (int y = 0; y < image.height; ++y)
+        drawRow(g.surface, p, y, image.pixel(0, y), image.width, image.bytesPerPixel);
     return true;
 }
 
-// libtiff reports through handlers that print; the library warns instead.
-void silentTiff(const char*, const char*, va_list) {}
+// Reads a file of the own raster format; false if it is missing or not one.
+bool readOwnImage(Globals& g, const char* file) {
+    ImageRGB image;
+    return drawImage(g, image, readOwnRaster(file, image, nullptr));
+}
 
 bool readTiffImage(Globals& g, const char* file) {
-    TIFFSetErrorHandler(silentTiff);
-    TIFFSetWarningHandler(silentTiff);
-    TIFF* tif = TIFFOpen(file, "r");
-    if (!tif) return false;
-    std::uint32_t w = 0, h = 0;
-    TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &w);
-    TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &h);
-    bool ok = w >= 1 && h >= 1 && std::uint64_t(w) * h <= (std::uint64_t(1) << 28);
-    std::vector<std::uint32_t> rgba;
-    if (ok) {
-        rgba.resize(std::size_t(w) * h);
-        ok = TIFFReadRGBAImageOriented(tif, w, h, rgba.data(), ORIENTATION_TOPLEFT, 0) != 0;
-    }
-    TIFFClose(tif);
-    if (!ok) return false;
-    const Placement p = placement(g);
-    std::vector<unsigned char> row(std::size_t(w) * 3);
-    for (std::uint32_t y = 0; y < h; ++y) {
-        const std::uint32_t* q = rgba.data() + std::size_t(y) * w;
-        for (std::uint32_t x = 0; x < w; ++x) {
-            row[3 * x] = static_cast<unsigned char>(TIFFGetR(q[x]));
-            row[3 * x + 1] = static_cast<unsigned char>(TIFFGetG(q[x]));
-            row[3 * x + 2] = static_cast<unsigned char>(TIFFGetB(q[x]));
-        }
-        drawRow(g.surface, p, int(y), row.data(), int(w), 3);
-    }
-    return true;
+    ImageRGB image;
+    return drawImage(g, image, readTiff(file, image));
 }
 
 void drawImageFile(const char* name, const char* file, bool (*read)(Globals&, const char*)) {

@@ -65,6 +65,7 @@ extern const DeviceDriver kRasterDriver = {
     nullptr,                      // selectFont
     nullptr,                      // character
     nullptr,                      // flush
+    surface_driver::image,        // image
 };
 
 }  // namespace vtx

@@ -175,6 +175,7 @@ extern const DeviceDriver kWmfDriver = {
     nullptr,    // selectFont: each character names its font
     character,  // character: a text record
     nullptr,    // flush
+    nullptr,    // image
 };
 
 }  // namespace vtx

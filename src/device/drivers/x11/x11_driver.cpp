@@ -128,6 +128,7 @@ extern const DeviceDriver kX11Driver = {
     nullptr,                      // selectFont
     nullptr,                      // character
     show,                         // flush: the picture into the window
+    surface_driver::image,        // image
 };
 
 }  // namespace vtx
