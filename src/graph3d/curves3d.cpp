@@ -42,10 +42,8 @@ void forEachGridValue(const Globals& g, int axis, int perStep, Fn&& fn) {
 }
 
 void boxLine(Globals& g, const float a[3], const float b[3]) {
-    float X1, Y1, X2, Y2;
-    boxToPlot(g, a[0], a[1], a[2], X1, Y1);
-    boxToPlot(g, b[0], b[1], b[2], X2, Y2);
-    lineqq(g, X1, Y1, X2, Y2);
+    boxMove(g, a);
+    boxDraw(g, b);
 }
 
 // Grid of one box plane: the plane `fixed` at `at`, lines along both other axes.
@@ -66,22 +64,21 @@ void planeGrid(Globals& g, int fixed, float at, const int perStep[3]) {
 
 }  // namespace
 
-namespace {
-
-template <void (*Pen)(Globals&, float, float, float)>
-void penTo(const char* routine, float x, float y, float z) {
-    Globals* g = box3dSystem(routine);
+void strt3d(float x, float y, float z) {
+    Globals* g = box3dSystem("strt3d");
     if (!g) return;
-    float X, Y;
-    userToPlot3(*g, x, y, z, X, Y);
-    Pen(*g, X, Y, 0.0f);
+    float b[3];
+    userToBox(*g, x, y, z, b[0], b[1], b[2]);
+    boxMove(*g, b);
 }
 
-}  // namespace
-
-void strt3d(float x, float y, float z) { penTo<strtqq>("strt3d", x, y, z); }
-
-void conn3d(float x, float y, float z) { penTo<connqq>("conn3d", x, y, z); }
+void conn3d(float x, float y, float z) {
+    Globals* g = box3dSystem("conn3d");
+    if (!g) return;
+    float b[3];
+    userToBox(*g, x, y, z, b[0], b[1], b[2]);
+    boxDraw(*g, b);
+}
 
 void curv3d(const float* x, const float* y, const float* z, int n) {
     Globals* gp = box3dSystem("curv3d");
@@ -96,16 +93,20 @@ void curv3d(const float* x, const float* y, const float* z, int n) {
     float X, Y;
     if (inc >= 0) {
         for (int i = 0; i < n; ++i) {
-            userToPlot3(g, x[i], y[i], z[i], X, Y);
-            if (i == 0) strtqq(g, X, Y);
-            else connqq(g, X, Y);
+            float b[3];
+            userToBox(g, x[i], y[i], z[i], b[0], b[1], b[2]);
+            if (i == 0) boxMove(g, b);
+            else boxDraw(g, b);
         }
         qqstrk(g);
     }
     if (inc != 0) {
         const long long step = inc < 0 ? -(long long)inc : inc;
         for (long long i = 0; i < n; i += step) {
-            userToPlot3(g, x[i], y[i], z[i], X, Y);
+            float b[3];
+            userToBox(g, x[i], y[i], z[i], b[0], b[1], b[2]);
+            if (!g.g3d.depthRange.inside(g.g3d.projection.depth(b[0], b[1], b[2]))) continue;
+            boxToPlot(g, b[0], b[1], b[2], X, Y);
             dsymbl(g, g.curve.marker, std::round(X), std::round(Y));
         }
     }

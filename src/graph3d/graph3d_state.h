@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "graph2d/axis_state.h"
+#include "graph3d/depth_clip.h"
 #include "graph3d/view_matrix.h"
 
 namespace vtx {
@@ -72,6 +73,9 @@ struct Graph3DState {
     // the current 3-D axis system (graf3d)
     float box[3] = {2, 2, 2};              // box lengths in effect
     Projection projection;                 // box to plot coordinates
+    DepthRange depthRange;                 // the front and back planes as depth levels
+    float pen3[3] = {};                    // strt3d/conn3d pen, box coordinates
+    int pen3Shown = 0;                     // the line pen stands at pen3's projection
     float eye[3] = {}, focusBox[3] = {};   // resolved view point and focus, box coordinates
     float lightBox[8][3] = {};             // resolved light positions, box coordinates
 

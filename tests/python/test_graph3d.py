@@ -83,6 +83,7 @@ WARNING_CASES = [
     ("v.graf3d(0., 1., 0., .5, 0., 1., 0., .5, 1., 1., 0., .5); print(v.getlev())", 10),
     ("v.box3d()", 3),
     ("v.grffin()", 34),
+    ("v.labl3d('SIDE')", 2),
 ]
 
 
@@ -285,3 +286,53 @@ def test_graf_between_grfini_and_grffin_lands_on_the_box_face(run, tmp_path):
     inked = [(x, y) for y in range(img.size[1]) for x in range(img.size[0]) if img.getpixel((x, y)) != (0, 0, 0)]
     assert len(inked) > 500
     assert all(min(xs) - 2 <= x <= max(xs) + 2 and min(ys) - 2 <= y <= max(ys) + 2 for x, y in inked)
+
+
+def ink(path):
+    """Inked pixels of a PNG as (x, y) in plot units of a default page."""
+    from PIL import Image
+    img = Image.open(path).convert("RGB")
+    scale = 2970.0 / img.size[0]
+    w, data = img.size[0], list(img.getdata())
+    return [((i % w) * scale, (i // w) * scale) for i, p in enumerate(data) if p != (0, 0, 0)]
+
+
+def test_parallel_labels_hug_the_vertical_edge(run, tmp_path):
+    code = """
+        v.metafl('png'); v.setfil('{kw}.png'); v.vtxini(); v.errmod('prot', 'off')
+        v.axspos(500, 1800); v.axslen(1600, 1400); v.labl3d('{kw}')
+        v.graf3d(0., 1., 0., 1., 0., 1., 0., 1., -1000., 1000., -1000., 1000.)
+        print(v.abs3pt(-1., -1., -.5)); print(v.abs3pt(-1., -1., .5))
+        v.vtxfin()
+    """
+    low, edge = (eval(s) for s in run(code.format(kw="HORI")).stdout.splitlines()[-2:])
+    run(code.format(kw="PARA"))
+    # Upright, the wide labels of Z reach far left of the edge; along it only their height does.
+    left = {kw: min(x for x, y in ink(tmp_path / f"{kw}.png") if edge[1] < y < low[1]) for kw in ("HORI", "PARA")}
+    assert edge[0] - left["HORI"] > 150
+    assert 40 < edge[0] - left["PARA"] < 120
+
+
+def test_front_and_back_planes_cut_surfaces_and_lines(run, tmp_path):
+    out = run("""
+        v.metafl('png'); v.setfil('c.png'); v.vtxini(); v.errmod('prot', 'off')
+        v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf()
+        v.vclp3d(7., 8.)          # the default eye is 7.55 from the centre
+        v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+        xs = [-1. + i / 10. for i in range(21)]
+        v.surshd(xs, 21, xs, 21, [[0.] * 21 for _ in xs])
+        v.curv3d([1., -1.], [-1., 1.], [.5, .5], 2)    # a diagonal above it, cut at both ends
+        for p in [(0., 0., 0.), (1., -1., 0.), (-1., 1., 0.), (0., 0., .5), (1., -1., .5), (-1., 1., .5)]:
+            print(v.rel3pt(*p))
+        v.vtxfin()
+    """).stdout.splitlines()
+    centre, near, far, mid_edge, edge_start, edge_end = (eval(s) for s in out[-6:])
+    from PIL import Image
+    img = Image.open(tmp_path / "c.png").convert("RGB")
+    scale = img.size[0] / 2970.0
+
+    def inked(p, r=3):
+        x, y = round(p[0] * scale), round(p[1] * scale)
+        return any(img.getpixel((x + i, y + j)) != (0, 0, 0) for i in range(-r, r + 1) for j in range(-r, r + 1))
+    assert inked(centre) and not inked(near) and not inked(far)
+    assert inked(mid_edge) and not inked(edge_start) and not inked(edge_end)
