@@ -3,6 +3,8 @@
 #pragma once
 
 #include "graph2d/axis_transform.h"
+#include <cmath>
+
 #include "device/pipeline.h"
 #include "graph3d/graph3d_state.h"
 #include "session/globals.h"
@@ -42,6 +44,12 @@ inline void userToPlot3(const Globals& g, float x, float y, float z, float& X, f
     boxToPlot(g, xb, yb, zb, X, Y);
 }
 
+inline bool insideBox(const float L[3], const float b[3]) {
+    for (int k = 0; k < 3; ++k)
+        if (!(std::fabs(b[k]) <= 0.5f * L[k])) return false;
+    return true;
+}
+
 // The pen of lines in the box: segments are cut by the front and back
 // planes before they are projected, and a cut start begins a new polyline.
 inline void boxMove(Globals& g, const float p[3]) {
@@ -55,6 +63,7 @@ inline void boxDraw(Globals& g, const float p[3]) {
     float a[3] = {start[0], start[1], start[2]}, b[3] = {p[0], p[1], p[2]};
     const bool shown = s.pen3Shown != 0;
     boxMove(g, p);
+    if (s.clip3 == kClip3D && !clipSegmentToBox(s.box, a, b)) return;
     if (!clipSegment(s.projection, s.depthRange, a, b)) return;
     const bool cutStart = a[0] != start[0] || a[1] != start[1] || a[2] != start[2];
     float X, Y;

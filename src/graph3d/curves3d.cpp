@@ -15,19 +15,23 @@ namespace vtx {
 
 namespace {
 
-// Clipping to the axis system for the length of a scope.
+// Clipping to the axis area of the page for the length of a scope, when
+// clip3d asks for it (boxDraw cuts to the box itself).
 class AxisClip {
    public:
-    explicit AxisClip(Globals& g) : g_(g) { sclpax(g, 1); }
+    explicit AxisClip(Globals& g) : g_(g), on_(g.g3d.clip3 == kClip2D) {
+        if (on_) sclpax(g, 1);
+    }
     ~AxisClip() {
         qqstrk(g_);
-        sclpax(g_, 0);
+        if (on_) sclpax(g_, 0);
     }
     AxisClip(const AxisClip&) = delete;
     AxisClip& operator=(const AxisClip&) = delete;
 
    private:
     Globals& g_;
+    bool on_;
 };
 
 // Lines at every tick of one axis (ticks per label step from the caller).
@@ -64,21 +68,23 @@ void planeGrid(Globals& g, int fixed, float at, const int perStep[3]) {
 
 }  // namespace
 
-void strt3d(float x, float y, float z) {
-    Globals* g = box3dSystem("strt3d");
+namespace {
+
+template <void (*Pen)(Globals&, const float[3])>
+void penTo(const char* routine, float x, float y, float z) {
+    Globals* g = box3dSystem(routine);
     if (!g) return;
     float b[3];
     userToBox(*g, x, y, z, b[0], b[1], b[2]);
-    boxMove(*g, b);
+    const AxisClip clip(*g);
+    Pen(*g, b);
 }
 
-void conn3d(float x, float y, float z) {
-    Globals* g = box3dSystem("conn3d");
-    if (!g) return;
-    float b[3];
-    userToBox(*g, x, y, z, b[0], b[1], b[2]);
-    boxDraw(*g, b);
-}
+}  // namespace
+
+void strt3d(float x, float y, float z) { penTo<boxMove>("strt3d", x, y, z); }
+
+void conn3d(float x, float y, float z) { penTo<boxDraw>("conn3d", x, y, z); }
 
 void curv3d(const float* x, const float* y, const float* z, int n) {
     Globals* gp = box3dSystem("curv3d");
@@ -106,6 +112,7 @@ void curv3d(const float* x, const float* y, const float* z, int n) {
             float b[3];
             userToBox(g, x[i], y[i], z[i], b[0], b[1], b[2]);
             if (!g.g3d.depthRange.inside(g.g3d.projection.depth(b[0], b[1], b[2]))) continue;
+            if (g.g3d.clip3 == kClip3D && !insideBox(g.g3d.box, b)) continue;
             boxToPlot(g, b[0], b[1], b[2], X, Y);
             dsymbl(g, g.curve.marker, std::round(X), std::round(Y));
         }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "graph3d/view_matrix.h"
@@ -35,6 +36,27 @@ inline bool clipSegment(const Projection& p, const DepthRange& r, float a[3], fl
         na[i] = a[i] + t0 * (b[i] - a[i]);
         nb[i] = a[i] + t1 * (b[i] - a[i]);
     }
+    for (int i = 0; i < 3; ++i) a[i] = na[i], b[i] = nb[i];
+    return true;
+}
+
+// Cuts the box segment a-b to the box -L/2..L/2 on every axis (edges
+// included); false when nothing is left.
+inline bool clipSegmentToBox(const float L[3], float a[3], float b[3]) {
+    float t0 = 0.0f, t1 = 1.0f;
+    for (int k = 0; k < 3; ++k) {
+        const float d = b[k] - a[k], h = 0.5f * L[k];
+        if (d == 0.0f) {
+            if (a[k] < -h || a[k] > h) return false;
+            continue;
+        }
+        float tl = (-h - a[k]) / d, th = (h - a[k]) / d;
+        if (tl > th) std::swap(tl, th);
+        t0 = std::max(t0, tl), t1 = std::min(t1, th);
+    }
+    if (t0 > t1) return false;
+    float na[3], nb[3];
+    for (int i = 0; i < 3; ++i) na[i] = a[i] + t0 * (b[i] - a[i]), nb[i] = a[i] + t1 * (b[i] - a[i]);
     for (int i = 0; i < 3; ++i) a[i] = na[i], b[i] = nb[i];
     return true;
 }

@@ -336,3 +336,29 @@ def test_front_and_back_planes_cut_surfaces_and_lines(run, tmp_path):
         return any(img.getpixel((x + i, y + j)) != (0, 0, 0) for i in range(-r, r + 1) for j in range(-r, r + 1))
     assert inked(centre) and not inked(near) and not inked(far)
     assert inked(mid_edge) and not inked(edge_start) and not inked(edge_end)
+
+
+def test_clip3d_cuts_lines_to_the_axis_area_the_box_or_not_at_all(run, tmp_path):
+    code = """
+        v.metafl('png'); v.setfil('{m}.png'); v.vtxini(); v.errmod('prot', 'off')
+        v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf(); v.clip3d('{m}')
+        v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+        v.curv3d([0., 0.], [0., 0.], [0., 3.], 2)
+        v.grfini(-3., 1., -1., 1., 1., -1., 1., 1., 1.)   # the plane of the back wall, reaching out to x = -3
+        v.line(742, 300, 742, 1800)                         # at x = -2, beside the box
+        v.line(2598, 300, 2598, 1800)                       # at x = .5, on the wall
+        v.grffin()
+        print([v.rel3pt(0., 0., z) for z in (.5, 1.5, 2.5)] + [v.rel3pt(-2., 1., 0.), v.rel3pt(.5, 1., 0.)])
+        v.vtxfin()
+    """
+    from PIL import Image
+    seen = {}
+    for mode in ("NONE", "2D", "3D"):
+        points = eval(run(code.format(m=mode)).stdout.splitlines()[-1])
+        img = Image.open(tmp_path / f"{mode}.png").convert("RGB")
+        s = img.size[0] / 2970.0
+        seen[mode] = [img.getpixel((round(x * s), round(y * s))) != (0, 0, 0) for x, y in points]
+    # z = 1.5 lies above the box inside the axis area, z = 2.5 above the axis area too;
+    # the drawings in the plane are cut only by the box.
+    assert seen == {"NONE": [True, True, True, True, True], "2D": [True, True, False, True, True],
+                    "3D": [True, False, False, False, True]}
