@@ -2,6 +2,7 @@
 // and mesh. Smooth shading interpolates corner colours in the z-buffer; flat
 // shading fills each triangle in one colour, farthest first.
 #include "graph3d/shaded_surface.h"
+#include "graph3d/surface_shield.h"
 
 #include <algorithm>
 #include <cmath>
@@ -216,6 +217,13 @@ bool drawShadedTriangles(Globals& g, std::vector<ShadeTriangle>& tris, float lo,
     g.axis.sz = zAxis;
     const ColourScope caller(g);
     qqstrk(g);
+    SurfaceShield shield(g);
+    for (const ShadeTriangle& t : tris)
+        for (const ShadeVertex& v : t.v) {
+            float X, Y;
+            boxToPlot(g, v.b[0], v.b[1], v.b[2], X, Y);
+            shield.add(X, Y);
+        }
     if (smooth) {
         // The caller's own buffer stays open; one opened here closes here.
         const bool own = !g.g3d.zbufferOpen;

@@ -362,3 +362,30 @@ def test_clip3d_cuts_lines_to_the_axis_area_the_box_or_not_at_all(run, tmp_path)
     # the drawings in the plane are cut only by the box.
     assert seen == {"NONE": [True, True, True, True, True], "2D": [True, True, False, True, True],
                     "3D": [True, False, False, False, True]}
+
+
+def test_shlsur_keeps_later_lines_off_the_surface_until_deleted(run, tmp_path):
+    out = run("""
+        v.metafl('png'); v.setfil('s.png'); v.vtxini(); v.errmod('prot', 'off')
+        v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf()
+        v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+        v.shlsur()
+        xs = [-1., 0., 1.]
+        v.surmat([[0.] * 3 for _ in xs], 3, 3, 1, 1)
+        print(v.shlind())
+        p = v.rel3pt(.5, -.5, 0.)         # the middle of a mesh cell
+        v.line(0, round(p[1]), 2970, round(p[1]))
+        v.shldel(0)
+        v.line(0, round(p[1]) + 60, 2970, round(p[1]) + 60)
+        print(p)
+        v.vtxfin()
+    """).stdout.splitlines()
+    assert out[-2] == "1"
+    x, y = eval(out[-1])
+    from PIL import Image
+    img = Image.open(tmp_path / "s.png").convert("RGB")
+    s = img.size[0] / 2970.0
+
+    def inked(x, y):
+        return any(img.getpixel((round(x * s), round(y * s) + d)) != (0, 0, 0) for d in (-1, 0, 1))
+    assert inked(100, y) and not inked(x, y) and inked(x, y + 60)
