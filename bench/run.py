@@ -202,6 +202,16 @@ GNUPLOT = {
           "plot '{data}' binary format='%float64%float64' with lines notitle\n",
     "B2": "set terminal pngcairo size 853,603\nset output '{file}'\n"
           "plot '{data}' binary format='%float64%float64' with points pt 7 ps 0.4 notitle\n",
+    "B6": "set terminal pngcairo size 853,603\nset output '{file}'\nset hidden3d\nunset key\n"
+          "splot '{data}' with lines\n",
+}
+
+# Data files in another shape than x, y columns: the mesh as text rows of
+# "x y z", one block per x value.
+GNUPLOT_DATA = {
+    "B6": "with open(path, 'w') as f:\n"
+          "    for i in range(n):\n"
+          "        f.write(''.join('%g %g %g\\n' % (x[i], y[j], z[i, j]) for j in range(n)) + '\\n')\n",
 }
 
 
@@ -237,8 +247,8 @@ def gnuplot_cell(scenario, cwd):
     """Whole gnuplot run minus an empty one: its closest equivalent of render time."""
     data = os.path.join(cwd, scenario["id"] + ".bin")
     if not os.path.exists(data):
-        subprocess.run([PYTHON, "-c", scenario["data"] + "np.column_stack([x, y]).astype('<f8').tofile(%r)" % data],
-                       check=True)
+        write = GNUPLOT_DATA.get(scenario["id"], "np.column_stack([x, y]).astype('<f8').tofile(path)\n")
+        subprocess.run([PYTHON, "-c", scenario["data"] + "path = %r\n" % data + write], check=True)
     script = GNUPLOT[scenario["id"]].format(file=os.path.join(cwd, scenario["id"] + "_gnuplot.png"), data=data)
     times = []
     for text in ("", script):

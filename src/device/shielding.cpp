@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 #include <new>
+#include <vector>
 
 #include "session/globals.h"
 #include "core/messages.h"
@@ -115,6 +116,19 @@ void registerShieldPolygon(Globals& g, int group, const float* x, const float* y
     v[0] = n;
     for (int i = 0; i < n; ++i) v[1 + 2 * i] = shiftedX(g, x[i]), v[2 + 2 * i] = shiftedY(g, y[i]);
     registerFor(g, group, [&] { defineRegion(g, kRegionPolygon, v, 1 + 2 * n); });
+}
+
+void registerSurfaceShield(Globals& g, const float* x, const float* y, int n) {
+    if (!g.shield.surface || n < 3) return;
+    qqstrk(g);  // the surface's own lines are drawn before its region exists
+    std::vector<int> v(std::size_t(1 + 2 * n));
+    v[0] = n;
+    for (int i = 0; i < n; ++i) v[std::size_t(1 + 2 * i)] = shiftedX(g, x[i]), v[std::size_t(2 + 2 * i)] = shiftedY(g, y[i]);
+    const int group = g.shield.group;
+    g.shield.group = kShieldUser;
+    if (addRegion(g.shield, kRegionPolygon, v.data(), 1 + 2 * n) == 0) warnin(Warning::BlankingOverflow);
+    g.shield.group = group;
+    updateShieldFilter(g);
 }
 
 void shlrec(int nx, int ny, int nw, int nh) {

@@ -29,6 +29,11 @@ void registerShieldPie(Globals& g, int group, float x, float y, float r, float a
 // A convex polygon of 3 to 8 vertices (the faces of bars).
 void registerShieldPolygon(Globals& g, int group, const float* x, const float* y, int n);
 
+// The region of a surface just drawn while shlsur is on: the polygon (its
+// outline on the page, plot coordinates) becomes a user region without a
+// frame, so that shldel(0) and shlres remove it like the user's own.
+void registerSurfaceShield(Globals& g, const float* x, const float* y, int n);
+
 // The shielding filter of the segment-filter slot: passes on the parts of a
 // visible segment that lie outside every active region; with moveFirst the
 // pen is not at (x1, y1).

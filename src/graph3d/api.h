@@ -50,9 +50,12 @@ void vfoc3d(float x, float y, float z, const char* mode);
 void vup3d(float angle);
 void vang3d(float angle);
 void vclp3d(float front, float back);
+void labl3d(const char* keyword);
+void flab3d();
 void box3d();
 void grfini(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3);
 void grffin();
+void clip3d(const char* keyword);
 
 // points of a 3-D axis system
 void abs3pt(float x, float y, float z, float& xp, float& yp);

@@ -116,6 +116,23 @@ void besideAxis(const ScreenEdge& e, float ax, float ay, float w, float h, float
     y = ay + e.oy * reach - h / 2.0f;
 }
 
+// Anchor (upper left corner before rotation) and angle of a w × h text
+// written along the edge, its long side facing the edge at (ax, ay). The
+// angle is kept between -90 and 90 degrees so that the text never reads
+// upside down.
+void alongEdge(const ScreenEdge& e, float ax, float ay, float w, float h, float& x, float& y, int& angle) {
+    float deg = std::atan2(-(e.y1 - e.y0), e.x1 - e.x0) * 57.2957795f;
+    if (deg > 90.0f) deg -= 180.0f;
+    if (deg <= -90.0f) deg += 180.0f;
+    angle = int(std::lround(deg));
+    const float r = float(angle) / 57.2957795f;
+    const float ux = std::cos(r), uy = -std::sin(r);  // reading direction
+    const float dx = -uy, dy = ux;                     // from the top of the text to its foot
+    const float cx = ax + e.ox * h / 2.0f, cy = ay + e.oy * h / 2.0f;
+    x = cx - ux * w / 2.0f - dx * h / 2.0f;
+    y = cy - uy * w / 2.0f - dy * h / 2.0f;
+}
+
 // Labels of one axis; returns their largest extent away from the edge.
 float drawLabels(Globals& g, const ScreenEdge& e, const AxisDrawSpec& s, int height) {
     AxisState& a = g.axis;
@@ -130,6 +147,7 @@ float drawLabels(Globals& g, const ScreenEdge& e, const AxisDrawSpec& s, int hei
     scope.setHeight(height);
     g.text.justify = 0, g.text.angle = 0, g.text.texMode = 0;
     const float distance = float(a.labelDist[s.axis] + tickAllowance(g, s.axis));
+    const bool parallel = g.g3d.labels3 == 1;
     float extent = 0.0f;
     AxisLabel label;
     for (int i = 0; i <= n; ++i) {
@@ -143,9 +161,15 @@ float drawLabels(Globals& g, const ScreenEdge& e, const AxisDrawSpec& s, int hei
         const float w = float(measureString(g, label.text)), h = float(height);
         float px, py, x, y;
         edgePoint(g, e, t, px, py);
-        besideAxis(e, px + e.ox * distance, py + e.oy * distance, w, h, x, y);
+        px += e.ox * distance, py += e.oy * distance;
+        if (parallel) {
+            alongEdge(e, px, py, w, h, x, y, g.text.angle);
+            extent = std::max(extent, h);
+        } else {
+            besideAxis(e, px, py, w, h, x, y);
+            extent = std::max(extent, std::fabs(e.ox) * w + std::fabs(e.oy) * h);
+        }
         qqmess(g, label.text, int(std::lround(x)), int(std::lround(y)));
-        extent = std::max(extent, std::fabs(e.ox) * w + std::fabs(e.oy) * h);
         scope.restoreAlphabet();
     }
     return extent;

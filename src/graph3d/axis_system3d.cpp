@@ -46,6 +46,10 @@ void resolveView(Globals& g) {
     for (int i = 0; i < 3; ++i) v.eye[i] = s.eye[i] = eye[i], v.focus[i] = s.focusBox[i] = focus[i];
     v.up = s.up, v.halfAngle = s.halfAngle, v.nearDist = s.clipNear, v.farDist = s.clipFar;
     s.projection.view = makeViewMatrix(v);
+    // The divisor of the perspective is the distance from the eye times tan(half angle).
+    const float perDistance = std::tan(s.halfAngle);
+    s.depthRange.near = s.clipNear * perDistance;
+    s.depthRange.far = s.clipFar > 0.0f ? s.clipFar * perDistance : -1.0f;
 }
 
 void storePoint(float target[3], int& mode, float x, float y, float z, const char* keyword, const char* list,
@@ -162,6 +166,16 @@ void vclp3d(float front, float back) {
     g->g3d.clipFar = back > 0.0f ? back : -1.0f;
 }
 
+void labl3d(const char* keyword) {
+    Globals* g = chkini("labl3d");
+    if (!g) return;
+    if (const int k = jqqind("HORI+PARA", 2, keyword)) g->g3d.labels3 = k - 1;
+}
+
+void flab3d() {
+    if (Globals* g = chkini("flab3d")) g->g3d.flab3 = 1;
+}
+
 void abs3pt(float x, float y, float z, float& xp, float& yp) {
     xp = yp = 0.0f;
     Globals* g = box3dSystem("abs3pt");
@@ -213,19 +227,17 @@ void box3d() {
     const float hx = 0.5f * g.g3d.box[0], hy = 0.5f * g.g3d.box[1], hz = 0.5f * g.g3d.box[2];
     const float cx[4] = {-hx, hx, hx, -hx}, cy[4] = {-hy, -hy, hy, hy};
     sclpax(g, 1);
-    float X, Y;
     for (float z : {-hz, hz}) {
         for (int i = 0; i <= 4; ++i) {
-            boxToPlot(g, cx[i % 4], cy[i % 4], z, X, Y);
-            if (i == 0) strtqq(g, X, Y);
-            else connqq(g, X, Y);
+            const float p[3] = {cx[i % 4], cy[i % 4], z};
+            if (i == 0) boxMove(g, p);
+            else boxDraw(g, p);
         }
     }
     for (int i = 0; i < 4; ++i) {
-        float X2, Y2;
-        boxToPlot(g, cx[i], cy[i], -hz, X, Y);
-        boxToPlot(g, cx[i], cy[i], hz, X2, Y2);
-        lineqq(g, X, Y, X2, Y2);
+        const float a[3] = {cx[i], cy[i], -hz}, b[3] = {cx[i], cy[i], hz};
+        boxMove(g, a);
+        boxDraw(g, b);
     }
     qqstrk(g);
     sclpax(g, 0);

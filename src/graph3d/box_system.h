@@ -3,6 +3,9 @@
 #pragma once
 
 #include "graph2d/axis_transform.h"
+#include <cmath>
+
+#include "device/pipeline.h"
 #include "graph3d/graph3d_state.h"
 #include "session/globals.h"
 
@@ -39,6 +42,38 @@ inline void userToPlot3(const Globals& g, float x, float y, float z, float& X, f
     float xb, yb, zb;
     userToBox(g, x, y, z, xb, yb, zb);
     boxToPlot(g, xb, yb, zb, X, Y);
+}
+
+inline bool insideBox(const float L[3], const float b[3]) {
+    for (int k = 0; k < 3; ++k)
+        if (!(std::fabs(b[k]) <= 0.5f * L[k])) return false;
+    return true;
+}
+
+// The pen of lines in the box: segments are cut by the front and back
+// planes before they are projected, and a cut start begins a new polyline.
+inline void boxMove(Globals& g, const float p[3]) {
+    for (int i = 0; i < 3; ++i) g.g3d.pen3[i] = p[i];
+    g.g3d.pen3Shown = 0;
+}
+
+inline void boxDraw(Globals& g, const float p[3]) {
+    Graph3DState& s = g.g3d;
+    const float start[3] = {s.pen3[0], s.pen3[1], s.pen3[2]};
+    float a[3] = {start[0], start[1], start[2]}, b[3] = {p[0], p[1], p[2]};
+    const bool shown = s.pen3Shown != 0;
+    boxMove(g, p);
+    if (s.clip3 == kClip3D && !clipSegmentToBox(s.box, a, b)) return;
+    if (!clipSegment(s.projection, s.depthRange, a, b)) return;
+    const bool cutStart = a[0] != start[0] || a[1] != start[1] || a[2] != start[2];
+    float X, Y;
+    if (!shown || cutStart) {
+        boxToPlot(g, a[0], a[1], a[2], X, Y);
+        strtqq(g, X, Y);
+    }
+    boxToPlot(g, b[0], b[1], b[2], X, Y);
+    connqq(g, X, Y);
+    s.pen3Shown = b[0] == p[0] && b[1] == p[1] && b[2] == p[2];
 }
 
 // The record when the level is 3 and the current system is a graf3d box;

@@ -15,19 +15,23 @@ namespace vtx {
 
 namespace {
 
-// Clipping to the axis system for the length of a scope.
+// Clipping to the axis area of the page for the length of a scope, when
+// clip3d asks for it (boxDraw cuts to the box itself).
 class AxisClip {
    public:
-    explicit AxisClip(Globals& g) : g_(g) { sclpax(g, 1); }
+    explicit AxisClip(Globals& g) : g_(g), on_(g.g3d.clip3 == kClip2D) {
+        if (on_) sclpax(g, 1);
+    }
     ~AxisClip() {
         qqstrk(g_);
-        sclpax(g_, 0);
+        if (on_) sclpax(g_, 0);
     }
     AxisClip(const AxisClip&) = delete;
     AxisClip& operator=(const AxisClip&) = delete;
 
    private:
     Globals& g_;
+    bool on_;
 };
 
 // Lines at every tick of one axis (ticks per label step from the caller).
@@ -42,10 +46,8 @@ void forEachGridValue(const Globals& g, int axis, int perStep, Fn&& fn) {
 }
 
 void boxLine(Globals& g, const float a[3], const float b[3]) {
-    float X1, Y1, X2, Y2;
-    boxToPlot(g, a[0], a[1], a[2], X1, Y1);
-    boxToPlot(g, b[0], b[1], b[2], X2, Y2);
-    lineqq(g, X1, Y1, X2, Y2);
+    boxMove(g, a);
+    boxDraw(g, b);
 }
 
 // Grid of one box plane: the plane `fixed` at `at`, lines along both other axes.
@@ -68,20 +70,21 @@ void planeGrid(Globals& g, int fixed, float at, const int perStep[3]) {
 
 namespace {
 
-template <void (*Pen)(Globals&, float, float, float)>
+template <void (*Pen)(Globals&, const float[3])>
 void penTo(const char* routine, float x, float y, float z) {
     Globals* g = box3dSystem(routine);
     if (!g) return;
-    float X, Y;
-    userToPlot3(*g, x, y, z, X, Y);
-    Pen(*g, X, Y, 0.0f);
+    float b[3];
+    userToBox(*g, x, y, z, b[0], b[1], b[2]);
+    const AxisClip clip(*g);
+    Pen(*g, b);
 }
 
 }  // namespace
 
-void strt3d(float x, float y, float z) { penTo<strtqq>("strt3d", x, y, z); }
+void strt3d(float x, float y, float z) { penTo<boxMove>("strt3d", x, y, z); }
 
-void conn3d(float x, float y, float z) { penTo<connqq>("conn3d", x, y, z); }
+void conn3d(float x, float y, float z) { penTo<boxDraw>("conn3d", x, y, z); }
 
 void curv3d(const float* x, const float* y, const float* z, int n) {
     Globals* gp = box3dSystem("curv3d");
@@ -96,16 +99,21 @@ void curv3d(const float* x, const float* y, const float* z, int n) {
     float X, Y;
     if (inc >= 0) {
         for (int i = 0; i < n; ++i) {
-            userToPlot3(g, x[i], y[i], z[i], X, Y);
-            if (i == 0) strtqq(g, X, Y);
-            else connqq(g, X, Y);
+            float b[3];
+            userToBox(g, x[i], y[i], z[i], b[0], b[1], b[2]);
+            if (i == 0) boxMove(g, b);
+            else boxDraw(g, b);
         }
         qqstrk(g);
     }
     if (inc != 0) {
         const long long step = inc < 0 ? -(long long)inc : inc;
         for (long long i = 0; i < n; i += step) {
-            userToPlot3(g, x[i], y[i], z[i], X, Y);
+            float b[3];
+            userToBox(g, x[i], y[i], z[i], b[0], b[1], b[2]);
+            if (!g.g3d.depthRange.inside(g.g3d.projection.depth(b[0], b[1], b[2]))) continue;
+            if (g.g3d.clip3 == kClip3D && !insideBox(g.g3d.box, b)) continue;
+            boxToPlot(g, b[0], b[1], b[2], X, Y);
             dsymbl(g, g.curve.marker, std::round(X), std::round(Y));
         }
     }

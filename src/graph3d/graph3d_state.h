@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "graph2d/axis_state.h"
+#include "graph3d/depth_clip.h"
 #include "graph3d/view_matrix.h"
 
 namespace vtx {
@@ -27,6 +28,11 @@ struct SavedBoxSystem {
     AxisScaling sx, sy, sz;
 };
 
+// How 3-D lines and drawings into a plane of the box are clipped.
+constexpr int kClip2D = 0;    // to the axis area of the page (lines), as on a flat page (plane drawings)
+constexpr int kClipNone = 1;  // not by the 3-D system
+constexpr int kClip3D = 2;    // to the box, in box coordinates
+
 struct Graph3DState {
     float axis3[3] = {2, 2, 2};            // axis3d lengths
     int viewSet = 0; float view[3] = {};   // view3d: 0 default, 1 ABS, 2 USER, 3 ANGL
@@ -35,7 +41,7 @@ struct Graph3DState {
     float halfAngle = std::atan(0.25f);    // vang3d, radians
     float clipNear = 1.0f, clipFar = -1.0f;  // vclp3d
     int labels3 = 0;                       // labl3d
-    int clip3 = 0;                         // clip3d
+    int clip3 = 0;                         // clip3d: kClip2D, kClipNone, kClip3D
     int surfSize = 0;                      // sursze set
     int surfVisible = 0;                   // survis
     int surfOptions = 0;                   // suropt
@@ -72,6 +78,9 @@ struct Graph3DState {
     // the current 3-D axis system (graf3d)
     float box[3] = {2, 2, 2};              // box lengths in effect
     Projection projection;                 // box to plot coordinates
+    DepthRange depthRange;                 // the front and back planes as depth levels
+    float pen3[3] = {};                    // strt3d/conn3d pen, box coordinates
+    int pen3Shown = 0;                     // the line pen stands at pen3's projection
     float eye[3] = {}, focusBox[3] = {};   // resolved view point and focus, box coordinates
     float lightBox[8][3] = {};             // resolved light positions, box coordinates
 

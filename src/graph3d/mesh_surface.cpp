@@ -10,6 +10,7 @@
 #include "device/attribute_scope.h"
 #include "device/pipeline.h"
 #include "graph2d/curve_mode.h"
+#include "graph3d/surface_shield.h"
 #include "graph3d/api.h"
 #include "graph3d/box_system.h"
 #include "graph3d/horizon.h"
@@ -97,6 +98,7 @@ void drawThroughHorizon(Globals& g, Lines&& lines) {
     const int callerColour = g.colour.current;
     sclpax(g, 1);
     HorizonPen pen(0, s.noHide ? 0 : g.out.nxPage + 1);
+    SurfaceShield shield(g);
     auto piece = [&](HorizonSide side, float x1, float y1, float x2, float y2) {
         if ((s.surfVisible == 1 && side == HorizonSide::Bottom) || (s.surfVisible == 2 && side == HorizonSide::Top))
             return;
@@ -108,6 +110,7 @@ void drawThroughHorizon(Globals& g, Lines&& lines) {
         lineqq(g, x1, y1, x2, y2);
     };
     lines([&](float x1, float y1, float x2, float y2, bool first, PenMode mode) {
+        shield.add(x1, y1), shield.add(x2, y2);
         if (s.noHide) {
             if (mode != PenMode::HideOnly) lineqq(g, x1, y1, x2, y2);
             return;

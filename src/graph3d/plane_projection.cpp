@@ -13,21 +13,26 @@ namespace vtx {
 
 namespace {
 
-// Page point (plot coordinates, y down) to the plot point of its place in the plane.
-void pageToPlane(const Globals& g, float x, float y, float& X, float& Y) {
+// Page point (plot coordinates, y down) to its place in the plane, box coordinates.
+void pageToPlane(const Globals& g, float x, float y, float b[3]) {
     const float(&p)[3][3] = g.g3d.plane;
     const float u = x / float(g.out.nxPage), v = (float(g.out.nyPage) - y) / float(g.out.nyPage);
-    float b[3];
     for (int k = 0; k < 3; ++k) b[k] = p[0][k] + u * (p[1][k] - p[0][k]) + v * (p[2][k] - p[1][k]);
-    boxToPlot(g, b[0], b[1], b[2], X, Y);
 }
 
 // The moves of a polyline reach the device unprojected, so every segment
-// starts with its own move to the projected point.
+// starts with its own move to the projected point. clip3d("3D") cuts the
+// segment to the box; the front and back planes always cut it.
 void planeSegment(Globals& g, float x1, float y1, float x2, float y2, bool) {
+    const Graph3DState& s = g.g3d;
+    float a[3], b[3];
+    pageToPlane(g, x1, y1, a);
+    pageToPlane(g, x2, y2, b);
+    if (s.clip3 == kClip3D && !clipSegmentToBox(s.box, a, b)) return;
+    if (!clipSegment(s.projection, s.depthRange, a, b)) return;
     float X1, Y1, X2, Y2;
-    pageToPlane(g, x1, y1, X1, Y1);
-    pageToPlane(g, x2, y2, X2, Y2);
+    boxToPlot(g, a[0], a[1], a[2], X1, Y1);
+    boxToPlot(g, b[0], b[1], b[2], X2, Y2);
     passSegment(g, SegmentStage::PlaneProjection, X1, Y1, X2, Y2, true);
 }
 
@@ -48,6 +53,16 @@ void grfini(float x1, float y1, float z1, float x2, float y2, float z2, float x3
     g.ctl.level = 1;
     s.planeActive = 1;
     installSegmentFilter(g.line.slots, SegmentStage::PlaneProjection, planeSegment);
+}
+
+void clip3d(const char* keyword) {
+    Globals* g = chkini("clip3d");
+    if (!g) return;
+    static constexpr int kModes[] = {kClipNone, kClip2D, kClip3D};
+    if (const int k = jqqind("NONE+2D  +3D  ", 3, keyword)) {
+        qqstrk(*g);
+        g->g3d.clip3 = kModes[k - 1];
+    }
 }
 
 void grffin() {

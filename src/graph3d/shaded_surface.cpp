@@ -2,6 +2,7 @@
 // and mesh. Smooth shading interpolates corner colours in the z-buffer; flat
 // shading fills each triangle in one colour, farthest first.
 #include "graph3d/shaded_surface.h"
+#include "graph3d/surface_shield.h"
 
 #include <algorithm>
 #include <cmath>
@@ -111,6 +112,48 @@ void flatByDepth(Globals& g, std::vector<ShadeTriangle>& tris, const ZColourMap&
     }
 }
 
+ShadeVertex mix(const ShadeVertex& a, const ShadeVertex& b, float t) {
+    ShadeVertex v;
+    for (int k = 0; k < 3; ++k) v.b[k] = a.b[k] + t * (b.b[k] - a.b[k]), v.n[k] = a.n[k] + t * (b.n[k] - a.n[k]);
+    v.value = a.value + t * (b.value - a.value);
+    return v;
+}
+
+// Cuts the triangles by the front and back planes; a cut triangle becomes a
+// fan of triangles whose mesh edges are only those of the original.
+void clipTrianglesDepth(const Globals& g, std::vector<ShadeTriangle>& tris) {
+    const Projection& p = g.g3d.projection;
+    const DepthRange& r = g.g3d.depthRange;
+    auto inside = [&](const ShadeTriangle& t) {
+        for (const ShadeVertex& v : t.v)
+            if (!r.inside(p.depth(v.b[0], v.b[1], v.b[2]))) return false;
+        return true;
+    };
+    if (std::all_of(tris.begin(), tris.end(), inside)) return;
+    std::vector<ShadeTriangle> out;
+    std::vector<ClipCorner<ShadeVertex>> poly;
+    for (const ShadeTriangle& t : tris) {
+        if (inside(t)) {
+            out.push_back(t);
+            continue;
+        }
+        poly.clear();
+        for (int k = 0; k < 3; ++k) poly.push_back({t.v[k], t.edge[k]});
+        clipPolygonDepth(p, r, poly, [](const ShadeVertex& v) { return v.b; }, mix);
+        const std::size_t m = poly.size();
+        for (std::size_t k = 1; k + 1 < m; ++k) {
+            ShadeTriangle f;
+            f.v[0] = poly[0].v, f.v[1] = poly[k].v, f.v[2] = poly[k + 1].v;
+            f.flatValue = t.flatValue;
+            f.edge[0] = k == 1 && poly[0].edge;
+            f.edge[1] = poly[k].edge;
+            f.edge[2] = k + 2 == m && poly[m - 1].edge;
+            out.push_back(f);
+        }
+    }
+    tris.swap(out);
+}
+
 // A grid of box points with normals from neighbouring points and the Z
 // value of each, as two triangles per cell.
 template <typename Corner>
@@ -164,6 +207,7 @@ bool drawShadedTriangles(Globals& g, std::vector<ShadeTriangle>& tris, float lo,
         warnin(Warning::FormatDeviceMismatch);
         return false;
     }
+    clipTrianglesDepth(g, tris);
     if (g.g3d.zScaleSet) lo = g.g3d.zScale[0], hi = g.g3d.zScale[1];
     if (hi == lo) hi = lo + 1.0f;
     // The colour scale takes the Z axis scaling for its own; the box keeps its Z axis.
@@ -173,6 +217,13 @@ bool drawShadedTriangles(Globals& g, std::vector<ShadeTriangle>& tris, float lo,
     g.axis.sz = zAxis;
     const ColourScope caller(g);
     qqstrk(g);
+    SurfaceShield shield(g);
+    for (const ShadeTriangle& t : tris)
+        for (const ShadeVertex& v : t.v) {
+            float X, Y;
+            boxToPlot(g, v.b[0], v.b[1], v.b[2], X, Y);
+            shield.add(X, Y);
+        }
     if (smooth) {
         // The caller's own buffer stays open; one opened here closes here.
         const bool own = !g.g3d.zbufferOpen;

@@ -83,6 +83,7 @@ WARNING_CASES = [
     ("v.graf3d(0., 1., 0., .5, 0., 1., 0., .5, 1., 1., 0., .5); print(v.getlev())", 10),
     ("v.box3d()", 3),
     ("v.grffin()", 34),
+    ("v.labl3d('SIDE')", 2),
 ]
 
 
@@ -285,3 +286,106 @@ def test_graf_between_grfini_and_grffin_lands_on_the_box_face(run, tmp_path):
     inked = [(x, y) for y in range(img.size[1]) for x in range(img.size[0]) if img.getpixel((x, y)) != (0, 0, 0)]
     assert len(inked) > 500
     assert all(min(xs) - 2 <= x <= max(xs) + 2 and min(ys) - 2 <= y <= max(ys) + 2 for x, y in inked)
+
+
+def ink(path):
+    """Inked pixels of a PNG as (x, y) in plot units of a default page."""
+    from PIL import Image
+    img = Image.open(path).convert("RGB")
+    scale = 2970.0 / img.size[0]
+    w, data = img.size[0], list(img.getdata())
+    return [((i % w) * scale, (i // w) * scale) for i, p in enumerate(data) if p != (0, 0, 0)]
+
+
+def test_parallel_labels_hug_the_vertical_edge(run, tmp_path):
+    code = """
+        v.metafl('png'); v.setfil('{kw}.png'); v.vtxini(); v.errmod('prot', 'off')
+        v.axspos(500, 1800); v.axslen(1600, 1400); v.labl3d('{kw}')
+        v.graf3d(0., 1., 0., 1., 0., 1., 0., 1., -1000., 1000., -1000., 1000.)
+        print(v.abs3pt(-1., -1., -.5)); print(v.abs3pt(-1., -1., .5))
+        v.vtxfin()
+    """
+    low, edge = (eval(s) for s in run(code.format(kw="HORI")).stdout.splitlines()[-2:])
+    run(code.format(kw="PARA"))
+    # Upright, the wide labels of Z reach far left of the edge; along it only their height does.
+    left = {kw: min(x for x, y in ink(tmp_path / f"{kw}.png") if edge[1] < y < low[1]) for kw in ("HORI", "PARA")}
+    assert edge[0] - left["HORI"] > 150
+    assert 40 < edge[0] - left["PARA"] < 120
+
+
+def test_front_and_back_planes_cut_surfaces_and_lines(run, tmp_path):
+    out = run("""
+        v.metafl('png'); v.setfil('c.png'); v.vtxini(); v.errmod('prot', 'off')
+        v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf()
+        v.vclp3d(7., 8.)          # the default eye is 7.55 from the centre
+        v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+        xs = [-1. + i / 10. for i in range(21)]
+        v.surshd(xs, 21, xs, 21, [[0.] * 21 for _ in xs])
+        v.curv3d([1., -1.], [-1., 1.], [.5, .5], 2)    # a diagonal above it, cut at both ends
+        for p in [(0., 0., 0.), (1., -1., 0.), (-1., 1., 0.), (0., 0., .5), (1., -1., .5), (-1., 1., .5)]:
+            print(v.rel3pt(*p))
+        v.vtxfin()
+    """).stdout.splitlines()
+    centre, near, far, mid_edge, edge_start, edge_end = (eval(s) for s in out[-6:])
+    from PIL import Image
+    img = Image.open(tmp_path / "c.png").convert("RGB")
+    scale = img.size[0] / 2970.0
+
+    def inked(p, r=3):
+        x, y = round(p[0] * scale), round(p[1] * scale)
+        return any(img.getpixel((x + i, y + j)) != (0, 0, 0) for i in range(-r, r + 1) for j in range(-r, r + 1))
+    assert inked(centre) and not inked(near) and not inked(far)
+    assert inked(mid_edge) and not inked(edge_start) and not inked(edge_end)
+
+
+def test_clip3d_cuts_lines_to_the_axis_area_the_box_or_not_at_all(run, tmp_path):
+    code = """
+        v.metafl('png'); v.setfil('{m}.png'); v.vtxini(); v.errmod('prot', 'off')
+        v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf(); v.clip3d('{m}')
+        v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+        v.curv3d([0., 0.], [0., 0.], [0., 3.], 2)
+        v.grfini(-3., 1., -1., 1., 1., -1., 1., 1., 1.)   # the plane of the back wall, reaching out to x = -3
+        v.line(742, 300, 742, 1800)                         # at x = -2, beside the box
+        v.line(2598, 300, 2598, 1800)                       # at x = .5, on the wall
+        v.grffin()
+        print([v.rel3pt(0., 0., z) for z in (.5, 1.5, 2.5)] + [v.rel3pt(-2., 1., 0.), v.rel3pt(.5, 1., 0.)])
+        v.vtxfin()
+    """
+    from PIL import Image
+    seen = {}
+    for mode in ("NONE", "2D", "3D"):
+        points = eval(run(code.format(m=mode)).stdout.splitlines()[-1])
+        img = Image.open(tmp_path / f"{mode}.png").convert("RGB")
+        s = img.size[0] / 2970.0
+        seen[mode] = [img.getpixel((round(x * s), round(y * s))) != (0, 0, 0) for x, y in points]
+    # z = 1.5 lies above the box inside the axis area, z = 2.5 above the axis area too;
+    # the drawings in the plane are cut only by the box.
+    assert seen == {"NONE": [True, True, True, True, True], "2D": [True, True, False, True, True],
+                    "3D": [True, False, False, False, True]}
+
+
+def test_shlsur_keeps_later_lines_off_the_surface_until_deleted(run, tmp_path):
+    out = run("""
+        v.metafl('png'); v.setfil('s.png'); v.vtxini(); v.errmod('prot', 'off')
+        v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf()
+        v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+        v.shlsur()
+        xs = [-1., 0., 1.]
+        v.surmat([[0.] * 3 for _ in xs], 3, 3, 1, 1)
+        print(v.shlind())
+        p = v.rel3pt(.5, -.5, 0.)         # the middle of a mesh cell
+        v.line(0, round(p[1]), 2970, round(p[1]))
+        v.shldel(0)
+        v.line(0, round(p[1]) + 60, 2970, round(p[1]) + 60)
+        print(p)
+        v.vtxfin()
+    """).stdout.splitlines()
+    assert out[-2] == "1"
+    x, y = eval(out[-1])
+    from PIL import Image
+    img = Image.open(tmp_path / "s.png").convert("RGB")
+    s = img.size[0] / 2970.0
+
+    def inked(x, y):
+        return any(img.getpixel((round(x * s), round(y * s) + d)) != (0, 0, 0) for d in (-1, 0, 1))
+    assert inked(100, y) and not inked(x, y) and inked(x, y + 60)
