@@ -123,7 +123,7 @@ def pies_page():
 
 
 def bars_page():
-    v.titlin("Grouped bars with value labels and horizontal bars", 1)
+    v.titlin("Grouped bars with value labels and 3-D horizontal bars", 1)
     v.axspos(250, 1700); v.axslen(1200, 1300)
     v.name("quarter", "x"); v.name("sales", "y")
     v.labdig(-1, "x"); v.ticks(1, "x")
@@ -140,7 +140,7 @@ def bars_page():
     v.endgrf()
     v.bargrp(1, 0.0)
     v.axspos(1700, 1700); v.axslen(1100, 1300)
-    v.bartyp("HORI")
+    v.bartyp("3DHO"); v.baropt(30., 45.)
     v.name("share", "x"); v.name("region", "y")
     v.labdig(-1, "xy")
     v.graf(0., 50., 0., 10., 0.5, 4.5, 1., 1.)
