@@ -123,7 +123,7 @@ def pies_page():
 
 
 def bars_page():
-    v.titlin("Grouped bars with value labels and 3-D horizontal bars", 1)
+    v.titlin("Grouped bars and 3-D horizontal bars with labels", 1)
     v.axspos(250, 1700); v.axslen(1200, 1300)
     v.name("quarter", "x"); v.name("sales", "y")
     v.labdig(-1, "x"); v.ticks(1, "x")
