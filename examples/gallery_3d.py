@@ -9,24 +9,12 @@ import math
 
 import vantix as v
 
-DEVICES = [("png", "png"), ("eps", "eps"), ("pdf", "pdf"), ("svg", "svg")]
-RASTER = False
+from gallery_pages import write_pages
 
 
-def page(device, filename, draw):
-    global RASTER
-    RASTER = device == "png"
-    v.metafl(device)
-    v.setfil(filename)
-    v.filmod("delete")
-    if device == "png":
-        v.scrmod("REVERS")   # black on white
-    v.vtxini()
-    v.errmod("PROT", "OFF")
-    v.complx()
-    draw()
-    v.vtxfin()
-    v.scrmod("AUTO")
+def raster():
+    """True while the page goes to the PNG file, the one with pixels."""
+    return v.getmfl() == "PNG"
 
 
 def ripple(x, y):
@@ -91,7 +79,7 @@ def shaded_page():
     v.axslen(1500, 1500)
     v.name("x", "x"); v.name("y", "y"); v.name("z", "z")
     v.labdig(0, "xy"); v.labdig(1, "z")
-    v.shdmod("SMOOTH" if RASTER else "FLAT", "SURF")
+    v.shdmod("SMOOTH" if raster() else "FLAT", "SURF")
     v.surmsh("ON")
     v.mshclr(1)   # dark lines in the rainbow table
     v.graf3d(-3., 3., -3., 1., -3., 3., -3., 1., -1., 1., -1., 0.5)
@@ -111,18 +99,18 @@ def lit_page():
     v.nograf()
     v.view3d(5.0, -6.0, 3.5, "ABS")
     v.graf3d(-2., 2., -2., 1., -2., 2., -2., 1., -2., 2., -2., 1.)
-    v.shdmod("SMOOTH" if RASTER else "FLAT", "SURF")
+    v.shdmod("SMOOTH" if raster() else "FLAT", "SURF")
     v.light("ON")
     v.litpos(1, 2., -4., 6., "ABS")
     v.matopt(0.7, "DIFF")
     v.matopt(0.2, "SPEC")   # the brightest point stays below the last table entry
     v.matopt(30., "EXPO")
-    if RASTER:
+    if raster():
         v.zbfini()   # one buffer for all three, so they hide each other
     v.surtri([-2., 2., 2., -2.], [-2., -2., 2., 2.], [-2.] * 4, 4, [1, 1], [2, 3], [3, 4], 2)
     v.sphe3d(-0.3, 0.5, -0.4, 1.4, 48, 24)
     v.sphe3d(1.2, -1.2, -1.4, 0.6, 32, 16)
-    if RASTER:
+    if raster():
         v.zbffin()
     v.color("fore")
     v.box3d()
@@ -137,7 +125,7 @@ def torus(a, b, option):
 def shapes_page():
     v.setvlt("GREY")
     v.titlin("A parametric torus and the isosurface of a gyroid", 1)
-    mode = "SMOOTH" if RASTER else "FLAT"
+    mode = "SMOOTH" if raster() else "FLAT"
     v.light("ON")
     v.matopt(0.7, "DIFF")
     for k in range(2):
@@ -197,11 +185,7 @@ def columns_page():
 
 
 if __name__ == "__main__":
-    for device, ext in DEVICES:
-        page(device, "gallery_mesh." + ext, mesh_page)
-        page(device, "gallery_helix." + ext, helix_page)
-        page(device, "gallery_shaded." + ext, shaded_page)
-        page(device, "gallery_lit." + ext, lit_page)
-        page(device, "gallery_shapes." + ext, shapes_page)
-        page(device, "gallery_columns." + ext, columns_page)
+    write_pages([("gallery_mesh", mesh_page), ("gallery_helix", helix_page), ("gallery_shaded", shaded_page),
+                 ("gallery_lit", lit_page), ("gallery_shapes", shapes_page), ("gallery_columns", columns_page)],
+                ["png", "eps", "pdf", "svg"], exact_colours=False)
     print("gallery written: gallery_{mesh,helix,shaded,lit,shapes,columns}.{png,eps,pdf,svg}")

@@ -6,10 +6,7 @@ and aligned outside labels, a tilted pie, grouped and horizontal bars, and
 gallery_bars3d.*)."""
 import vantix as v
 
-from gallery_charts import page   # one page per file, black on white
-
-DEVICES = [("png", "png"), ("pdf", "pdf"), ("svg", "svg")]
-
+from gallery_pages import write_pages
 
 def caption(text, x, y):
     v.height(26)
@@ -177,10 +174,6 @@ def bars3d_page():
 
 
 if __name__ == "__main__":
-    for device, ext in DEVICES:
-        page(device, "gallery_figures." + ext, figures_page)
-        page(device, "gallery_fields." + ext, fields_page)
-        page(device, "gallery_pies." + ext, pies_page)
-        page(device, "gallery_business_bars." + ext, bars_page)
-        page(device, "gallery_bars3d." + ext, bars3d_page)
+    write_pages([("gallery_figures", figures_page), ("gallery_fields", fields_page), ("gallery_pies", pies_page),
+                 ("gallery_business_bars", bars_page), ("gallery_bars3d", bars3d_page)], ["png", "pdf", "svg"])
     print("gallery written: gallery_{figures,fields,pies,business_bars,bars3d}.{png,pdf,svg}")

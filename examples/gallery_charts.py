@@ -5,23 +5,7 @@ import math
 
 import vantix as v
 
-DEVICES = [("png", "png"), ("eps", "eps"), ("pdf", "pdf"), ("svg", "svg")]
-
-
-def page(device, filename, draw):
-    v.metafl(device)
-    v.setfil(filename)
-    v.filmod("delete")
-    if device == "png":
-        v.scrmod("REVERS")   # black on white
-        v.imgfmt("RGB")      # the colour plot's exact colours
-    v.vtxini()
-    v.errmod("PROT", "OFF")
-    v.complx()
-    draw()
-    v.vtxfin()
-    v.scrmod("AUTO")
-    v.imgfmt("IND")
+from gallery_pages import write_pages
 
 
 def colour_page():
@@ -63,7 +47,5 @@ def bars_page():
 
 
 if __name__ == "__main__":
-    for device, ext in DEVICES:
-        page(device, "gallery_colour." + ext, colour_page)
-        page(device, "gallery_bars." + ext, bars_page)
+    write_pages([("gallery_colour", colour_page), ("gallery_bars", bars_page)], ["png", "eps", "pdf", "svg"])
     print("gallery written: gallery_{colour,bars}.{png,eps,pdf,svg}")

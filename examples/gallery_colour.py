@@ -9,23 +9,7 @@ import random
 
 import vantix as v
 
-DEVICES = [("png", "png"), ("eps", "eps"), ("pdf", "pdf"), ("svg", "svg")]
-
-
-def page(device, filename, draw):
-    v.metafl(device)
-    v.setfil(filename)
-    v.filmod("delete")
-    if device == "png":
-        v.scrmod("REVERS")   # black on white
-        v.imgfmt("RGB")      # the colour plots' exact colours
-    v.vtxini()
-    v.errmod("PROT", "OFF")
-    v.complx()
-    draw()
-    v.vtxfin()
-    v.scrmod("AUTO")
-    v.imgfmt("IND")
+from gallery_pages import write_pages
 
 
 def grid(n, lo, hi):
@@ -144,7 +128,5 @@ PAGES = [("colour_linear", colour_linear), ("colour_log", colour_log), ("contour
          ("contour_bands", contour_bands), ("contour_scattered", contour_scattered)]
 
 if __name__ == "__main__":
-    for device, ext in DEVICES:
-        for name, draw in PAGES:
-            page(device, name + "." + ext, draw)
+    write_pages(PAGES, ["png", "eps", "pdf", "svg"])
     print("gallery written: {%s}.{png,eps,pdf,svg}" % ",".join(name for name, _ in PAGES))

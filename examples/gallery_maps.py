@@ -7,7 +7,7 @@ import math
 
 import vantix as v
 
-DEVICES = ["png", "pdf", "svg"]
+from gallery_pages import write_pages
 
 ROUTES = [((-0.1, 51.5), (139.7, 35.7)),     # London - Tokyo
           ((139.7, 35.7), (-122.4, 37.8)),   # Tokyo - San Francisco, across the date line
@@ -118,26 +118,10 @@ def azimuthal():
     v.title()
 
 
-def page(device, filename, draw):
-    v.metafl(device)
-    v.setfil(filename)
-    v.filmod("delete")
-    if device == "png":
-        v.scrmod("REVERS")
-    v.vtxini()
-    v.errmod("PROT", "OFF")
-    v.complx()
-    draw()
-    v.mpaepl(0)
-    v.vtxfin()
-    v.scrmod("AUTO")
-
-
 def main():
-    for name, draw in (("cylindrical", cylindrical), ("elliptical", elliptical), ("conical", conical),
-                       ("azimuthal", azimuthal)):
-        for device in DEVICES:
-            page(device, "gallery_map_%s.%s" % (name, device), draw)
+    write_pages([("gallery_map_cylindrical", cylindrical), ("gallery_map_elliptical", elliptical),
+                 ("gallery_map_conical", conical), ("gallery_map_azimuthal", azimuthal)],
+                ["png", "pdf", "svg"], exact_colours=False)
 
 
 if __name__ == "__main__":
