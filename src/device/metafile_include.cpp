@@ -35,45 +35,42 @@ struct Metafile {
 
 // The records of the metafile device: the page line, then fields of which
 // x y [op] draw or move (op 2 draw, 3 move, kept until changed), 4 r g b a
-// colour and 9 the end. Anything else makes the file unreadable.
+// colour and 9 the end. The fields are read in one pass; anything that is
+// not a number, or a record out of place, makes the file unreadable.
 bool readMetafile(const char* name, Metafile& meta) {
     std::FILE* f = std::fopen(name, "r");
     if (!f) return false;
-    bool ok = std::fscanf(f, "%f %f", &meta.width, &meta.height) == 2 && meta.width > 0 && meta.height > 0 &&
-              meta.width < 1e6f && meta.height < 1e6f;
+    std::vector<float> field;
+    for (float v; std::fscanf(f, "%f", &v) == 1;) field.push_back(v);
+    std::fclose(f);
+    const size_t n = field.size();
+    if (n < 3) return false;
+    meta.width = field[0], meta.height = field[1];
+    if (!(meta.width > 0 && meta.height > 0 && meta.width < 1e6f && meta.height < 1e6f)) return false;
+    auto fraction = [](float v) { return v >= 0.0f && v <= 1.0f; };
     MetaStep::Kind op = MetaStep::Move;
-    bool ended = false;
-    float v[3];
-    while (ok && !ended) {
-        float first;
-        if (std::fscanf(f, "%f", &first) != 1) {
-            ok = false;
-            break;
-        }
-        if (first == 9.0f) {
-            ended = true;
-        } else if (first == 4.0f) {
-            ok = std::fscanf(f, "%f %f %f", &v[0], &v[1], &v[2]) == 3;
-            if (ok) meta.steps.push_back({MetaStep::Colour, v[0], v[1], v[2]});
-        } else if (first >= 0.0f && first <= 1.0f) {
-            ok = std::fscanf(f, "%f", &v[0]) == 1 && v[0] >= 0.0f && v[0] <= 1.0f;
-            if (!ok) break;
-            meta.steps.push_back({op, first, v[0], 0.0f});
+    for (size_t i = 2; i < n;) {
+        const float first = field[i];
+        if (first == 9.0f) return i + 1 == n;
+        if (first == 4.0f) {
+            if (i + 3 >= n) return false;
+            meta.steps.push_back({MetaStep::Colour, field[i + 1], field[i + 2], field[i + 3]});
+            i += 4;
+        } else if (fraction(first) && i + 1 < n && fraction(field[i + 1])) {
             // An op field follows only when it changes; it applies to this point.
-            const long at = std::ftell(f);
-            float next;
-            if (std::fscanf(f, "%f", &next) == 1 && (next == 2.0f || next == 3.0f)) {
-                op = next == 2.0f ? MetaStep::Draw : MetaStep::Move;
-                meta.steps.back().kind = op;
+            if (i + 2 < n && (field[i + 2] == 2.0f || field[i + 2] == 3.0f)) {
+                op = field[i + 2] == 2.0f ? MetaStep::Draw : MetaStep::Move;
+                meta.steps.push_back({op, first, field[i + 1], 0.0f});
+                i += 3;
             } else {
-                std::fseek(f, at, SEEK_SET);
+                meta.steps.push_back({op, first, field[i + 1], 0.0f});
+                i += 2;
             }
         } else {
-            ok = false;
+            return false;
         }
     }
-    std::fclose(f);
-    return ok && ended;
+    return false;
 }
 
 // The box of filbox (the whole page by default) in plot units.

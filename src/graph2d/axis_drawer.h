@@ -11,33 +11,28 @@ namespace vtx {
 // The parts of an axis that axclrs colours, as indexed in axisColours.
 enum ColourPart { kColLine = 0, kColTicks, kColLabels, kColName };
 
-// The axclrs colour of one part for the length of a scope, when one is set;
-// the caller's colour then comes back at the end, sent again in every case.
-class PartColour {
+// A colour for the length of a scope when one is set (>= 0); the caller's
+// colour then comes back at the end, sent again in every case.
+class ColourIfSet {
    public:
-    PartColour(Globals& g, int axis, int part) {
-        const int c = g.axis.axisColours[axis][part];
-        if (c < 0) return;
+    ColourIfSet(Globals& g, int colour) {
+        if (colour < 0) return;
         caller_.emplace(g, Restore::Always);
-        qqsclr(g, c);
+        qqsclr(g, colour);
     }
 
    private:
     std::optional<ColourScope> caller_;
 };
 
-// The frmclr colour of frames (axis systems, box2d, legends) for the length
-// of a scope, when one is set.
-class FrameColour {
-   public:
-    explicit FrameColour(Globals& g) {
-        if (g.text.frameColour < 0) return;
-        caller_.emplace(g, Restore::Always);
-        qqsclr(g, g.text.frameColour);
-    }
+// The axclrs colour of one part of an axis.
+struct PartColour : ColourIfSet {
+    PartColour(Globals& g, int axis, int part) : ColourIfSet(g, g.axis.axisColours[axis][part]) {}
+};
 
-   private:
-    std::optional<ColourScope> caller_;
+// The frmclr colour of frames (axis systems, box2d, legends).
+struct FrameColour : ColourIfSet {
+    explicit FrameColour(Globals& g) : ColourIfSet(g, g.text.frameColour) {}
 };
 
 // What a side of an axis system shows (setgrf): each level includes the ones below.
