@@ -72,5 +72,10 @@ int registerExitFunction() {
 PyMODINIT_FUNC PyInit_vantix(void) {
     PyObject* module = PyModule_Create(&vtx::py::vantixModule);
     if (module && vtx::py::registerExitFunction() < 0) Py_CLEAR(module);
+    // What the script printed before Quit ends the process is not lost.
+    vtx::setWidgetExitHook([] {
+        vtx::py::flushPythonStream("stdout");
+        vtx::py::flushPythonStream("stderr");
+    });
     return module;
 }

@@ -18,6 +18,17 @@ int widgetIndex(int id) {
     return id >= 1 && id <= s.count ? id - 1 : -1;
 }
 
+int appendEntry(WidgetType type, int parent) {
+    WidgetState& s = widgetState();
+    const int index = s.count++;
+    WidgetEntry& e = s.table[index];
+    e = WidgetEntry{};
+    e.type = type;
+    e.level = s.level;
+    e.parent = parent;
+    return index;
+}
+
 int beginLevel(WidgetLayout layout) {
     WidgetState& s = widgetState();
     if (s.level >= kMaxWidgetLevels) {
@@ -33,12 +44,10 @@ int beginLevel(WidgetLayout layout) {
         widgetMessage(">>>> Too many widgets in WGINI!");
         return -1;
     }
-    const int index = s.count++;
+    ++s.level;
+    const int index = appendEntry(WidgetType::Top, -1);
     WidgetEntry& e = s.table[index];
-    e = WidgetEntry{};
-    e.type = WidgetType::Top;
     e.layout = layout;
-    e.level = ++s.level;
     e.place = s.options.window;
     s.levelStart[s.level - 1] = index;
     s.levelDone[s.level - 1] = false;
@@ -70,12 +79,8 @@ int addWidget(WidgetType type, int parentId, const char* routine) {
         widgetMessage(">>>> Not allowed parent ID in %s!", routine);
         return -1;
     }
-    const int index = s.count++;
+    const int index = appendEntry(type, p);
     WidgetEntry& e = s.table[index];
-    e = WidgetEntry{};
-    e.type = type;
-    e.level = s.level;
-    e.parent = p;
     const WidgetOptions& o = s.options;
     if (s.table[p].layout == WidgetLayout::Form) e.place = o.window;
     e.justify = (type == WidgetType::Label) ? o.labelJustify : o.buttonJustify;

@@ -15,6 +15,10 @@ namespace vtx {
 // options that shape the widget. Returns the table index.
 int addWidget(WidgetType type, int parentId, const char* routine);
 
+// Appends an entry of the given type and parent (table index, -1 for none)
+// at the current level, without checks; the table index.
+int appendEntry(WidgetType type, int parent);
+
 // Starts a level (wgini): the table is restarted by the outermost level.
 // The table index of the top-level entry, or -1 after a message.
 int beginLevel(WidgetLayout layout);
