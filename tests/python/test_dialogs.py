@@ -23,6 +23,7 @@ class TestTerminal:
         # One round answered, one round against the end of the input.
         out = run("v.swgmod('ASCI')\n" + TERMINAL_ROUND + TERMINAL_ROUND + """
 v.dwgmsg('first|second')
+v.msgbox('as|is')
 print('bad', v.dwglis('Colour', 'red|green', 3))
 """, stdin="x\ny\nBob\n\nblue\n", env=UNBUFFERED)
         lines = [line.split(': ')[-1] for line in out.stdout.splitlines()]
@@ -31,13 +32,32 @@ print('bad', v.dwglis('Colour', 'red|green', 3))
             "but 1", "txt 'Bob'", "fil 'a.dat'", "lis 3",
             "but 0", "txt 'anon'", "fil 'a.dat'", "lis 1",
             "bad -1"]
-        assert "first\nsecond\n" in out.stdout
+        assert "first\nsecond\nas|is\n" in out.stdout
         assert "<<<< Selected list element out of range in DWGLIS!" in out.stdout
+
+    def test_dialogs_are_refused_between_wgini_and_wgfin(self, run):
+        out = run("""
+v.swgmod('ASCI')
+top = v.wgini('VERT')
+v.wglab(top, 'Label')
+v.dwgmsg('no')
+print(v.dwgbut('Q', 1), repr(v.dwgfil('F', 'f', '*')), v.dwglis('L', 'a|b', 1), repr(v.dwgtxt('T', 't')))
+v.msgbox('allowed')
+v.wgfin()
+print(v.dwgbut('Q', 1))
+""", env=UNBUFFERED)
+        assert [line for line in out.stdout.splitlines() if "WGINI" in line] == [
+            ">>>> %s cannot be used between WGINI and WGFIN!" % name
+            for name in ("DWGMSG", "DWGBUT", "DWGFIL", "DWGLIS", "DWGTXT")]
+        assert "-1 '' -1 ''\nallowed\n" in out.stdout
+        assert out.stdout.endswith("Q (Y/N) [Y]: \n1\n")
 
     def test_auto_mode_without_display_falls_back_to_the_terminal(self, run):
         out = run("print('txt', repr(v.dwgtxt('Name', 'x' * 200)))\nv.dwgmsg('a|b')", stdin="\n", env=UNBUFFERED)
         assert "txt '%s'" % ("x" * 132) in out.stdout
         assert "a\nb\n" in out.stdout
+        out = run("v.swgmod('XWIN')\nv.dwgmsg('a')\nprint('not reached')")
+        assert out.stdout == "<<<< Can't open X Window display!\n"
 
     def test_item_strings_follow_the_separator(self, run):
         out = run("""
