@@ -9,6 +9,7 @@
 #include "widgets/display.h"
 #include "widgets/item_strings.h"
 #include "widgets/widget_state.h"
+#include "widgets/widget_table.h"
 
 namespace vtx {
 
@@ -88,7 +89,7 @@ int dwglis(const char* label, const char* items, int selected) {
 
 std::string itmcat(const char* list, const char* item) { return appendItem(list, item, separator()); }
 
-int itmcnt(const char* list) { return countItems(list, separator()); }
+int itmcnt(const char* list) { return itemCount(list, separator()); }
 
 std::string itmstr(const char* list, int n) {
     std::optional<std::string> item = pickItem(list, n, separator());

@@ -77,10 +77,18 @@ Widget makeShell(const DialogWindow& window, Answer& answer) {
     return shell;
 }
 
-// Shows the window and handles events until a callback answers, then
-// removes the window.
+// Shows the window (centred on the screen when the widget windows are) and
+// handles events until a callback answers, then removes the window.
 void runDialog(Widget shell, const Answer& answer) {
+    XtSetMappedWhenManaged(shell, False);
     XtRealizeWidget(shell);
+    if (widgetState().options.centre) {
+        Dimension w = 0, h = 0;
+        XtVaGetValues(shell, XmNwidth, &w, XmNheight, &h, nullptr);
+        Screen* screen = XtScreen(shell);
+        XtVaSetValues(shell, XmNx, (WidthOfScreen(screen) - w) / 2, XmNy, (HeightOfScreen(screen) - h) / 2, nullptr);
+    }
+    XtMapWidget(shell);
     while (!answer.done) XtAppProcessEvent(toolkit().app, XtIMAll);
     XtDestroyWidget(shell);
     XSync(toolkit().display, False);

@@ -1,6 +1,6 @@
 #include "widgets/item_strings.h"
 
-#include <algorithm>
+#include "widgets/widget_table.h"
 
 namespace vtx {
 
@@ -17,13 +17,6 @@ std::string appendItem(std::string_view list, std::string_view item, char separa
     return joined;
 }
 
-int countItems(std::string_view list, char separator) {
-    int n = 1;
-    for (char c : list)
-        if (c == separator) ++n;
-    return n;
-}
-
 std::vector<std::string> splitItems(std::string_view list, char separator) {
     std::vector<std::string> items;
     size_t start = 0;
@@ -38,13 +31,11 @@ std::vector<std::string> splitItems(std::string_view list, char separator) {
     }
 }
 
-std::optional<std::string> pickItem(std::string_view list, int n, char separator) {
-    if (n < 1 || n > countItems(list, separator)) return std::nullopt;
-    size_t start = 0;
-    for (int k = 1; k < n; ++k) start = list.find(separator, start) + 1;
-    size_t end = list.find(separator, start);
-    if (end == std::string_view::npos) end = list.size();
-    return std::string(list.substr(start, std::min(end - start, kMaxItemLength)));
+std::optional<std::string> pickItem(const std::string& list, int n, char separator) {
+    if (n < 1 || n > itemCount(list, separator)) return std::nullopt;
+    std::string item = itemAt(list, separator, n);
+    if (item.size() > kMaxItemLength) item.resize(kMaxItemLength);
+    return item;
 }
 
 }  // namespace vtx
