@@ -650,6 +650,8 @@ void motifWriteValue(int i) {
             break;
         default: break;
     }
+    // Shown now, also when the program sets values outside wgfin's loop.
+    XmUpdateDisplay(f);
 }
 
 void motifApplyAttribute(int i) {

@@ -239,3 +239,17 @@ ids 1 2 3
 made 190
 """
     assert out.stdout == expected
+
+
+def test_readme_example_and_demo_in_terminal_mode(run, tmp_path):
+    import os
+    import re
+    from conftest import ROOT
+    readme = open(os.path.join(ROOT, "README.md"), encoding="utf-8").read()
+    code = re.search(r"## Dialogs and widgets.*?```python\n(.*?)```", readme, re.S).group(1)
+    out = run(code, stdin="y\n3\n7\n")
+    assert out.stdout.splitlines()[-2:] == ["Select an item (1-3) [2]: Level (0.0 - 10.0) [2.5]: level 7.0", "1 3 7.0"]
+    demo = open(os.path.join(ROOT, "examples", "widgets_demo.py")).read()
+    out = run(demo, stdin="2\n3\n")
+    assert out.stdout.endswith("[1.0]: widgets_demo: cosine with frequency 3.0 in widgets_demo.png\n")
+    assert (tmp_path / "widgets_demo.png").stat().st_size > 1000
