@@ -186,9 +186,14 @@ void onBrowse(Widget, XtPointer data, XtPointer) {
     Widget box = XmCreateFileSelectionDialog(toolkit().widget[i], const_cast<char*>("files"), nullptr, 0);
     if (!e.mask.empty()) {
         Label mask(e.mask);
-        XtVaSetValues(box, XmNpattern, mask.s, nullptr);
+        XtVaSetValues(box, XmNdirMask, mask.s, nullptr);
     }
     XtUnmanageChild(XmFileSelectionBoxGetChild(box, XmDIALOG_HELP_BUTTON));
+    // The standard mask is fixed; a user mask may be edited in the box.
+    if (!state().options.userMask) {
+        XtUnmanageChild(XmFileSelectionBoxGetChild(box, XmDIALOG_FILTER_TEXT));
+        XtUnmanageChild(XmFileSelectionBoxGetChild(box, XmDIALOG_FILTER_LABEL));
+    }
     XtAddCallback(box, XmNokCallback, onFileChosen, data);
     XtAddCallback(box, XmNcancelCallback, onFileCancel, nullptr);
     XtManageChild(box);
@@ -468,9 +473,11 @@ void motifCreateWidget(int i) {
         case WidgetType::LabelText: createLabelledText(parent, i); break;
         case WidgetType::File: createFile(parent, i); break;
         case WidgetType::ScrollText: {
-            Arg args[5];
+            Arg args[7];
             int n = 0;
             XtSetArg(args[n], XmNeditMode, XmMULTI_LINE_EDIT), ++n;
+            XtSetArg(args[n], XmNscrollHorizontal, False), ++n;
+            XtSetArg(args[n], XmNwordWrap, True), ++n;
             XtSetArg(args[n], XmNrows, e.lines), ++n;
             XtSetArg(args[n], XmNeditable, False), ++n;
             XtSetArg(args[n], XmNcursorPositionVisible, False), ++n;

@@ -86,6 +86,21 @@ print('not reached')
 """)
         assert out.stdout.splitlines() == [">>>> Font cannot be loaded: *-nosuchfont-Bold-R-Normal--12*", "shown"]
 
+    def test_file_field_browses_with_its_mask(self, xrun, tmp_path):
+        for name in ("b.txt", "a.dat", "c.dat"):
+            (tmp_path / name).write_text("x")
+        out = xrun("""
+import os
+top = v.wgini('VERT')
+f = v.wgfil(top, 'Pick', 'none', os.getcwd() + '/*.dat')
+ok = v.wgok(top)
+v.swgcbk(f, lambda i: say('picked', os.path.basename(v.gwgfil(i))))
+v.reawgt()
+later(click(v.gwgxid(f), 120, 10), "sleep 0.5", "xdotool key Down Return", click(v.gwgxid(ok), 10, 10))
+v.wgfin()
+""")
+        assert out.stdout == "picked a.dat\n"
+
     def test_layout_nesting_setters_and_drawing_area(self, xrun, tmp_path):
         out = xrun("""
 v.swgwth(30)
