@@ -152,9 +152,15 @@ void onClose(Widget, XtPointer data, XtPointer) { endLoops(dataIndex(data)); }
 void onHelp(Widget, XtPointer data, XtPointer) {
     const WidgetOptions& o = state().options;
     const int level = dataIndex(data);
-    Label text(o.help), title(o.title.empty() ? std::string("Help") : o.title);
+    // The help text breaks its lines at the item separator, as message texts do.
+    std::string lines = o.help;
+    for (char& c : lines)
+        if (c == o.separator) c = '\n';
+    XmString text = XmStringCreateLtoR(const_cast<char*>(lines.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG));
+    Label title(o.title.empty() ? std::string("Help") : o.title);
     Widget box = XmCreateInformationDialog(toolkit().shell[level - 1], const_cast<char*>("help"), nullptr, 0);
-    XtVaSetValues(box, XmNmessageString, text.s, XmNdialogTitle, title.s, nullptr);
+    XtVaSetValues(box, XmNmessageString, text, XmNdialogTitle, title.s, nullptr);
+    XmStringFree(text);
     XtUnmanageChild(XmMessageBoxGetChild(box, XmDIALOG_CANCEL_BUTTON));
     XtUnmanageChild(XmMessageBoxGetChild(box, XmDIALOG_HELP_BUTTON));
     XtManageChild(box);
