@@ -73,9 +73,18 @@ say(v.gwgbut(toggle), v.gwglis(items), repr(v.gwgtxt(text)), round(v.gwgscl(scal
         assert lines[0] == "pressed %s" % push
         assert lines[1:-1] == ["scale %s ['data'] %s" % (scale, x) for x in ("5.0", "5.1", "5.2")]
 
-    def test_quit_ends_the_process_with_status_0(self, xrun):
+    def test_menu_ok_takes_the_text_and_quit_ends_the_process_with_status_0(self, xrun):
         out = xrun("""
 v.swgfnt('nosuchfont', 12)
+v.swgtit('Menu test')
+top = v.wgini('VERT')
+text = v.wgtxt(top, 'a')
+v.reawgt()
+shell = int(subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', 'Menu test'],
+                           capture_output=True, text=True).stdout.split()[0])
+later(click(v.gwgxid(text), 10, 10), "xdotool key End type b", click(shell, 25, 15), click(shell, 30, 45))
+v.wgfin()
+print(v.gwgtxt(text))
 top = v.wgini('VERT')
 quit = v.wgquit(top)
 v.reawgt()
@@ -84,7 +93,7 @@ later(click(v.gwgxid(quit), 10, 10))
 v.wgfin()
 print('not reached')
 """)
-        assert out.stdout.splitlines() == [">>>> Font cannot be loaded: *-nosuchfont-Bold-R-Normal--12*", "shown"]
+        assert out.stdout.splitlines() == [">>>> Font cannot be loaded: *-nosuchfont-Bold-R-Normal--12*", "ab", "shown"]
 
     def test_file_field_browses_with_its_mask(self, xrun, tmp_path):
         for name in ("b.txt", "a.dat", "c.dat"):
