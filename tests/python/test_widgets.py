@@ -95,6 +95,10 @@ print('not reached')
 """)
         assert out.stdout.splitlines() == [">>>> Font cannot be loaded: *-nosuchfont-Bold-R-Normal--12*", "ab", "shown"]
 
+    def test_sendmb_ends_the_screen_windows_wait_for_a_button(self, xrun):
+        out = xrun("v.metafl('XWIN')\nv.vtxini()\nv.errmod('PROT', 'OFF')\nv.sendmb()\nv.vtxfin()\nsay('ended')\n")
+        assert out.stdout == "ended\n"
+
     def test_file_field_browses_with_its_mask(self, xrun, tmp_path):
         for name in ("b.txt", "a.dat", "c.dat"):
             (tmp_path / name).write_text("x")
