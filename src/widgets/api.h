@@ -53,8 +53,7 @@ int wgquit(int parent);
 // Running.
 void wgfin();
 void reawgt();
-void sendok();
-void sendmb();
+void sendok();  // as OK (sendmb, for the screen window's wait, is in device/drivers/x11/api.h)
 
 // Values.
 int gwgbut(int id);

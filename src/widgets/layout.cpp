@@ -97,7 +97,7 @@ void naturalSize(const WidgetEntry& e, const WidgetOptions& o, const WidgetMetri
             if (e.orientation == 1) height = scaled(3.8f, c);
             else height = 10 * c, width = std::min(width, 8 * m.charWidth + 4 * c);
             break;
-        case WidgetType::ScrollText: height = std::max(e.lines, 1) * (c + 3) + 14; break;
+        case WidgetType::ScrollText: height = std::max(e.lines, 1) * (c + 3) + 22; break;
         case WidgetType::Draw: height = std::max(1, int(std::lround(e.drawRatio * float(width)))); break;
         default: height = 2 * c; break;  // push, command, OK and Quit buttons
     }

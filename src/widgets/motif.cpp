@@ -43,12 +43,12 @@ XtPointer indexData(int index) { return reinterpret_cast<XtPointer>(static_cast<
 int dataIndex(XtPointer data) { return static_cast<int>(reinterpret_cast<intptr_t>(data)); }
 
 // A compound string that frees itself.
-struct Label {
+struct CompoundString {
     XmString s;
-    explicit Label(const std::string& text) : s(XmStringCreateLocalized(const_cast<char*>(text.c_str()))) {}
-    ~Label() { XmStringFree(s); }
-    Label(const Label&) = delete;
-    Label& operator=(const Label&) = delete;
+    explicit CompoundString(const std::string& text) : s(XmStringCreateLocalized(const_cast<char*>(text.c_str()))) {}
+    ~CompoundString() { XmStringFree(s); }
+    CompoundString(const CompoundString&) = delete;
+    CompoundString& operator=(const CompoundString&) = delete;
 };
 
 unsigned char alignment(int justify) {
@@ -152,9 +152,15 @@ void onClose(Widget, XtPointer data, XtPointer) { endLoops(dataIndex(data)); }
 void onHelp(Widget, XtPointer data, XtPointer) {
     const WidgetOptions& o = state().options;
     const int level = dataIndex(data);
-    Label text(o.help), title(o.title.empty() ? std::string("Help") : o.title);
+    // The help text breaks its lines at the item separator, as message texts do.
+    std::string lines = o.help;
+    for (char& c : lines)
+        if (c == o.separator) c = '\n';
+    XmString text = XmStringCreateLtoR(const_cast<char*>(lines.c_str()), const_cast<char*>(XmFONTLIST_DEFAULT_TAG));
+    CompoundString title(o.title.empty() ? std::string("Help") : o.title);
     Widget box = XmCreateInformationDialog(toolkit().shell[level - 1], const_cast<char*>("help"), nullptr, 0);
-    XtVaSetValues(box, XmNmessageString, text.s, XmNdialogTitle, title.s, nullptr);
+    XtVaSetValues(box, XmNmessageString, text, XmNdialogTitle, title.s, nullptr);
+    XmStringFree(text);
     XtUnmanageChild(XmMessageBoxGetChild(box, XmDIALOG_CANCEL_BUTTON));
     XtUnmanageChild(XmMessageBoxGetChild(box, XmDIALOG_HELP_BUTTON));
     XtManageChild(box);
@@ -185,10 +191,15 @@ void onBrowse(Widget, XtPointer data, XtPointer) {
     const WidgetEntry& e = state().table[i];
     Widget box = XmCreateFileSelectionDialog(toolkit().widget[i], const_cast<char*>("files"), nullptr, 0);
     if (!e.mask.empty()) {
-        Label mask(e.mask);
-        XtVaSetValues(box, XmNpattern, mask.s, nullptr);
+        CompoundString mask(e.mask);
+        XtVaSetValues(box, XmNdirMask, mask.s, nullptr);
     }
     XtUnmanageChild(XmFileSelectionBoxGetChild(box, XmDIALOG_HELP_BUTTON));
+    // The standard mask is fixed; a user mask may be edited in the box.
+    if (!state().options.userMask) {
+        XtUnmanageChild(XmFileSelectionBoxGetChild(box, XmDIALOG_FILTER_TEXT));
+        XtUnmanageChild(XmFileSelectionBoxGetChild(box, XmDIALOG_FILTER_LABEL));
+    }
     XtAddCallback(box, XmNokCallback, onFileChosen, data);
     XtAddCallback(box, XmNcancelCallback, onFileCancel, nullptr);
     XtManageChild(box);
@@ -226,7 +237,7 @@ Widget menuBar(int level) {
 void addToggles(Widget box, const WidgetEntry& e, int index) {
     const char sep = state().options.separator;
     for (int k = 1; k <= e.lines; ++k) {
-        Label text(itemAt(e.items, sep, k));
+        CompoundString text(itemAt(e.items, sep, k));
         Widget b = XtVaCreateManagedWidget("item", xmToggleButtonWidgetClass, box, XmNlabelString, text.s, XmNset,
                                            k == e.value ? True : False, XmNfontList, toolkit().fontList, nullptr);
         XtAddCallback(b, XmNvalueChangedCallback, onBoxChange, indexData(index));
@@ -260,7 +271,7 @@ void createScale(Widget parent, int i) {
     Toolkit& t = toolkit();
     const WidgetEntry& e = state().table[i];
     const double f = decimalFactor(e);
-    Label title(e.label);
+    CompoundString title(e.label);
     Widget w = XtVaCreateManagedWidget(
         "scale", xmScaleWidgetClass, parent, XmNminimum, int(std::lround(e.scaleMin * f)), XmNmaximum,
         int(std::lround(e.scaleMax * f)), XmNvalue, int(std::lround(e.scaleValue * f)), XmNdecimalPoints, e.decimals,
@@ -328,7 +339,7 @@ void createLabelledText(Widget parent, int i) {
     Toolkit& t = toolkit();
     const WidgetEntry& e = state().table[i];
     Widget b = board(parent, "labelled");
-    Label text(e.label);
+    CompoundString text(e.label);
     XtVaCreateManagedWidget("label", xmLabelWidgetClass, b, XmNlabelString, text.s, XmNalignment,
                             XmALIGNMENT_BEGINNING, XmNfontList, t.fontList, XmNrecomputeSize, False, nullptr);
     Widget f = XtVaCreateManagedWidget("text", xmTextFieldWidgetClass, b, XmNvalue, e.text.c_str(), XmNfontList,
@@ -344,7 +355,7 @@ void createFile(Widget parent, int i) {
     Widget b = board(parent, "file");
     Widget f = XtVaCreateManagedWidget("text", xmTextFieldWidgetClass, b, XmNvalue, e.text.c_str(), XmNfontList,
                                        t.fontList, nullptr);
-    Label text(e.label.empty() ? std::string("...") : e.label);
+    CompoundString text(e.label.empty() ? std::string("...") : e.label);
     Widget button = XtVaCreateManagedWidget("browse", xmPushButtonWidgetClass, b, XmNlabelString, text.s,
                                             XmNfontList, t.fontList, nullptr);
     XtAddCallback(f, XmNactivateCallback, onActivate, indexData(i));
@@ -354,7 +365,7 @@ void createFile(Widget parent, int i) {
 }
 
 Widget button(Widget parent, const WidgetEntry& e, XtCallbackProc proc, int i) {
-    Label text(e.label);
+    CompoundString text(e.label);
     Widget w = XtVaCreateManagedWidget("button", xmPushButtonWidgetClass, parent, XmNlabelString, text.s,
                                        XmNalignment, alignment(e.justify), XmNfontList, toolkit().fontList,
                                        XmNrecomputeSize, False, nullptr);
@@ -442,14 +453,14 @@ void motifCreateWidget(int i) {
     switch (e.type) {
         case WidgetType::Base: t.widget[i] = board(parent, "base"); break;
         case WidgetType::Label: {
-            Label text(e.label);
+            CompoundString text(e.label);
             t.widget[i] = XtVaCreateManagedWidget("label", xmLabelWidgetClass, parent, XmNlabelString, text.s,
                                                   XmNalignment, alignment(e.justify), XmNfontList, t.fontList,
                                                   XmNrecomputeSize, False, nullptr);
             break;
         }
         case WidgetType::Toggle: {
-            Label text(e.label);
+            CompoundString text(e.label);
             t.widget[i] = XtVaCreateManagedWidget("toggle", xmToggleButtonWidgetClass, parent, XmNlabelString, text.s,
                                                   XmNset, e.value ? True : False, XmNalignment, alignment(e.justify),
                                                   XmNfontList, t.fontList, XmNrecomputeSize, False, nullptr);
@@ -468,9 +479,11 @@ void motifCreateWidget(int i) {
         case WidgetType::LabelText: createLabelledText(parent, i); break;
         case WidgetType::File: createFile(parent, i); break;
         case WidgetType::ScrollText: {
-            Arg args[5];
+            Arg args[7];
             int n = 0;
             XtSetArg(args[n], XmNeditMode, XmMULTI_LINE_EDIT), ++n;
+            XtSetArg(args[n], XmNscrollHorizontal, False), ++n;
+            XtSetArg(args[n], XmNwordWrap, True), ++n;
             XtSetArg(args[n], XmNrows, e.lines), ++n;
             XtSetArg(args[n], XmNeditable, False), ++n;
             XtSetArg(args[n], XmNcursorPositionVisible, False), ++n;
@@ -494,14 +507,14 @@ void motifCreateWidget(int i) {
         case WidgetType::Popup: {
             Widget bar = menuBar(e.level);
             Widget pulldown = XmCreatePulldownMenu(bar, const_cast<char*>("popup"), nullptr, 0);
-            Label text(e.label);
+            CompoundString text(e.label);
             t.widget[i] = XtVaCreateManagedWidget("popup", xmCascadeButtonWidgetClass, bar, XmNsubMenuId, pulldown,
                                                   XmNlabelString, text.s, XmNfontList, t.fontList, nullptr);
             t.field[i] = pulldown;
             break;
         }
         case WidgetType::Entry: {
-            Label text(e.label);
+            CompoundString text(e.label);
             t.widget[i] = XtVaCreateManagedWidget("entry", xmPushButtonWidgetClass, t.field[e.parent],
                                                   XmNlabelString, text.s, XmNfontList, t.fontList, nullptr);
             XtAddCallback(t.widget[i], XmNactivateCallback, onActivate, indexData(i));
@@ -630,7 +643,7 @@ void motifWriteValue(int i) {
         case WidgetType::Toggle: XmToggleButtonSetState(f, e.value ? True : False, False); break;
         case WidgetType::List: XmListSelectPos(f, e.value, False); break;
         case WidgetType::DropList: {
-            Label item(itemAt(e.items, state().options.separator, e.value));
+            CompoundString item(itemAt(e.items, state().options.separator, e.value));
             XmComboBoxSelectItem(f, item.s);
             break;
         }
@@ -650,6 +663,8 @@ void motifWriteValue(int i) {
             break;
         default: break;
     }
+    // Shown now, also when the program sets values outside wgfin's loop.
+    XmUpdateDisplay(f);
 }
 
 void motifApplyAttribute(int i) {

@@ -26,7 +26,5 @@ void motifApplyAttribute(int index);
 void motifApplyItems(int index);
 // X window of the entry's widget, 0 if it is not realised.
 unsigned long motifWindow(int index);
-// Ends a wait for a mouse button in a drawing area.
-void motifSendButton();
 
 }  // namespace vtx

@@ -73,9 +73,18 @@ say(v.gwgbut(toggle), v.gwglis(items), repr(v.gwgtxt(text)), round(v.gwgscl(scal
         assert lines[0] == "pressed %s" % push
         assert lines[1:-1] == ["scale %s ['data'] %s" % (scale, x) for x in ("5.0", "5.1", "5.2")]
 
-    def test_quit_ends_the_process_with_status_0(self, xrun):
+    def test_menu_ok_takes_the_text_and_quit_ends_the_process_with_status_0(self, xrun):
         out = xrun("""
 v.swgfnt('nosuchfont', 12)
+v.swgtit('Menu test')
+top = v.wgini('VERT')
+text = v.wgtxt(top, 'a')
+v.reawgt()
+shell = int(subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', 'Menu test'],
+                           capture_output=True, text=True).stdout.split()[0])
+later(click(v.gwgxid(text), 10, 10), "xdotool key End type b", click(shell, 25, 15), click(shell, 30, 45))
+v.wgfin()
+print(v.gwgtxt(text))
 top = v.wgini('VERT')
 quit = v.wgquit(top)
 v.reawgt()
@@ -84,7 +93,26 @@ later(click(v.gwgxid(quit), 10, 10))
 v.wgfin()
 print('not reached')
 """)
-        assert out.stdout.splitlines() == [">>>> Font cannot be loaded: *-nosuchfont-Bold-R-Normal--12*", "shown"]
+        assert out.stdout.splitlines() == [">>>> Font cannot be loaded: *-nosuchfont-Bold-R-Normal--12*", "ab", "shown"]
+
+    def test_sendmb_ends_the_screen_windows_wait_for_a_button(self, xrun):
+        out = xrun("v.metafl('XWIN')\nv.vtxini()\nv.errmod('PROT', 'OFF')\nv.sendmb()\nv.vtxfin()\nsay('ended')\n")
+        assert out.stdout == "ended\n"
+
+    def test_file_field_browses_with_its_mask(self, xrun, tmp_path):
+        for name in ("b.txt", "a.dat", "c.dat"):
+            (tmp_path / name).write_text("x")
+        out = xrun("""
+import os
+top = v.wgini('VERT')
+f = v.wgfil(top, 'Pick', 'none', os.getcwd() + '/*.dat')
+ok = v.wgok(top)
+v.swgcbk(f, lambda i: say('picked', os.path.basename(v.gwgfil(i))))
+v.reawgt()
+later(click(v.gwgxid(f), 120, 10), "sleep 0.5", "xdotool key Down Return", click(v.gwgxid(ok), 10, 10))
+v.wgfin()
+""")
+        assert out.stdout == "picked a.dat\n"
 
     def test_layout_nesting_setters_and_drawing_area(self, xrun, tmp_path):
         out = xrun("""
@@ -239,3 +267,17 @@ ids 1 2 3
 made 190
 """
     assert out.stdout == expected
+
+
+def test_readme_example_and_demo_in_terminal_mode(run, tmp_path):
+    import os
+    import re
+    from conftest import ROOT
+    readme = open(os.path.join(ROOT, "README.md"), encoding="utf-8").read()
+    code = re.search(r"## Dialogs and widgets.*?```python\n(.*?)```", readme, re.S).group(1)
+    out = run(code, stdin="y\n3\n7\n")
+    assert out.stdout.splitlines()[-2:] == ["Select an item (1-3) [2]: Level (0.0 - 10.0) [2.5]: level 7.0", "1 3 7.0"]
+    demo = open(os.path.join(ROOT, "examples", "widgets_demo.py")).read()
+    out = run(demo, stdin="2\n3\n")
+    assert out.stdout.endswith("[1.0]: widgets_demo: cosine with frequency 3.0 in widgets_demo.png\n")
+    assert (tmp_path / "widgets_demo.png").stat().st_size > 1000

@@ -26,6 +26,9 @@ void clswin(int n);
 // Draws the next plots into another program's X window ("WIND", "WIDG") or
 // pixmap ("PIXM") with the given identifier; -1 or "NONE" ends that.
 void setxid(int id, const char* kind);
+// Ends the wait of the screen window for a mouse button (newpag, vtxfin):
+// the next such wait ends as if button 2 had been pressed.
+void sendmb();
 // The title of the current window and of windows opened later; empty: the library's titles.
 void wintit(const char* title);
 
