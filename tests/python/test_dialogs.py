@@ -102,6 +102,8 @@ print('txt', repr(v.dwgtxt('Name', 'Anna')))
 answer("xdotool mousemove --window $W 80 205 click 1 key End BackSpace BackSpace BackSpace BackSpace BackSpace "
        "type purple; xdotool key Return; sleep 0.3; xdotool mousemove --window $W 30 70 click --repeat 2 --delay 80 1")
 print('lis', v.dwglis('Colour', 'red|green|blue', 2))
+answer("xdotool mousemove --window $W 5 5 key Return")
+print('fil', v.dwgfil('File', 'f' * 100, '*.dat') == 'f' * 80)
 answer("import -window $W %s; xdotool getwindowgeometry $W > geometry.txt; xdotool mousemove --window $W 5 5 key Return")
 v.swgopt('CENT', 'POSI')
 v.dwgmsg('first line|second line')
@@ -109,6 +111,6 @@ print('msg done')
 """ % (tmp_path / "message.png"), env={"DISPLAY": display, **UNBUFFERED})
         assert [line for line in out.stdout.splitlines()] == [
             "no 0", "yes 1", "txt 'Anna Smith'", ">>>> Value doesn't match list elements in DWGLIS!", "lis 3",
-            "msg done"]
+            "fil True", "msg done"]
         # Centred on the 1920 x 1080 screen.
         assert (tmp_path / "geometry.txt").read_text().split()[3:] == ["760,315", "(screen:", "0)", "Geometry:", "400x450"]
