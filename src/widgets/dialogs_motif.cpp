@@ -14,6 +14,9 @@ namespace vtx {
 
 namespace {
 
+// Width of the text fields of the dialogs, in characters.
+constexpr short kFieldColumns = 40;
+
 // What the callbacks of one dialog report back to its loop.
 struct Answer {
     bool done = false;
@@ -185,7 +188,8 @@ std::string motifText(const DialogWindow& window, const std::string& label, cons
     Widget box = XmCreateSelectionBox(shell, const_cast<char*>("text"), args, 3);
     hideChild(XmSelectionBoxGetChild(box, XmDIALOG_CANCEL_BUTTON));
     hideChild(XmSelectionBoxGetChild(box, XmDIALOG_HELP_BUTTON));
-    XtVaSetValues(XmSelectionBoxGetChild(box, XmDIALOG_TEXT), XmNmaxLength, int(maxLength), nullptr);
+    XtVaSetValues(XmSelectionBoxGetChild(box, XmDIALOG_TEXT), XmNmaxLength, int(maxLength), XmNcolumns,
+                  kFieldColumns, nullptr);
     XtAddCallback(box, XmNokCallback, answeredText, &answer);
     XtManageChild(box);
     runDialog(shell, answer);
@@ -204,6 +208,12 @@ std::string motifFile(const DialogWindow& window, const std::string& label, cons
     Widget box = XmCreateFileSelectionBox(shell, const_cast<char*>("file"), args, 2);
     hideChild(XmFileSelectionBoxGetChild(box, XmDIALOG_CANCEL_BUTTON));
     hideChild(XmFileSelectionBoxGetChild(box, XmDIALOG_HELP_BUTTON));
+    // As in the file fields of the widgets: the standard mask is fixed, a user mask may be edited.
+    if (!widgetState().options.userMask) {
+        hideChild(XmFileSelectionBoxGetChild(box, XmDIALOG_FILTER_TEXT));
+        hideChild(XmFileSelectionBoxGetChild(box, XmDIALOG_FILTER_LABEL));
+    }
+    XtVaSetValues(XmFileSelectionBoxGetChild(box, XmDIALOG_TEXT), XmNcolumns, kFieldColumns, nullptr);
     if (!file.empty()) {
         MotifString chosen(file);
         XtVaSetValues(box, XmNtextString, static_cast<XmString>(chosen), nullptr);
