@@ -122,12 +122,20 @@ void drawThroughHorizon(Globals& g, Lines&& lines) {
     sclpax(g, 0);
 }
 
+// A line that touches a grid point without a finite value is left out; the
+// next line starts a new stroke.
 void drawMesh(Globals& g, const MeshGrid& m) {
     drawThroughHorizon(g, [&](auto&& line) {
+        bool broken = false;
         meshLines(m, g.g3d.surfOptions, [&](int i1, int j1, int i2, int j2, bool first) {
             const std::size_t a = std::size_t(i1) * std::size_t(m.ny) + std::size_t(j1);
             const std::size_t b = std::size_t(i2) * std::size_t(m.ny) + std::size_t(j2);
-            line(m.X[a], m.Y[a], m.X[b], m.Y[b], first, PenMode::DrawAndHide);
+            if (!std::isfinite(m.bx[i1] + m.by[j1] + m.bz[a] + m.bx[i2] + m.by[j2] + m.bz[b])) {
+                broken = true;
+                return;
+            }
+            line(m.X[a], m.Y[a], m.X[b], m.Y[b], first || broken, PenMode::DrawAndHide);
+            broken = false;
         });
     });
 }
@@ -159,6 +167,7 @@ void drawColumns(Globals& g, const MeshGrid& m) {
                 const int i = m.column(ki), j = m.row(kj);
                 const float hx = width * halfSpacing(m.bx, i), hy = width * halfSpacing(m.by, j);
                 const float top = m.bz[std::size_t(i) * std::size_t(m.ny) + std::size_t(j)];
+                if (!std::isfinite(m.bx[i] + m.by[j] + top)) continue;
                 const float lo[3] = {m.bx[i] - hx, m.by[j] - hy, std::min(floor, top)};
                 const float hi[3] = {m.bx[i] + hx, m.by[j] + hy, std::max(floor, top)};
                 // faces toward the eye: [axis][0 low side, 1 high side]
