@@ -81,7 +81,7 @@ fuzz:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIX_FUZZ=ON >/dev/null
 	cmake --build $(BUILD_FUZZ) -j$(JOBS) --target fuzzers
-	@for t in text numbers keywords map_files files; do \
+	@for t in text numbers keywords map_files files sequences; do \
 	  mkdir -p $(BUILD_FUZZ)/corpus/$$t; \
 	  echo "fuzz_$$t: $(FUZZ_TIME) s"; \
 	  $(BUILD_FUZZ)/fuzz_$$t -max_total_time=$(FUZZ_TIME) -dict=fuzz/vantix.dict \
