@@ -429,3 +429,32 @@ def test_front_and_back_planes_cut_meshes_and_zbuffer_drawings(run, tmp_path):
             white = {(255, 255, 255)}
             assert inked(mid_edge, white) and not inked(edge_start, white) and not inked(edge_end, white)
 
+
+def test_box_and_grid_lines_hide_behind_zbuffer_drawings(run, tmp_path):
+    run("""
+        def page(name, hidden):
+            v.metafl('png'); v.setfil(name); v.imgfmt('RGB'); v.vtxini(); v.errmod('prot', 'off')
+            v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf()
+            v.view3d(0., 0., 10., 'ABS')
+            v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+            v.zbfini()
+            # A square across the middle of the box, nearer than its floor.
+            v.zbftri([-1., 1., 1.], [-1., -1., 1.], [.2, .2, .2], [250, 250, 250])
+            v.zbftri([-1., 1., -1.], [-1., 1., 1.], [.2, .2, .2], [250, 250, 250])
+            if not hidden:
+                v.zbffin()
+            v.color('WHITE')
+            v.box3d()
+            v.grid3d(2, 2, 'BOTTOM')
+            if hidden:
+                v.zbffin()
+            v.vtxfin()
+        page('over.png', False)
+        page('under.png', True)
+    """)
+    red = (255, 17, 0)
+    over = count_colour(tmp_path / "over.png", red)
+    under = count_colour(tmp_path / "under.png", red)
+    # Seen from straight above, the floor's edges and grid lie under the square:
+    # drawn after the buffer is closed they cross it, drawn through it they do not.
+    assert under > 5000 and over < under - 500
