@@ -12,7 +12,7 @@ namespace vtx {
 
 namespace {
 
-constexpr int kAtlasWidth = 2048;
+constexpr int kAtlasWidth = 2048, kAtlasHeight = 4096;
 constexpr int kLargestPixelSize = 1000;
 
 // The fields of an X logical font description ("-foundry-family-...");
@@ -58,33 +58,22 @@ const XCharStruct* charMetrics(const XFontStruct* fs, int code) {
     return m;
 }
 
-// Draws the glyphs of the font side by side into a bitmap of the server and
-// reads them back.
-void readGlyphs(X11Connection& c, XFontStruct* fs, PixelFont& font) {
-    struct Place {
-        int code, x, y;
-        const XCharStruct* m;
-    };
-    std::vector<Place> places;
+struct GlyphPlace {
+    int code, x, y;
+    const XCharStruct* m;
+};
+
+// Draws the placed glyphs into a bitmap of the server and reads them back.
+void readPlaced(X11Connection& c, XFontStruct* fs, const std::vector<GlyphPlace>& places, int height,
+                PixelFont& font) {
     const int rowHeight = std::max(1, fs->max_bounds.ascent + fs->max_bounds.descent);
-    int x = 0, y = 0;
-    for (int code = 32; code < 256; ++code) {
-        const XCharStruct* m = charMetrics(fs, code);
-        if (!m) continue;
-        const int w = std::max(1, m->rbearing - m->lbearing);
-        if (x + w > kAtlasWidth) x = 0, y += rowHeight;
-        places.push_back({code, x, y, m});
-        x += w + 1;
-    }
-    if (places.empty()) return;
-    const int height = y + rowHeight;
     const Pixmap bitmap = XCreatePixmap(c.display, c.root, kAtlasWidth, unsigned(height), 1);
     const GC gc = XCreateGC(c.display, bitmap, 0, nullptr);
     XSetForeground(c.display, gc, 0);
     XFillRectangle(c.display, bitmap, gc, 0, 0, kAtlasWidth, unsigned(height));
     XSetForeground(c.display, gc, 1);
     XSetFont(c.display, gc, fs->fid);
-    for (const Place& p : places) {
+    for (const GlyphPlace& p : places) {
         const char ch = char(p.code);
         XDrawString(c.display, bitmap, gc, p.x - p.m->lbearing, p.y + fs->max_bounds.ascent, &ch, 1);
     }
@@ -92,7 +81,7 @@ void readGlyphs(X11Connection& c, XFontStruct* fs, PixelFont& font) {
     XFreeGC(c.display, gc);
     XFreePixmap(c.display, bitmap);
     if (!image) return;
-    for (const Place& p : places) {
+    for (const GlyphPlace& p : places) {
         PixelGlyph& g = font.glyph[p.code];
         g.present = true;
         g.width = std::max(1, p.m->rbearing - p.m->lbearing);
@@ -108,6 +97,28 @@ void readGlyphs(X11Connection& c, XFontStruct* fs, PixelFont& font) {
                     XGetPixel(image, p.x + col, top + row) ? 1 : 0;
     }
     XDestroyImage(image);
+}
+
+// Lays the glyphs of the font out in rows of bitmaps no larger than the
+// server takes, and reads each bitmap once.
+void readGlyphs(X11Connection& c, XFontStruct* fs, PixelFont& font) {
+    const int rowHeight = std::max(1, fs->max_bounds.ascent + fs->max_bounds.descent);
+    std::vector<GlyphPlace> places;
+    int x = 0, y = 0;
+    for (int code = 32; code < 256; ++code) {
+        const XCharStruct* m = charMetrics(fs, code);
+        if (!m) continue;
+        const int w = std::clamp(m->rbearing - m->lbearing, 1, kAtlasWidth);
+        if (x + w > kAtlasWidth) x = 0, y += rowHeight;
+        if (y + rowHeight > kAtlasHeight && !places.empty()) {
+            readPlaced(c, fs, places, y, font);
+            places.clear();
+            x = 0, y = 0;
+        }
+        places.push_back({code, x, y, m});
+        x += w + 1;
+    }
+    if (!places.empty()) readPlaced(c, fs, places, y + rowHeight, font);
 }
 
 }  // namespace
