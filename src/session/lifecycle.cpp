@@ -111,6 +111,7 @@ void vtxfin() {
     if (writtenAtEnd(device) && !deviceCan(device, kOpensOwnFile) && fileMode == 1)
         gfilnn(g, g.out.fileName, kNameLen);
     if (driver && driver->end) driver->end(g);
+    g.driver.pixelFonts.clear();
     if (deviceCan(device, kLineBuffered)) flushLineBuffer(g, deviceCan(device, kBinaryFile));
     closePlotFile(g);
     // A file that could not be written in full is not claimed by the banner.
