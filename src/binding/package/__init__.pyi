@@ -286,7 +286,7 @@ def dashm() -> None:
     """Sets the medium-dashed line style."""
 
 def dattim(date_arg: str | bytes, time_arg: str | bytes, /) -> tuple[str, str]:
-    """Returns the current date and time."""
+    """Returns the current date and time (its two arguments are not read)."""
 
 def digits(digits: int, axes: str | bytes, /) -> None:
     """Sets the number of decimals of the labels of the named axes."""
@@ -634,13 +634,13 @@ def legclr() -> None:
     """Makes legend texts take the colours of their curves."""
 
 def legend(cbuf: str | bytes, corner: int, /) -> None:
-    """Draws the legend."""
+    """Draws the legend at a corner (cbuf: the legend buffer; from Python any string)."""
 
 def legini(cbuf: str | bytes, nlin: int, nmaxln: int, /) -> None:
-    """Starts a legend of a number of lines of a maximum length."""
+    """Starts a legend of nlin lines of at most nmaxln characters in the buffer cbuf (from Python any string: the module keeps the buffer)."""
 
 def leglin(cbuf: str | bytes, text: str | bytes, line: int, /) -> None:
-    """Sets the text of a legend line."""
+    """Sets the text of legend line line (cbuf: the legend buffer; from Python any string)."""
 
 def legopt(sample_length: float, margin: float, sub_line_spacing: float, /) -> None:
     """Sets the sample length and spacings of legends."""
@@ -838,10 +838,10 @@ def nwkday(day: int, month: int, year: int, /) -> int:
     """Returns the weekday of a date (1 Monday to 7 Sunday)."""
 
 def nxlegn(cbuf: str | bytes, /) -> int:
-    """Returns the width of the legend in plot units."""
+    """Returns the width of the legend in plot units (cbuf: the legend buffer; from Python any string)."""
 
 def nylegn(cbuf: str | bytes, /) -> int:
-    """Returns the height of the legend in plot units."""
+    """Returns the height of the legend in plot units (cbuf: the legend buffer; from Python any string)."""
 
 def nzposn(z: float, /) -> int:
     """Returns the colour index of a z value."""
@@ -898,7 +898,7 @@ def pieexp() -> None:
     """Draws every pie segment pulled out of the pie."""
 
 def piegrf(cbuf: str | bytes, nlin: int, values: Sequence[float] | ArrayLike, n: int, /) -> None:
-    """Draws a pie chart with a legend."""
+    """Draws a pie chart of n values with a legend of nlin lines (cbuf: the legend buffer; from Python any string)."""
 
 def pielab(text: str | bytes, side: str | bytes, /) -> None:
     """Sets the label text of pie segments."""
