@@ -8,7 +8,7 @@ JOBS        ?= 2
 # Debian packages needed to build and to test (independent readers of every output format).
 BUILD_PACKAGES = g++ cmake make zlib1g-dev libx11-dev libxt-dev libmotif-dev libtiff-dev libpng-dev libgif-dev python3-dev libgtest-dev
 TEST_PACKAGES  = python3-pytest python3-numpy python3-pil ghostscript pngcheck libtiff-tools giflib-tools \
-                 qpdf poppler-utils librsvg2-bin libxml2-utils libwmf-bin python3-ipython python3-venv python3-pip python3-setuptools \
+                 qpdf poppler-utils librsvg2-bin libxml2-utils libwmf-bin python3-ipython python3-venv python3-pip python3-setuptools mypy \
                  xvfb xdotool x11-apps x11-utils xfonts-base fonts-urw-base35 imagemagick
 PACKAGES = $(BUILD_PACKAGES) $(TEST_PACKAGES)
 
