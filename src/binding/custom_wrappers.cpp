@@ -9,6 +9,7 @@
 #include "binding/callbacks.h"
 #include "binding/library.h"
 #include "binding/module_state.h"
+#include "binding/plot_variables.h"
 #include "binding/routine_guard.h"
 #include "binding/wrapper.h"
 #include "graph2d/curve_state.h"
@@ -20,12 +21,16 @@ ModuleState& moduleState() {
     return state;
 }
 
-// After the routine: every quick-plot variable that has been set is applied
-// (none exist before the quick plots arrive), and spline returns 200 points again.
+// After the routine: every plot variable that has been set is applied (the
+// defaults of vtxini would otherwise undo them), and spline returns 200
+// points again.
 PyObject* vantix_vtxini(PyObject*, PyObject* args) {
     static const RoutineRow row{"vtxini", Family::NoArg, "", ""};
     PyObject* result = invoke<&vtx::vtxini>(row, args);
-    if (result) moduleState().nspline = 200;
+    if (result) {
+        qqsetvar(-1);
+        moduleState().nspline = 200;
+    }
     return result;
 }
 

@@ -14,23 +14,51 @@
 
 namespace vtx {
 
+namespace {
+
+float plotX(const Globals& g, float x) {
+    const AxisState& a = g.axis;
+    return clampPlot(plotXOf(a, axisValue(a.sx, x, a.negLog)));
+}
+
+// Polar systems have no separate y transform: warning 101 named after the
+// calling request, and no value.
+bool plotY(const Globals& g, float y, const char* routine, float& Y) {
+    const AxisState& a = g.axis;
+    if (a.kind == AxisKind::Polar) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%s does not work for polar axis systems", routine);
+        warnText(101, text);
+        return false;
+    }
+    Y = clampPlot(plotYOf(a, axisValue(a.sy, y, a.negLog)));
+    if (g.line.pageOrigin == 1) Y = float(g.out.nyPage) - Y;
+    return true;
+}
+
+}  // namespace
+
 float xposn(float x) {
     Globals* g = jqqlev(2, 3, "xposn");
-    if (!g) return 0.0f;
-    const AxisState& a = g->axis;
-    return clampPlot(plotXOf(a, axisValue(a.sx, x, a.negLog)));
+    return g ? plotX(*g, x) : 0.0f;
 }
 
 float yposn(float y) {
     Globals* g = jqqlev(2, 3, "yposn");
-    if (!g) return 0.0f;
-    const AxisState& a = g->axis;
-    if (a.kind == AxisKind::Polar) {
-        warnText(101, "YPOSN does not work for polar axis systems");
-        return 0.0f;
-    }
-    const float Y = clampPlot(plotYOf(a, axisValue(a.sy, y, a.negLog)));
-    return g->line.pageOrigin == 1 ? float(g->out.nyPage) - Y : Y;
+    float Y = 0.0f;
+    return g && plotY(*g, y, "YPOSN", Y) ? Y : 0.0f;
+}
+
+// The rounded counterparts: plot coordinates as integers.
+int nxposn(float x) {
+    Globals* g = jqqlev(2, 3, "nxposn");
+    return g ? int(std::lround(plotX(*g, x))) : 0;
+}
+
+int nyposn(float y) {
+    Globals* g = jqqlev(2, 3, "nyposn");
+    float Y = 0.0f;
+    return g && plotY(*g, y, "NYPOSN", Y) ? int(std::lround(Y)) : 0;
 }
 
 // Plot coordinates of a user point as floats, through the branch of the
