@@ -25,6 +25,11 @@ void mplang(float angle);
 void grafmp(float xa, float xe, float xor_, float xstp, float ya, float ye, float yor, float ystp);
 void world();
 void gridmp(int ixgrd, int iygrd);
+// A map axis with degree labels where the meridians (xaxmap) or parallels
+// (yaxmap) meet it: across the map at plot y `ny` or plot x `nx`; side 0
+// labels below (x) or right (y), 1 above or left.
+void xaxmap(float a, float e, float or_, float step, const char* name, int side, int ny);
+void yaxmap(float a, float e, float or_, float step, const char* name, int side, int nx);
 void curvmp(const float* x, const float* y, int n);
 // Fills land areas of the base map (ALL, ANTA, AFRI, EURA, AUST, EURO, NORT,
 // SOUT, LAKE) with the current pattern and colour.

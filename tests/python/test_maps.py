@@ -256,3 +256,36 @@ v.vtxfin()
         im = Image.open(tmp_path / (mode + ".png")).convert("RGB")
         near = [im.getpixel((int(x * f) + dx, int(y * f) + dy)) for dx in (-1, 0, 1) for dy in (-1, 0, 1)]
         assert ((255, 0, 0) in near) == on_parallel, mode
+
+
+def pixel(xy):
+    f = 853 / 2970
+    return int(xy[0] * f), int(xy[1] * f)
+
+
+def test_map_axes_levels_degree_labels_and_crowded_labels(run, tmp_path):
+    out = run(SETUP.format(device="png", file="a.png") + """
+v.xaxmap(-180., 180., -180., 60., "", 0, 1000)
+v.graf(0., 1., 0., 1., 0., 1., 0., 1.); v.xaxmap(-180., 180., -180., 60., "", 0, 1000); v.endgrf()
+v.projct("MERC"); v.grafmp(-180., 180., -180., 60., -60., 60., -60., 30.)
+v.yaxmap(-60., 60., -60., 30., "", 2, 1300)
+# One label a degree: far too many for the width, so most are left out.
+v.xaxmap(-180., 180., -180., 1., "", 0, 1900)
+v.yaxmap(-60., 60., -60., 30., "", 1, 1300)
+v.vtxfin()
+""")
+    numbers = [int(w.split()[2].rstrip(":")) for w in out.warnings()]
+    assert numbers[:3] == [3, 101, 2], out.warnings()
+    im = Image.open(tmp_path / "a.png").convert("L")
+    f = 853 / 2970
+    # The crowded axis at row 1900, below the map: labels with gaps between them.
+    strip = [any(im.getpixel((x, y)) < 128 for y in range(int(1935 * f), int(1990 * f)))
+             for x in range(int(300 * f), int(2300 * f))]
+    assert 0.2 < sum(strip) / len(strip) < 0.85
+    # The y axis at x = 1300 is labelled on its left at the Mercator
+    # position of the parallels: 30 N lies above the middle by ln tan 60.
+    merc = lambda p: math.log(math.tan((45 + p / 2) * math.pi / 180))
+    y30 = 1200 - 500 / merc(60) * merc(30)
+    box = (int(1200 * f), int((y30 - 15) * f), int(1295 * f), int((y30 + 15) * f))
+    assert dark_pixels(tmp_path / "a.png", box) > 5
+
