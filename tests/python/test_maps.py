@@ -289,3 +289,18 @@ v.vtxfin()
     box = (int(1200 * f), int((y30 - 15) * f), int(1295 * f), int((y30 + 15) * f))
     assert dark_pixels(tmp_path / "a.png", box) > 5
 
+
+def test_maplev_lakes_of_the_base_map(run, tmp_path):
+    script = SETUP.format(device="png", file="%s.png") + """
+v.maplev("%s"); v.grafmp(-180., 180., -180., 60., -90., 90., -90., 30.); v.noclip(); v.world()
+v.vtxfin()
+"""
+    superior, victoria = box_of(-89, 47, -86, 48.5), box_of(32.5, -2, 34, 0)
+    tasmania = box_of(145, -43, 148, -41)
+    for level in ("LAKE", "LAND", "ALL"):
+        run(script % (level, level))
+        lakes = dark_pixels(tmp_path / (level + ".png"), superior) + dark_pixels(tmp_path / (level + ".png"), victoria)
+        coast = dark_pixels(tmp_path / (level + ".png"), tasmania)
+        assert (lakes > 10) == (level != "LAND"), level
+        assert (coast > 10) == (level != "LAKE"), level
+
