@@ -2,6 +2,8 @@
 // curves in longitude and latitude.
 #pragma once
 
+#include "maps/map_geometry.h"
+
 namespace vtx {
 
 // settings
@@ -38,5 +40,10 @@ void shdmap(const char* keyword);
 // inray[i] (README lists the indices) with pattern ipat[i] and colour icol[i].
 void shdeur(const int* inray, const long* ipat, const int* icol, int n);
 void shdusa(const int* inray, const long* ipat, const int* icol, int n);
+
+// The projection of MYPR maps, for the life of the process (null: none).
+// It maps a user point to plot offsets from the map origin, x to the right
+// and y upwards; grafmp takes the one registered when it is called.
+void usrprj(UserProjection fn);
 
 }  // namespace vtx

@@ -90,7 +90,7 @@ void grafmp(float xa, float xe, float xor_, float xstp, float ya, float ye, floa
 
     MapGeometry& m = s.geo;
     m = MapGeometry{};
-    m.code = s.projection, m.group = group, m.user = s.user;
+    m.code = s.projection, m.group = group, m.user = userProjection();
     MapWindow w;
     w.xa = xa, w.xe = xe, w.ya = ya, w.ye = ye;
     w.nxa = a.nxa, w.nya = a.nya, w.nxl = a.nxl, w.nyl = a.nyl;

@@ -304,3 +304,23 @@ v.vtxfin()
         assert (lakes > 10) == (level != "LAND"), level
         assert (coast > 10) == (level != "LAKE"), level
 
+
+def test_user_projection_from_python(run):
+    pts = positions(run, PRINT + """
+v.usrprj(lambda x, y: (2 * x, 3 * y))
+v.projct("MYPR"); v.grafmp(0., 100., 0., 10., 0., 100., 0., 10.)
+show(10., 20.)
+v.curvmp([0., 50.], [0., 50.], 2)
+v.endgrf()
+v.usrprj(lambda x, y: "no offsets")
+v.grafmp(0., 100., 0., 10., 0., 100., 0., 10.)
+show(10., 20.)
+v.endgrf()
+def fails(x, y): raise RuntimeError("projection failed")
+v.usrprj(fails)
+v.grafmp(0., 100., 0., 10., 0., 100., 0., 10.)
+show(10., 20.)
+""")
+    # Offsets from the lower left corner (300, 1700), y upwards.
+    assert pts == [(320.0, 1640.0), (310.0, 1680.0), (310.0, 1680.0)]
+
