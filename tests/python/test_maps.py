@@ -324,3 +324,21 @@ show(10., 20.)
     # Offsets from the lower left corner (300, 1700), y upwards.
     assert pts == [(320.0, 1640.0), (310.0, 1680.0), (310.0, 1680.0)]
 
+
+def test_xposn_and_yposn_go_through_the_projection(run):
+    pts = positions(run, """
+v.projct("MERC"); v.grafmp(-180., 180., -180., 60., -80., 80., -80., 20.)
+print("P %.3f %.3f" % (v.xposn(90.), v.yposn(45.)))
+print("P %.3f %.3f" % (v.xinvrs(1800), v.yinvrs(int(v.yposn(45.)))))
+v.endgrf()
+v.projct("HAMM"); v.grafmp(-180., 180., -180., 60., -90., 90., -90., 30.)
+print("P %.3f %.3f" % (v.xposn(90.), v.yposn(60.)))
+print("P %.3f %.3f" % (v.pos2pt(90., 0.)[0], v.pos2pt(0., 60.)[1]))
+""")
+    merc = lambda p: math.log(math.tan((45 + p / 2) * math.pi / 180))
+    s = 1000 / (2 * merc(80))
+    assert pts[0] == pytest.approx((1300 + s * math.pi / 2, 1700 - s * (merc(45) + merc(80))), abs=0.05)
+    assert pts[1][0] == pytest.approx(500 / (s * math.pi / 180), abs=1e-3)
+    assert pts[1][1] == pytest.approx(45, abs=0.1)
+    assert pts[2] == pytest.approx(pts[3], abs=0.01)
+
