@@ -342,3 +342,16 @@ print("P %.3f %.3f" % (v.pos2pt(90., 0.)[0], v.pos2pt(0., 60.)[1]))
     assert pts[1][1] == pytest.approx(45, abs=0.1)
     assert pts[2] == pytest.approx(pts[3], abs=0.01)
 
+
+def test_shdmap_fills_over_the_back_meridian(run, tmp_path):
+    out = run(SETUP.format(device="png", file="b.png").replace('v.vtxini()', 'v.imgfmt("RGB"); v.vtxini()') + """
+v.projct("CONI"); v.grafmp(60., 300., 60., 30., 20., 70., 20., 10.)
+v.shdpat(16); v.color("red"); v.shdmap("ALL")
+for lon, lat in ((159., 56.), (-150., 63.), (-170., 35.)): print("P %.3f %.3f" % v.pos2pt(lon, lat))
+v.vtxfin()
+""")
+    pts = [tuple(float(t) for t in line.split()[1:]) for line in out.stdout.splitlines() if line.startswith("P ")]
+    im = Image.open(tmp_path / "b.png").convert("RGB")
+    # Kamchatka (on the Eurasian ring, which the back meridian 0 crosses)
+    # and Alaska are shaded; the Pacific is not.
+    assert [im.getpixel(pixel(p)) == (255, 0, 0) for p in pts] == [True, True, False]
