@@ -288,6 +288,18 @@ v.vtxfin()
     y30 = 1200 - 500 / merc(60) * merc(30)
     box = (int(1200 * f), int((y30 - 15) * f), int(1295 * f), int((y30 + 15) * f))
     assert dark_pixels(tmp_path / "a.png", box) > 5
+    # Parallels a degree apart labelled beside a Hammer outline: labels that
+    # would overlap the one before are left out too, so the column of labels
+    # at the west edge has gaps.
+    run(SETUP.format(device="png", file="h.png").replace("300, 1700", "500, 1700") + """
+v.projct("HAMM"); v.mpaepl(1); v.grafmp(-180., 180., -180., 60., -90., 90., -90., 1.)
+v.gridmp(0, 1)
+v.vtxfin()
+""")
+    im = Image.open(tmp_path / "h.png").convert("L")
+    rows = [any(im.getpixel((x, y)) < 128 for x in range(int(350 * f), int(495 * f)))
+            for y in range(int(1100 * f), int(1300 * f))]
+    assert 0.2 < sum(rows) / len(rows) < 0.85
 
 
 def test_maplev_lakes_of_the_base_map(run, tmp_path):
