@@ -396,6 +396,19 @@ PyObject* vantix_surfun(PyObject*, PyObject* args) {
     Py_RETURN_NONE;
 }
 
+// The callable becomes the projection of MYPR maps; None removes it.
+PyObject* vantix_usrprj(PyObject*, PyObject* args) {
+    PyObject* fn;
+    if (!PyArg_ParseTuple(args, "O:usrprj", &fn)) return nullptr;
+    if (fn != Py_None && !PyCallable_Check(fn)) {
+        PyErr_SetString(PyExc_TypeError, "usrprj needs a callable or None");
+        return nullptr;
+    }
+    setProjection(fn == Py_None ? nullptr : fn);
+    callRoutine([&] { vtx::usrprj(fn == Py_None ? nullptr : vtx_prjcbk); });
+    Py_RETURN_NONE;
+}
+
 PyObject* vantix_surfcp(PyObject*, PyObject* args) {
     PyObject* fn;
     float amin, amax, adelta, bmin, bmax, bdelta;

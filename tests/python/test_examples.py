@@ -93,7 +93,7 @@ def test_business_gallery_files_pass_their_readers(tmp_path):
 def test_map_gallery_files_pass_their_readers(tmp_path):
     out = run_script(os.path.join(ROOT, "examples", "gallery_maps.py"), tmp_path)
     assert "<<<< Warning" not in out
-    for page in ("cylindrical", "elliptical", "conical", "azimuthal"):
+    for page in ("cylindrical", "elliptical", "conical", "azimuthal", "pacific"):
         base = str(tmp_path / ("gallery_map_" + page))
         check_readers(base, eps=False)
         picture = Image.open(base + ".png").convert("RGB")

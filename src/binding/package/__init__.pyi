@@ -105,6 +105,9 @@ def bitsi2(nbits: int, input: int, in_pos: int, output: int, out_pos: int, /) ->
 def bitsi4(nbits: int, input: int, in_pos: int, output: int, out_pos: int, /) -> int:
     """Copies a field of bits between 32-bit words."""
 
+def bmpfnt(font: str | bytes, /) -> None:
+    """Selects a bitmap font for raster and window output."""
+
 def box2d() -> None:
     """Draws a frame around the current axis rectangle with the frame thickness."""
 
@@ -180,6 +183,9 @@ def clpwin(nx: int, ny: int, nw: int, nh: int, /) -> None:
 def clrcyc(index: int, colour: int, /) -> None:
     """Sets an entry of the colour cycle of curves."""
 
+def clrmod(mode: str | bytes, /) -> None:
+    """Sets the colour mode of the output before vtxini."""
+
 def clswin(n: int, /) -> None:
     """Closes an output window."""
 
@@ -225,8 +231,14 @@ def connpt(x: float, y: float, /) -> None:
 def conpts(x: Sequence[float] | ArrayLike, n: int, y: Sequence[float] | ArrayLike, m: int, z: Sequence[Sequence[float]] | Sequence[float] | ArrayLike, zlev: float, xpts: MutableSequence[float] | NDArray[Any], ypts: MutableSequence[float] | NDArray[Any], maxpts: int, nptray: MutableSequence[int] | NDArray[Any], maxray: int, /) -> int:
     """Computes the points of a contour line of a matrix."""
 
+def conshade(x: Sequence[float] | ArrayLike, y: Sequence[float] | ArrayLike, z: Sequence[Sequence[float]] | Sequence[float] | ArrayLike, levels: Sequence[float] | ArrayLike, /) -> None:
+    """Draws shaded contours of a matrix in one call."""
+
 def conshd(x: Sequence[float] | ArrayLike, n: int, y: Sequence[float] | ArrayLike, m: int, z: Sequence[Sequence[float]] | Sequence[float] | ArrayLike, zlev: Sequence[float] | ArrayLike, nlev: int, /) -> None:
     """Draws shaded contours of a matrix."""
+
+def contour(x: Sequence[float] | ArrayLike, y: Sequence[float] | ArrayLike, z: Sequence[Sequence[float]] | Sequence[float] | ArrayLike, levels: Sequence[float] | ArrayLike, /) -> None:
+    """Draws contour lines of a matrix in one call."""
 
 def contri(x: Sequence[float] | ArrayLike, y: Sequence[float] | ArrayLike, z: Sequence[float] | ArrayLike, n: int, i1: Sequence[int] | ArrayLike, i2: Sequence[int] | ArrayLike, i3: Sequence[int] | ArrayLike, ntri: int, zlev: float, /) -> None:
     """Draws a contour line of a triangulated surface."""
@@ -840,8 +852,14 @@ def nwkday(day: int, month: int, year: int, /) -> int:
 def nxlegn(cbuf: str | bytes, /) -> int:
     """Returns the width of the legend in plot units (cbuf: the legend buffer; from Python any string)."""
 
+def nxposn(x: float, /) -> int:
+    """Returns the plot x coordinate of a user x value."""
+
 def nylegn(cbuf: str | bytes, /) -> int:
     """Returns the height of the legend in plot units (cbuf: the legend buffer; from Python any string)."""
+
+def nyposn(y: float, /) -> int:
+    """Returns the plot y coordinate of a user y value."""
 
 def nzposn(z: float, /) -> int:
     """Returns the colour index of a z value."""
@@ -911,6 +929,12 @@ def pietyp(keyword: str | bytes, /) -> None:
 
 def pievec(code: int, mode: str | bytes, /) -> None:
     """Sets the vectors that connect pie labels with their segments."""
+
+def plot(x: Sequence[float] | ArrayLike, y: Sequence[float] | ArrayLike, /) -> None:
+    """Plots y against x in one call."""
+
+def plot3(x: Sequence[float] | ArrayLike, y: Sequence[float] | ArrayLike, z: Sequence[float] | ArrayLike, /) -> None:
+    """Draws coloured points of x, y and z in one call."""
 
 def pngmod(on_off: str | bytes, what: str | bytes, /) -> None:
     """Sets PNG options such as background transparency."""
@@ -1080,6 +1104,9 @@ def rvynam() -> None:
 def scale(keyword: str | bytes, axes: str | bytes, /) -> None:
     """Sets the scaling of the named axes: linear or logarithmic."""
 
+def scattr(x: Sequence[float] | ArrayLike, y: Sequence[float] | ArrayLike, /) -> None:
+    """Draws a scatter plot in one call."""
+
 def sclfac(factor: float, /) -> None:
     """Sets the scaling factor of the page."""
 
@@ -1133,6 +1160,9 @@ def setrgb(red: float, green: float, blue: float, /) -> None:
 
 def setscl(values: Sequence[float] | ArrayLike, n: int, axes: str | bytes, /) -> None:
     """Scales the named axes automatically from data."""
+
+def setvar(name: str | bytes, value: int | float | str, /) -> None:
+    """Sets a plot variable that the quick plots apply."""
 
 def setvlt(name: str | bytes, /) -> None:
     """Selects a colour table."""
@@ -1233,6 +1263,12 @@ def strtpt(x: float, y: float, /) -> None:
 def surclr(top: int, bottom: int, /) -> None:
     """Sets the colours of the top and bottom of surfaces."""
 
+def surf3(x: Sequence[float] | ArrayLike, y: Sequence[float] | ArrayLike, z: Sequence[Sequence[float]] | Sequence[float] | ArrayLike, /) -> None:
+    """Draws a colour plot of a matrix in one call."""
+
+def surface(x: Sequence[float] | ArrayLike, y: Sequence[float] | ArrayLike, z: Sequence[Sequence[float]] | Sequence[float] | ArrayLike, /) -> None:
+    """Draws a mesh surface of a matrix in one call."""
+
 def surfce(xray: Sequence[float] | ArrayLike, nx: int, yray: Sequence[float] | ArrayLike, ny: int, zmat: Sequence[Sequence[float]] | Sequence[float] | ArrayLike, /) -> None:
     """Draws a mesh surface of a matrix."""
 
@@ -1253,6 +1289,9 @@ def surmsh(keyword: str | bytes, /) -> None:
 
 def suropt(keyword: str | bytes, /) -> None:
     """Sets the mesh directions of surfaces: both, constant x or constant y."""
+
+def surshade(x: Sequence[float] | ArrayLike, y: Sequence[float] | ArrayLike, z: Sequence[Sequence[float]] | Sequence[float] | ArrayLike, /) -> None:
+    """Draws a shaded surface of a matrix in one call."""
 
 def surshd(xray: Sequence[float] | ArrayLike, nx: int, yray: Sequence[float] | ArrayLike, ny: int, zmat: Sequence[Sequence[float]] | Sequence[float] | ArrayLike, /) -> None:
     """Draws a shaded surface of a matrix."""
@@ -1380,6 +1419,9 @@ def units(keyword: str | bytes, /) -> None:
 def upstr(text: str | bytes, /) -> str:
     """Converts a string to upper case."""
 
+def usrprj(function: Callable[[float, float], tuple[float, float]] | None, /) -> None:
+    """Registers the user map projection MYPR: function(lon, lat) returns the plot offsets; None removes it."""
+
 def vang3d(angle: float, /) -> None:
     """Sets the view angle of 3-D projections."""
 
@@ -1434,6 +1476,9 @@ def windbr(speed: float, nx: int, ny: int, length: int, angle: float, /) -> None
 def window(x: int, y: int, width: int, height: int, /) -> None:
     """Sets the position and size of the output window."""
 
+def winfnt(font: str | bytes, /) -> None:
+    """Selects a font of the windowing system for window output."""
+
 def winid() -> int:
     """Returns the number of the current window."""
 
@@ -1473,6 +1518,9 @@ def writfl(unit: int, data: bytes | bytearray | memoryview, n: int, /) -> int:
 def wtiff(file: str | bytes, /) -> None:
     """Writes the raster image as a TIFF file."""
 
+def x11fnt(font: str | bytes, option: str | bytes, /) -> None:
+    """Selects an X11 font for window output."""
+
 def x11mod(mode: str | bytes, /) -> None:
     """Sets how the X window is drawn: directly or through a pixmap."""
 
@@ -1496,6 +1544,9 @@ def xaxis(a: float, e: float, origin: float, step: float, length: int, text: str
 
 def xaxlg(a: float, e: float, origin: float, step: float, length: int, text: str | bytes, side: int, x: int, y: int, /) -> None:
     """Draws a stand-alone logarithmic x axis."""
+
+def xaxmap(a: float, e: float, origin: float, step: float, text: str | bytes, side: int, ny: int, /) -> None:
+    """Draws a stand-alone map x axis with degree labels."""
 
 def xcross() -> None:
     """Draws the line y = 0 across the current axis system."""
@@ -1532,6 +1583,9 @@ def yaxis(a: float, e: float, origin: float, step: float, length: int, text: str
 
 def yaxlg(a: float, e: float, origin: float, step: float, length: int, text: str | bytes, side: int, x: int, y: int, /) -> None:
     """Draws a stand-alone logarithmic y axis."""
+
+def yaxmap(a: float, e: float, origin: float, step: float, text: str | bytes, side: int, nx: int, /) -> None:
+    """Draws a stand-alone map y axis with degree labels."""
 
 def ycross() -> None:
     """Draws the line x = 0 across the current axis system."""
