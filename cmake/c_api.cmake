@@ -36,7 +36,7 @@ add_library(vantix_c_static STATIC $<TARGET_OBJECTS:vantix_c_objects> ${VANTIX_L
 set_target_properties(vantix_c_static PROPERTIES OUTPUT_NAME vantix ARCHIVE_OUTPUT_DIRECTORY ${VANTIX_C_DIR}/lib)
 
 # What a static link needs besides libvantix.a.
-set(VANTIX_C_PRIVATE_LIBS_LIST z X11 tiff png gif m stdc++)
+set(VANTIX_C_PRIVATE_LIBS_LIST Xm Xt z X11 tiff png gif m stdc++)
 list(TRANSFORM VANTIX_C_PRIVATE_LIBS_LIST PREPEND "-l" OUTPUT_VARIABLE VANTIX_C_PRIVATE_FLAGS)
 string(JOIN " " VANTIX_C_PRIVATE_LIBS ${VANTIX_C_PRIVATE_FLAGS})
 

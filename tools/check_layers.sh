@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Reports every symbol that a layer's library uses but only a higher layer
 # defines: a call against the layer order core <- font_data <- device <- text
-# <- utilities <- graph2d <- graph3d <- contour <- figures <- business <- maps <- session <- quickplot. Exits 1
+# <- utilities <- graph2d <- graph3d <- contour <- figures <- business <- maps <- widgets <- session <- quickplot. Exits 1
 # if there is one.
 #   tools/check_layers.sh BUILD_DIR
 set -euo pipefail
 build="${1:-build}"
-layers=(core font_data device text utilities graph2d graph3d contour figures business maps session quickplot)
+layers=(core font_data device text utilities graph2d graph3d contour figures business maps widgets session quickplot)
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 for i in "${!layers[@]}"; do

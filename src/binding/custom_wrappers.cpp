@@ -433,3 +433,27 @@ PyObject* vantix_suriso(PyObject*, PyObject* args) {
 }
 
 }  // namespace vtx::py
+
+namespace vtx::py {
+
+// The callable is kept in the registry; the widget calls it through the dispatcher.
+PyObject* vantix_swgcbk(PyObject*, PyObject* args) {
+    int id;
+    PyObject* fn;
+    if (!PyArg_ParseTuple(args, "iO:swgcbk", &id, &fn)) return nullptr;
+    if (!registerCallback(id, fn, nullptr)) return nullptr;
+    callRoutine([&] { vtx::swgcbk(id, vtx_callbck2); });
+    Py_RETURN_NONE;
+}
+
+// The user data stays on the Python side, in the registry.
+PyObject* vantix_swgcb(PyObject*, PyObject* args) {
+    int id;
+    PyObject *fn, *data;
+    if (!PyArg_ParseTuple(args, "iOO:swgcb", &id, &fn, &data)) return nullptr;
+    if (!registerCallback(id, fn, data)) return nullptr;
+    callRoutine([&] { vtx::swgcb(id, [](int widget, void*) { vtx_callbck(widget); }, nullptr); });
+    Py_RETURN_NONE;
+}
+
+}  // namespace vtx::py

@@ -27,3 +27,4 @@
 #include "utilities/sorting.h"
 #include "utilities/statistics.h"
 #include "quickplot/api.h"
+#include "widgets/api.h"

@@ -74,5 +74,10 @@ PyMODINIT_FUNC PyInit_vantix(void) {
     vtx::py::attachDocstrings(vtx::py::VantixMethods);
     PyObject* module = PyModule_Create(&vtx::py::vantixModule);
     if (module && vtx::py::registerExitFunction() < 0) Py_CLEAR(module);
+    // What the script printed before Quit ends the process is not lost.
+    vtx::setWidgetExitHook([] {
+        vtx::py::flushPythonStream("stdout");
+        vtx::py::flushPythonStream("stderr");
+    });
     return module;
 }

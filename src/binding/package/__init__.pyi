@@ -543,6 +543,30 @@ def grid3d(nx: int, ny: int, option: str | bytes, /) -> None:
 def gridmp(ixgrd: int, iygrd: int, /) -> None:
     """Draws meridians and parallels on a map."""
 
+def gwgatt(id: int, option: str | bytes, /) -> int:
+    """Returns an attribute of a widget."""
+
+def gwgbox(id: int, /) -> int:
+    """Returns the selection of a box widget."""
+
+def gwgbut(id: int, /) -> int:
+    """Returns the state of a toggle button."""
+
+def gwgfil(id: int, /) -> str:
+    """Returns the file name of a file widget."""
+
+def gwglis(id: int, /) -> int:
+    """Returns the selection of a list widget."""
+
+def gwgscl(id: int, /) -> float:
+    """Returns the value of a scale widget."""
+
+def gwgtxt(id: int, /) -> str:
+    """Returns the text of a text widget."""
+
+def gwgxid(id: int, /) -> int:
+    """Returns the X window identifier of a widget."""
+
 def height(h: int, /) -> None:
     """Sets the character height in plot units."""
 
@@ -996,6 +1020,9 @@ def rbmp(file: str | bytes, /) -> None:
 def readfl(unit: int, n: int, /) -> tuple[bytes, int]:
     """Reads bytes from a file unit."""
 
+def reawgt() -> None:
+    """Realises the widget window without entering its event loop."""
+
 def recfll(nx: int, ny: int, nw: int, nh: int, ncol: int, /) -> None:
     """Draws a rectangle filled with a colour."""
 
@@ -1124,6 +1151,12 @@ def selwin(n: int, /) -> None:
 
 def sendbf() -> None:
     """Flushes buffered output to the screen or file."""
+
+def sendmb() -> None:
+    """Ends a wait of the graphics window for a mouse button."""
+
+def sendok() -> None:
+    """Copies the text values of the widgets and ends the widget loop, as OK does."""
 
 def serif() -> None:
     """Selects the serif outline font."""
@@ -1305,6 +1338,90 @@ def surtri(x: Sequence[float] | ArrayLike, y: Sequence[float] | ArrayLike, z: Se
 def survis(keyword: str | bytes, /) -> None:
     """Sets the visible sides of surfaces: both, top or bottom."""
 
+def swgatt(id: int, value: str | bytes, option: str | bytes, /) -> None:
+    """Sets an attribute of a widget: its state or its list items."""
+
+def swgbox(id: int, selected: int, /) -> None:
+    """Sets the selection of a box widget."""
+
+def swgbut(id: int, state: int, /) -> None:
+    """Sets the state of a toggle button."""
+
+def swgcb(id: int, function: Callable[[int, Any], object], data: Any, /) -> None:
+    """Registers a function called with the widget's identifier and user data."""
+
+def swgcbk(id: int, function: Callable[[int], object], /) -> None:
+    """Registers a function called with the widget's identifier when it is activated."""
+
+def swgclr(red: float, green: float, blue: float, option: str | bytes, /) -> None:
+    """Sets a colour of widget windows."""
+
+def swgdrw(ratio: float, /) -> None:
+    """Sets the height ratio of drawing-area widgets."""
+
+def swgfil(id: int, file: str | bytes, /) -> None:
+    """Sets the file name of a file widget."""
+
+def swgfnt(font: str | bytes, size: int, /) -> None:
+    """Sets the font of widgets."""
+
+def swghlp(text: str | bytes, /) -> None:
+    """Sets the help text of widget windows."""
+
+def swgjus(value: str | bytes, option: str | bytes, /) -> None:
+    """Sets the justification of labels or buttons in widgets."""
+
+def swglis(id: int, selected: int, /) -> None:
+    """Sets the selection of a list widget."""
+
+def swgmix(character: str | bytes, option: str | bytes, /) -> None:
+    """Sets the item separator character of widget lists."""
+
+def swgmod(mode: str | bytes, /) -> None:
+    """Sets how widgets and dialogs run: automatic, X only or terminal only."""
+
+def swgmrg(value: int, option: str | bytes, /) -> None:
+    """Sets a margin of widget windows."""
+
+def swgoff(x: int, y: int, /) -> None:
+    """Sets the offset of widget windows."""
+
+def swgopt(value: str | bytes, option: str | bytes, /) -> None:
+    """Sets options of widget windows: centring or file masks."""
+
+def swgpop(option: str | bytes, /) -> None:
+    """Removes or restores the OK, Quit and Help menu entries."""
+
+def swgpos(x: int, y: int, /) -> None:
+    """Sets the position of widget windows."""
+
+def swgscl(id: int, value: float, /) -> None:
+    """Sets the value of a scale widget."""
+
+def swgsiz(width: int, height: int, /) -> None:
+    """Sets the size of widget windows."""
+
+def swgspc(x: float, y: float, /) -> None:
+    """Sets the horizontal and vertical spacing of widgets."""
+
+def swgstp(step: float, /) -> None:
+    """Sets the step of scale widgets."""
+
+def swgtit(title: str | bytes, /) -> None:
+    """Sets the title of widget windows."""
+
+def swgtxt(id: int, text: str | bytes, /) -> None:
+    """Sets the text of a text widget."""
+
+def swgtyp(value: str | bytes, option: str | bytes, /) -> None:
+    """Sets the type of lists, boxes or scales in widgets."""
+
+def swgwin(x: int, y: int, width: int, height: int, /) -> None:
+    """Sets the position and size of widget windows."""
+
+def swgwth(width: int, /) -> None:
+    """Sets the default width of widgets."""
+
 def symbol(number: int, x: int, y: int, /) -> None:
     """Draws a plot symbol at a point in plot coordinates."""
 
@@ -1460,6 +1577,66 @@ def vtxini() -> None:
 
 def vup3d(angle: float, /) -> None:
     """Sets the view-up direction of 3-D projections."""
+
+def wgapp(menu: int, label: str | bytes, /) -> int:
+    """Adds an entry to a pull-down menu."""
+
+def wgbas(parent: int, layout: str | bytes, /) -> int:
+    """Creates a container widget."""
+
+def wgbox(parent: int, items: str | bytes, selected: int, /) -> int:
+    """Creates a box of radio buttons."""
+
+def wgbut(parent: int, text: str | bytes, state: int, /) -> int:
+    """Creates a toggle button."""
+
+def wgcmd(parent: int, text: str | bytes, command: str | bytes, /) -> int:
+    """Creates a button that runs a command."""
+
+def wgdlis(parent: int, items: str | bytes, selected: int, /) -> int:
+    """Creates a drop-down list."""
+
+def wgdraw(parent: int, /) -> int:
+    """Creates a drawing area."""
+
+def wgfil(parent: int, label: str | bytes, file: str | bytes, mask: str | bytes, /) -> int:
+    """Creates a file field with a file-selection button."""
+
+def wgfin() -> None:
+    """Shows the widget window and runs its event loop until OK or Quit."""
+
+def wgini(layout: str | bytes, /) -> int:
+    """Starts a widget window and returns its identifier."""
+
+def wglab(parent: int, text: str | bytes, /) -> int:
+    """Creates a label."""
+
+def wglis(parent: int, items: str | bytes, selected: int, /) -> int:
+    """Creates a list."""
+
+def wgltxt(parent: int, label: str | bytes, text: str | bytes, percent: int, /) -> int:
+    """Creates a labelled text field."""
+
+def wgok(parent: int, /) -> int:
+    """Creates an OK button."""
+
+def wgpbut(parent: int, text: str | bytes, /) -> int:
+    """Creates a push button."""
+
+def wgpop(parent: int, label: str | bytes, /) -> int:
+    """Creates a pull-down menu."""
+
+def wgquit(parent: int, /) -> int:
+    """Creates a Quit button."""
+
+def wgscl(parent: int, label: str | bytes, minimum: float, maximum: float, value: float, decimals: int, /) -> int:
+    """Creates a scale."""
+
+def wgstxt(parent: int, size: int, max_lines: int, /) -> int:
+    """Creates a scrolled text."""
+
+def wgtxt(parent: int, text: str | bytes, /) -> int:
+    """Creates a text field."""
 
 def widbar(width: int, /) -> None:
     """Sets the width of colour bars."""

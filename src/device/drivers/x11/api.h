@@ -32,6 +32,10 @@ void setxid(int id, const char* kind);
 // a cell for every colour index from the start; "SHARED" the shared
 // colormap only, the table folded onto the cells it has free.
 void clrmod(const char* mode);
+
+// Ends the wait of the screen window for a mouse button (newpag, vtxfin):
+// the next such wait ends as if button 2 had been pressed.
+void sendmb();
 // The title of the current window and of windows opened later; empty: the library's titles.
 void wintit(const char* title);
 

@@ -44,6 +44,7 @@ struct X11Connection {
     Atom wmProtocols = 0, wmDelete = 0;
     X11Window slots[kWindowSlots];
     int current = -1;         // slot of the current window
+    bool buttonSent = false;  // sendmb: the next wait for a mouse button ends at once
     // The open plot's surface and its slot: windows drawn without a pixmap
     // are repainted from it while the plot is open.
     const PixelSurface* live = nullptr;

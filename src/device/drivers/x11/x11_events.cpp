@@ -37,6 +37,10 @@ bool anyWindowOpen() {
 // or until that window is closed.
 void waitInWindow(int slot, int key) {
     X11Connection& c = x11();
+    if (c.buttonSent) {
+        c.buttonSent = false;
+        return;
+    }
     XEvent e;
     while (c.slots[slot].open) {
         XNextEvent(c.display, &e);
@@ -59,6 +63,8 @@ void waitProcessorTime(int seconds) {
 }
 
 }  // namespace
+
+void sendmb() { x11().buttonSent = true; }
 
 bool waitForEvent(int milliseconds) {
     Display* d = x11().display;
