@@ -8,8 +8,8 @@ JOBS        ?= 2
 # Debian packages needed to build and to test (independent readers of every output format).
 BUILD_PACKAGES = g++ cmake make zlib1g-dev libx11-dev libxt-dev libmotif-dev libtiff-dev libpng-dev libgif-dev python3-dev libgtest-dev
 TEST_PACKAGES  = python3-pytest python3-numpy python3-pil ghostscript pngcheck libtiff-tools giflib-tools \
-                 qpdf poppler-utils librsvg2-bin libxml2-utils libwmf-bin python3-ipython python3-venv python3-pip python3-setuptools \
-                 xvfb xdotool x11-apps imagemagick
+                 qpdf poppler-utils librsvg2-bin libxml2-utils libwmf-bin python3-ipython python3-venv python3-pip python3-setuptools mypy \
+                 xvfb xdotool x11-apps x11-utils xfonts-base fonts-urw-base35 imagemagick
 PACKAGES = $(BUILD_PACKAGES) $(TEST_PACKAGES)
 
 .PHONY: all deps build demo test test-cpp test-python test-asan stress fuzz clean
@@ -43,6 +43,7 @@ demo: deps
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/gallery_maps.py
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/gallery_3d.py
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/quick_plots.py >/dev/null
+	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/quick_module.py >/dev/null
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/text_showcase.py >/dev/null
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/window_demo.py
 	cd $(OUT) && PYTHONPATH=$(CURDIR)/$(BUILD)/python $(PYTHON) $(CURDIR)/examples/widgets_demo.py </dev/null
@@ -82,7 +83,7 @@ fuzz:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTIX_FUZZ=ON >/dev/null
 	cmake --build $(BUILD_FUZZ) -j$(JOBS) --target fuzzers
-	@for t in text numbers keywords map_files files; do \
+	@for t in text numbers keywords map_files files sequences; do \
 	  mkdir -p $(BUILD_FUZZ)/corpus/$$t; \
 	  echo "fuzz_$$t: $(FUZZ_TIME) s"; \
 	  $(BUILD_FUZZ)/fuzz_$$t -max_total_time=$(FUZZ_TIME) -dict=fuzz/vantix.dict \

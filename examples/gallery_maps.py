@@ -1,8 +1,9 @@
 """Maps: one map per projection group, each with the base map's coastlines,
 a grid and great-circle routes. A Mercator map, a Winkel tripel world with
 contour lines of a field, a conformal conic map of Europe with shaded land
-areas and an orthographic view of the northern hemisphere. Each page is written as PNG,
-PDF and SVG (gallery_map_*.*)."""
+areas, an orthographic view of the northern hemisphere and an equidistant
+conic map of the North Pacific whose land and lakes are shaded on both sides
+of the date line. Each page is written as PNG, PDF and SVG (gallery_map_*.*)."""
 import math
 
 import vantix as v
@@ -118,9 +119,29 @@ def azimuthal():
     v.title()
 
 
+def pacific():
+    v.projct("CONI")
+    place(2300, 1300)
+    v.grafmp(90., 270., 90., 20., 15., 75., 15., 10.)
+    v.shdpat(16)
+    v.color("yellow"); v.shdmap("ALL")
+    v.color("cyan"); v.shdmap("LAKE")
+    v.color("fore")
+    base()
+    # The date line labelled where the meridians cross the middle of the map.
+    v.xaxmap(90., 270., 90., 10., "", 1, 1850 - 650)
+    xs, ys = great_circle((139.7, 35.7), (-122.4, 37.8))
+    v.color("red"); v.thkcrv(3)
+    v.curvmp(xs, ys, len(xs))
+    v.thkcrv(1); v.color("fore")
+    v.titlin("Equidistant conic map of the North Pacific: Tokyo - San Francisco", 1)
+    v.title()
+
+
 def main():
     write_pages([("gallery_map_cylindrical", cylindrical), ("gallery_map_elliptical", elliptical),
-                 ("gallery_map_conical", conical), ("gallery_map_azimuthal", azimuthal)],
+                 ("gallery_map_conical", conical), ("gallery_map_azimuthal", azimuthal),
+                 ("gallery_map_pacific", pacific)],
                 ["png", "pdf", "svg"], exact_colours=False)
 
 

@@ -29,7 +29,10 @@ INTS = [0, 1, -1, 2, 7, 100, 600, 1000, 10000, 32767, 32768, 65536, 16777217, 2*
         -2**31]
 FLOATS = ["0.0", "1.0", "-1.0", "0.5", "1e-45", "3.4e38", "-3.4e38", "1e7", "-1e7", "2147483648.0",
           "-2147483649.0", "1e30", "90.0", "360.0", "nan", "inf"]
-STRINGS = ["XY", "X", "Y", "XYZ", "FLOAT", "EXP", "LOG", "ON", "DATE", "TIME", "AUTO", "NONE", "A", ""]
+STRINGS = ["XY", "X", "Y", "XYZ", "FLOAT", "EXP", "LOG", "ON", "DATE", "TIME", "AUTO", "NONE", "A", "",
+           "Gr\u00f6\u00dfe", "\u65e5\u672c\u8a9e \u20ac", "a\x00b", "X" * 300, "%s%n{}\\"]
+# Sequence arguments: mostly short, sometimes empty, one item, or large.
+SIZES = [6] * 8 + [0, 1, 2, 100000]
 DEVICES = ["PS", "VIRT", "VXME", "SVG", "PDF", "HPGL", "PNG"]
 
 
@@ -47,7 +50,10 @@ def argument(rnd, letter):
         return rnd.choice(FLOATS)
     if letter == "s":
         return repr(rnd.choice(STRINGS))
-    return "[%s]" % ", ".join(rnd.choice(FLOATS[:12] + ["2.0", "3.0", "5.0"]) for _ in range(6))
+    size = rnd.choice(SIZES)
+    if size > 100:
+        return "[%s] * %d" % (rnd.choice(FLOATS), size)
+    return "[%s]" % ", ".join(rnd.choice(FLOATS[:12] + ["2.0", "3.0", "5.0"]) for _ in range(size))
 
 
 def script(rnd, rows, out):

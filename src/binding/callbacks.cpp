@@ -13,6 +13,7 @@ struct CallbackEntry {
 CallbackEntry g_entries[kMaxCallbacks];
 int g_count = 0;
 PyObject* g_userFunction = nullptr;  // ocbfunc
+PyObject* g_projection = nullptr;    // usrprj
 
 // The newest entry for a widget, so a later registration shadows an earlier one.
 const CallbackEntry* findCallback(int id) {
@@ -76,6 +77,33 @@ void setUserFunction(PyObject* callable) {
     Py_XINCREF(callable);
     Py_XDECREF(g_userFunction);
     g_userFunction = callable;
+}
+
+void setProjection(PyObject* callable) {
+    Py_XINCREF(callable);
+    Py_XDECREF(g_projection);
+    g_projection = callable;
+}
+
+void vtx_prjcbk(float x, float y, float& xp, float& yp) {
+    xp = x, yp = y;
+    if (!g_projection) return;
+    PyObject* result = PyObject_CallFunction(g_projection, "ff", x, y);
+    double u = 0.0, v = 0.0;
+    bool ok = result && PySequence_Check(result) && PySequence_Size(result) == 2;
+    for (int i = 0; ok && i < 2; ++i) {
+        PyObject* item = PySequence_GetItem(result, i);
+        ok = item && (PyFloat_Check(item) || PyLong_Check(item));
+        if (ok) (i == 0 ? u : v) = PyFloat_AsDouble(item);
+        ok = ok && !PyErr_Occurred();
+        Py_XDECREF(item);
+    }
+    Py_XDECREF(result);
+    if (!ok) {
+        discardError(g_projection);
+        return;
+    }
+    xp = float(u), yp = float(v);
 }
 
 void vtx_callbck2(int id) {

@@ -242,9 +242,17 @@ namespace {
 
 // Reads one item of a nested matrix into out[k...]: a number is one value; a
 // sequence must have lengths[0] items, each read one level further down. At
-// the last level every item must be a number.
-bool readNested(PyObject* item, const Py_ssize_t* lengths, int levels, float* out, size_t& k) {
-    if (levels == 0 || !isRow(item)) return floatElement(item, out[k++]);
+// the last level every item must be a number. A number where a row is
+// expected counts as one value; `capacity` bounds what the items may fill, so
+// an empty first row followed by numbers is an error, not an overrun.
+bool readNested(PyObject* item, const Py_ssize_t* lengths, int levels, float* out, size_t& k, size_t capacity) {
+    if (levels == 0 || !isRow(item)) {
+        if (k >= capacity) {
+            PyErr_SetString(PyExc_ValueError, "matrix rows have different lengths");
+            return false;
+        }
+        return floatElement(item, out[k++]);
+    }
     const Py_ssize_t size = PySequence_Size(item);
     if (size < 0) {
         replaceProtocolError(PyExc_ValueError, "sequence has no length");
@@ -260,6 +268,10 @@ bool readNested(PyObject* item, const Py_ssize_t* lengths, int levels, float* ou
         const int held = row.acquire(item);
         if (held < 0) return false;
         if (held > 0 && row.dimensions() == 1) {
+            if (k + size_t(size) > capacity) {
+                PyErr_SetString(PyExc_ValueError, "matrix rows have different lengths");
+                return false;
+            }
             row.readFloats(size, out + k);
             k += size_t(size);
             return true;
@@ -271,7 +283,7 @@ bool readNested(PyObject* item, const Py_ssize_t* lengths, int levels, float* ou
             replaceProtocolError(PyExc_MemoryError, "sequence error");
             return false;
         }
-        bool ok = readNested(value, lengths + 1, levels - 1, out, k);
+        bool ok = readNested(value, lengths + 1, levels - 1, out, k, capacity);
         Py_DECREF(value);
         if (!ok) return false;
     }
@@ -291,7 +303,7 @@ int convertMatrix(PyObject* obj, Py_ssize_t length, const Py_ssize_t* lengths, i
     for (Py_ssize_t i = 0; i < length; ++i) {
         PyObject* item = PySequence_GetItem(obj, i);
         if (!item) return failWithProtocolError(out, PyExc_ValueError, "sequence error");
-        bool ok = readNested(item, lengths, levels, out.data(), k);
+        bool ok = readNested(item, lengths, levels, out.data(), k, out.size());
         Py_DECREF(item);
         if (!ok) {
             out.clear();

@@ -9,6 +9,7 @@
 #include "binding/callbacks.h"
 #include "binding/library.h"
 #include "binding/module_state.h"
+#include "binding/plot_variables.h"
 #include "binding/routine_guard.h"
 #include "binding/wrapper.h"
 #include "graph2d/curve_state.h"
@@ -20,12 +21,16 @@ ModuleState& moduleState() {
     return state;
 }
 
-// After the routine: every quick-plot variable that has been set is applied
-// (none exist before the quick plots arrive), and spline returns 200 points again.
+// After the routine: every plot variable that has been set is applied (the
+// defaults of vtxini would otherwise undo them), and spline returns 200
+// points again.
 PyObject* vantix_vtxini(PyObject*, PyObject* args) {
     static const RoutineRow row{"vtxini", Family::NoArg, "", ""};
     PyObject* result = invoke<&vtx::vtxini>(row, args);
-    if (result) moduleState().nspline = 200;
+    if (result) {
+        qqsetvar(-1);
+        moduleState().nspline = 200;
+    }
     return result;
 }
 
@@ -388,6 +393,19 @@ PyObject* vantix_surfun(PyObject*, PyObject* args) {
     if (!PyArg_ParseTuple(args, "Oifif:surfun", &fn, &ixpts, &xdelta, &iypts, &ydelta)) return nullptr;
     setUserFunction(fn);
     callRoutine([&] { vtx::surfun(vtx_funcbck2, ixpts, xdelta, iypts, ydelta); });
+    Py_RETURN_NONE;
+}
+
+// The callable becomes the projection of MYPR maps; None removes it.
+PyObject* vantix_usrprj(PyObject*, PyObject* args) {
+    PyObject* fn;
+    if (!PyArg_ParseTuple(args, "O:usrprj", &fn)) return nullptr;
+    if (fn != Py_None && !PyCallable_Check(fn)) {
+        PyErr_SetString(PyExc_TypeError, "usrprj needs a callable or None");
+        return nullptr;
+    }
+    setProjection(fn == Py_None ? nullptr : fn);
+    callRoutine([&] { vtx::usrprj(fn == Py_None ? nullptr : vtx_prjcbk); });
     Py_RETURN_NONE;
 }
 

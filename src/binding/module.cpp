@@ -4,6 +4,7 @@
 
 #include "binding/custom_wrappers.h"
 #include "binding/library.h"
+#include "binding/routine_docs.h"
 #include "binding/routine_guard.h"
 #include "binding/wrapper.h"
 
@@ -70,6 +71,7 @@ int registerExitFunction() {
 }  // namespace vtx::py
 
 PyMODINIT_FUNC PyInit_vantix(void) {
+    vtx::py::attachDocstrings(vtx::py::VantixMethods);
     PyObject* module = PyModule_Create(&vtx::py::vantixModule);
     if (module && vtx::py::registerExitFunction() < 0) Py_CLEAR(module);
     // What the script printed before Quit ends the process is not lost.

@@ -95,4 +95,13 @@ struct OutputState {
     int fileBoxSet = 0, fileBox[4] = {};  // filbox: where an included metafile goes
 };
 
+// The window of a plot that window and winsiz did not place: at the top
+// left, 853 by 603 pixels for a landscape page and 603 by 853 otherwise.
+inline void placeDefaultWindow(OutputState& o) {
+    const bool landscape = o.nxPage > o.nyPage;
+    o.winX = o.winY = 0;
+    o.winW = landscape ? 853 : 603;
+    o.winH = landscape ? 603 : 853;
+}
+
 }  // namespace vtx

@@ -8,7 +8,11 @@
 
 namespace vtx {
 
-inline void restoreWindowPlacement(CoreRecord& g) { g.out.winPlace = OutputState{}.winPlace; }
+// getwin then reads the window that a plot without window or winsiz gets.
+inline void restoreWindowPlacement(CoreRecord& g) {
+    g.out.winPlace = OutputState{}.winPlace;
+    placeDefaultWindow(g.out);
+}
 
 inline const ResetRow<CoreRecord> kCoreResets[] = {
     {"FILB", [](CoreRecord& g) { g.out.fileBoxSet = OutputState{}.fileBoxSet; }, true},

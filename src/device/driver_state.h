@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "device/pixel_font.h"
+
 namespace vtx {
 
 // The base of each driver's own state, which is declared in the driver's file.
@@ -18,6 +20,10 @@ struct DriverData {
 struct DriverState {
     std::unique_ptr<DriverData> data;  // the open driver's state; null between plots
     std::vector<char> keptDocument;    // a finished PDF kept in memory for pdfbuf
+    // The device fonts of the pixel devices: the current one first, then
+    // the same font at other sizes, kept while the plot changes heights.
+    std::vector<std::unique_ptr<PixelFont>> pixelFonts;
+    const PixelFont* pixelFont() const { return pixelFonts.empty() ? nullptr : pixelFonts.front().get(); }
 };
 
 // The open driver's state if `owner` created it, else null.

@@ -1,6 +1,8 @@
 // Arcs, polygons and arrows drawn through the line pipeline and the area fill.
 #include "figures/figure_drawing.h"
 
+#include <cmath>
+
 #include "core/messages.h"
 #include "device/area_fill.h"
 #include "device/attribute_scope.h"
@@ -83,6 +85,7 @@ void drawArrow(Globals& g, float x1, float y1, float x2, float y2, int code) {
 
 bool userPointToPlot(const Globals& g, float x, float y, float& px, float& py) {
     const AxisState& a = g.axis;
+    if (!std::isfinite(x) || !std::isfinite(y)) return false;  // no place on any axis
     if (a.kind != AxisKind::Polar && ((a.sx.log && !(x > 0.0f)) || (a.sy.log && !(y > 0.0f)))) return false;
     userToPlot(g, x, y, px, py);
     return true;

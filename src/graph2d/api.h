@@ -28,6 +28,8 @@ void setscl(const float* values, int n, const char* axes);
 // coordinate conversion
 float xposn(float x);
 float yposn(float y);
+int nxposn(float x);
+int nyposn(float y);
 void pos2pt(float x, float y, float& xp, float& yp);
 float x2dpos(float x, float y);
 float y2dpos(float x, float y);

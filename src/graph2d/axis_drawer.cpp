@@ -96,9 +96,9 @@ void drawTicks(Globals& g, const AxisDrawSpec& s) {
 }
 
 // Draws (or only measures) one label at `along` on the axis; returns the
-// label's extent across the axis.
+// label's extent across the axis, and its extent along it in `span`.
 int placeLabel(Globals& g, const AxisDrawSpec& s, const AxisLabel& label, float along, int distance, int maxWidth,
-               bool first, bool last, bool draw) {
+               bool first, bool last, bool draw, int* span = nullptr) {
     TextState& t = g.text;
     const AxisState& a = g.axis;
     const int h = t.height;
@@ -109,6 +109,7 @@ int placeLabel(Globals& g, const AxisDrawSpec& s, const AxisLabel& label, float 
     const bool vertical = a.labelVertical[s.axis] != 0;
     const int dir = labelDirection(s);
     const int across = vertical == (s.axis == 0) ? w : h;
+    if (span) *span = vertical == (s.axis == 0) ? h : w;
     if (!draw) return across;
     float x, y;
     if (s.axis == 0) {
@@ -219,6 +220,8 @@ int drawLabels(Globals& g, const AxisDrawSpec& s) {
     // First pass measures: OUTW alignment and the name distance need the widest label.
     int widest = 0, extent = 0;
     for (int pass = 0; pass < 2; ++pass) {
+        float lastLo = 0.0f, lastHi = 0.0f;
+        bool haveLast = false;
         for (int i = 0; i <= n; ++i) {
             if (!endLabelShown(a.ends[s.axis], i, n)) continue;
             float v = values[i];
@@ -230,6 +233,18 @@ int drawLabels(Globals& g, const AxisDrawSpec& s) {
             if (!(along >= -0.5f && along <= float(s.length - 1) + 0.5f)) continue;
             axisLabelText(g, s.axis, v + half, s.log != 0, i, n, s.step < 0.0f, label);
             if (!label.text[0]) continue;
+            if (s.dropOverlaps) {
+                // Crowded axes keep a character height between neighbouring labels.
+                int span = 0;
+                placeLabel(g, s, label, std::round(along), distance, widest, i == 0, i == n, false, &span);
+                const float gap = float(g.text.height);
+                const float lo = std::round(along) - float(span) / 2.0f, hi = lo + float(span);
+                if (haveLast && lo < lastHi + gap && hi > lastLo - gap) {
+                    scope.restoreAlphabet();
+                    continue;
+                }
+                lastLo = lo, lastHi = hi, haveLast = true;
+            }
             const int across = placeLabel(g, s, label, std::round(along), distance, widest, i == 0, i == n, pass == 1);
             if (pass == 0) {
                 widest = std::max(widest, measureString(g, label.text));

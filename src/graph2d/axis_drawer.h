@@ -49,6 +49,7 @@ struct AxisDrawSpec {
     int part = kPartName;       // how much is drawn
     float nameAnchor = -1.0f;   // CROS and polar: name position along the axis, < 0 at the axis
     bool crossed = false;       // omit the label at the origin
+    bool dropOverlaps = false;  // leave out a label that would overlap the one before
     // Where value v lies along the axis (plot units from the start), NaN
     // where it does not meet the axis; null for the linear or logarithmic
     // position (map axes place their degrees through the projection).

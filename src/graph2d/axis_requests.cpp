@@ -14,23 +14,94 @@
 
 namespace vtx {
 
+namespace {
+
+// On a map the single coordinates go through the projection: a longitude
+// on the middle parallel of the window, a latitude on its middle meridian.
+bool isMap(const AxisState& a) { return a.kind == AxisKind::Map && a.mapProject; }
+float middle(const AxisScaling& s) { return (s.a + s.e) / 2.0f; }
+
+float mapPlotX(const Globals& g, float lon) {
+    float X, Y;
+    g.axis.mapProject(g, lon, middle(g.axis.sy), X, Y);
+    return X;
+}
+
+float mapPlotY(const Globals& g, float lat) {
+    float X, Y;
+    g.axis.mapProject(g, middle(g.axis.sx), lat, X, Y);
+    return Y;
+}
+
+// The user value whose map position is `target`: the first crossing over
+// the window and a window's width beyond it on either side, refined by
+// bisection; NaN when the line never reaches the target.
+float invertMap(const Globals& g, float (*plotOf)(const Globals&, float), const AxisScaling& s, float target) {
+    const double width = double(s.e) - s.a;
+    constexpr int kProbes = 90;
+    const double lo = s.a - width;
+    double prevU = lo, prevD = plotOf(g, float(lo)) - target;
+    for (int i = 1; i <= kProbes; ++i) {
+        const double u = lo + 3.0 * width * i / kProbes;
+        const double d = plotOf(g, float(u)) - target;
+        if (std::isfinite(d) && std::isfinite(prevD) && (d <= 0.0) != (prevD <= 0.0)) {
+            double a = prevU, b = u, da = prevD;
+            for (int k = 0; k < 40; ++k) {
+                const double m = (a + b) / 2.0, dm = plotOf(g, float(m)) - target;
+                if ((dm <= 0.0) == (da <= 0.0)) a = m, da = dm;
+                else b = m;
+            }
+            return float((a + b) / 2.0);
+        }
+        prevU = u, prevD = d;
+    }
+    return NAN;
+}
+
+float plotX(const Globals& g, float x) {
+    const AxisState& a = g.axis;
+    if (isMap(a)) return clampPlot(mapPlotX(g, x));
+    return clampPlot(plotXOf(a, axisValue(a.sx, x, a.negLog)));
+}
+
+// Polar systems have no separate y transform: warning 101 named after the
+// calling request, and no value.
+bool plotY(const Globals& g, float y, const char* routine, float& Y) {
+    const AxisState& a = g.axis;
+    if (a.kind == AxisKind::Polar) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%s does not work for polar axis systems", routine);
+        warnText(101, text);
+        return false;
+    }
+    Y = clampPlot(isMap(a) ? mapPlotY(g, y) : plotYOf(a, axisValue(a.sy, y, a.negLog)));
+    if (g.line.pageOrigin == 1) Y = float(g.out.nyPage) - Y;
+    return true;
+}
+
+}  // namespace
+
 float xposn(float x) {
     Globals* g = jqqlev(2, 3, "xposn");
-    if (!g) return 0.0f;
-    const AxisState& a = g->axis;
-    return clampPlot(plotXOf(a, axisValue(a.sx, x, a.negLog)));
+    return g ? plotX(*g, x) : 0.0f;
 }
 
 float yposn(float y) {
     Globals* g = jqqlev(2, 3, "yposn");
-    if (!g) return 0.0f;
-    const AxisState& a = g->axis;
-    if (a.kind == AxisKind::Polar) {
-        warnText(101, "YPOSN does not work for polar axis systems");
-        return 0.0f;
-    }
-    const float Y = clampPlot(plotYOf(a, axisValue(a.sy, y, a.negLog)));
-    return g->line.pageOrigin == 1 ? float(g->out.nyPage) - Y : Y;
+    float Y = 0.0f;
+    return g && plotY(*g, y, "YPOSN", Y) ? Y : 0.0f;
+}
+
+// The rounded counterparts: plot coordinates as integers.
+int nxposn(float x) {
+    Globals* g = jqqlev(2, 3, "nxposn");
+    return g ? int(std::lround(plotX(*g, x))) : 0;
+}
+
+int nyposn(float y) {
+    Globals* g = jqqlev(2, 3, "nyposn");
+    float Y = 0.0f;
+    return g && plotY(*g, y, "NYPOSN", Y) ? int(std::lround(Y)) : 0;
 }
 
 // Plot coordinates of a user point as floats, through the branch of the
@@ -73,12 +144,14 @@ void trfrel(float* x, float* y, int n) {
 float xinvrs(int nx) {
     Globals* g = jqqlev(2, 3, "xinvrs");
     if (!g) return 0.0f;
+    if (isMap(g->axis)) return invertMap(*g, mapPlotX, g->axis.sx, float(nx));
     return plotToUserX(g->axis, float(nx));
 }
 
 float yinvrs(int ny) {
     Globals* g = jqqlev(2, 3, "yinvrs");
     if (!g) return 0.0f;
+    if (isMap(g->axis)) return invertMap(*g, mapPlotY, g->axis.sy, jqqyvl(*g, float(ny)));
     return plotToUserY(g->axis, jqqyvl(*g, float(ny)));
 }
 

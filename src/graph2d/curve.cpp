@@ -28,13 +28,13 @@ namespace {
 constexpr int kSolidPattern = 16;
 constexpr int kWedgeSteps = 64;
 
-// Plot position of point i; a NaN coordinate is a missing point.
+// Plot position of point i; a NaN or infinite coordinate is a missing point.
 struct Transformed {
     const Globals& g;
     const float* x;
     const float* y;
     bool operator()(int i, float& X, float& Y) const {
-        if (x[i] != x[i] || y[i] != y[i]) return false;
+        if (!std::isfinite(x[i]) || !std::isfinite(y[i])) return false;
         userToPlot(g, x[i], y[i], X, Y);
         return true;
     }

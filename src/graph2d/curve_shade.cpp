@@ -1,5 +1,6 @@
 // shdcrv: the area between two curves, filled with the current shading
 // pattern; the pattern then advances along the pattern cycle.
+#include <cmath>
 #include <vector>
 
 #include "session/globals.h"
@@ -33,12 +34,12 @@ void shdcrv(const float* x1, const float* y1, int n1, const float* x2, const flo
     py.reserve(size_t(n1) + size_t(n2));
     float X, Y;
     for (int i = 0; i < n1; ++i) {
-        if (x1[i] != x1[i] || y1[i] != y1[i]) continue;
+        if (!std::isfinite(x1[i]) || !std::isfinite(y1[i])) continue;
         userToPlot(g, x1[i], y1[i], X, Y);
         px.push_back(X), py.push_back(Y);
     }
     for (int i = n2 - 1; i >= 0; --i) {
-        if (x2[i] != x2[i] || y2[i] != y2[i]) continue;
+        if (!std::isfinite(x2[i]) || !std::isfinite(y2[i])) continue;
         userToPlot(g, x2[i], y2[i], X, Y);
         px.push_back(X), py.push_back(Y);
     }

@@ -31,7 +31,11 @@ inline void restoreDateLabels(Globals& g) {
 
 inline const ResetRow<Globals> kGraph2DResets[] = {
     {"AUTR", [](Globals& g) { g.axis.autoRes = AxisState{}.autoRes; }, true},
-    {"AX3L", [](Globals& g) { g.axis.lenZ = AxisState{}.lenZ; }, true},
+    // ax3len sets all three lengths
+    {"AX3L", [](Globals& g) {
+         const AxisState d;
+         g.axis.lenX = d.lenX, g.axis.lenY = d.lenY, g.axis.lenZ = d.lenZ;
+     }, true},
     {"AXCL", [](Globals& g) { restoreDefault(g.axis.axisColours, AxisState{}.axisColours); }, true},
     {"AXEN", [](Globals& g) { restoreDefault(g.axis.ends, AxisState{}.ends); }, true},
     {"AXSL", [](Globals& g) { g.axis.lenX = AxisState{}.lenX, g.axis.lenY = AxisState{}.lenY; }, true},

@@ -9,6 +9,9 @@ void graf3(float xa, float xe, float xor_, float xstep, float ya, float ye, floa
 void curve3(const float* x, const float* y, const float* z, int n);
 void curvx3(const float* x, float y, const float* z, int n);
 void curvy3(float x, const float* y, const float* z, int n);
+// One point of w by h plot units in the colour of z, centred on (x, y) and
+// not clipped to the axis system (the cells of the module's surf3).
+void rpoint(float x, float y, float z, int w, int h);
 void crvmat(const float* zmat, int nx, int ny, int ixpts, int iypts);
 void crvtri(const float* x, const float* y, const float* z, int n, const int* i1, const int* i2, const int* i3,
             int ntri);

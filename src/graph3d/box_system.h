@@ -7,6 +7,7 @@
 
 #include "device/pipeline.h"
 #include "graph3d/graph3d_state.h"
+#include "graph3d/zbuffer.h"
 #include "session/globals.h"
 
 namespace vtx {
@@ -52,6 +53,8 @@ inline bool insideBox(const float L[3], const float b[3]) {
 
 // The pen of lines in the box: segments are cut by the front and back
 // planes before they are projected, and a cut start begins a new polyline.
+// While a z-buffer is open they are drawn through it, so that surfaces and
+// bars in front of them hide them.
 inline void boxMove(Globals& g, const float p[3]) {
     for (int i = 0; i < 3; ++i) g.g3d.pen3[i] = p[i];
     g.g3d.pen3Shown = 0;
@@ -65,6 +68,19 @@ inline void boxDraw(Globals& g, const float p[3]) {
     boxMove(g, p);
     if (s.clip3 == kClip3D && !clipSegmentToBox(s.box, a, b)) return;
     if (!clipSegment(s.projection, s.depthRange, a, b)) return;
+    // With a z-buffer open the line is hidden where something nearer was drawn.
+    if (s.zbufferOpen && g.surface.hasDepth()) {
+        const float colour = float(g.colour.current);
+        DepthCorner ends[2];
+        for (int k = 0; k < 2; ++k) {
+            const float* q = k == 0 ? a : b;
+            boxToPlot(g, q[0], q[1], q[2], ends[k].X, ends[k].Y);
+            ends[k].depth = s.projection.depth(q[0], q[1], q[2]);
+            ends[k].colour = colour;
+        }
+        depthLine(g, ends[0], ends[1]);
+        return;
+    }
     const bool cutStart = a[0] != start[0] || a[1] != start[1] || a[2] != start[2];
     float X, Y;
     if (!shown || cutStart) {

@@ -142,6 +142,21 @@ void curvy3(float x, const float* y, const float* z, int n) {
     plotPoints("curvy3", n, [&](int i, float& px, float& py, float& pz) { px = x, py = y[i], pz = z[i]; });
 }
 
+void rpoint(float x, float y, float z, int w, int h) {
+    Globals* gp = colourPlotSystem("rpoint");
+    if (!gp) return;
+    Globals& g = *gp;
+    const ColourScope colour(g);
+    const PatternScope pattern(g);
+    setShadingPattern(g, kSolidPattern);
+    AxisState& a = g.axis;
+    const int savedX = a.resX, savedY = a.resY;
+    a.resX = w, a.resY = h;
+    rpoint(g, currentZColourMap(g), x, y, z);
+    a.resX = savedX, a.resY = savedY;
+    qqstrk(g);
+}
+
 void crvmat(const float* zmat, int nx, int ny, int ixpts, int iypts) {
     Globals* gp = colourPlotSystem("crvmat");
     if (!gp) return;

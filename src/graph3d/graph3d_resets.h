@@ -33,7 +33,7 @@ inline void restoreGraph3DUnnamed(Globals& g) {
     Graph3DState& s = g.g3d;
     s.meshColour = d.meshColour;
     s.clipNear = d.clipNear, s.clipFar = d.clipFar;
-    s.upSet = d.upSet, s.focusSet = d.focusSet, s.labels3 = d.labels3, s.clip3 = d.clip3;
+    s.upSet = d.upSet, s.up = d.up, s.focusSet = d.focusSet, s.labels3 = d.labels3, s.clip3 = d.clip3;
     s.surfOptions = d.surfOptions, s.light = d.light, s.surfMesh = d.surfMesh;
     // A new plot starts without a plane projection.
     if (s.planeActive) removeSegmentFilter(g.line.slots, SegmentStage::PlaneProjection);

@@ -122,12 +122,38 @@ void drawThroughHorizon(Globals& g, Lines&& lines) {
     sclpax(g, 0);
 }
 
+// The mesh lines, cut by the front and back planes like every line in the
+// box: a line cut away neither shows nor hides, and a cut start begins anew.
+// A line that touches a grid point without a finite value is left out.
 void drawMesh(Globals& g, const MeshGrid& m) {
+    const Graph3DState& s = g.g3d;
     drawThroughHorizon(g, [&](auto&& line) {
-        meshLines(m, g.g3d.surfOptions, [&](int i1, int j1, int i2, int j2, bool first) {
-            const std::size_t a = std::size_t(i1) * std::size_t(m.ny) + std::size_t(j1);
-            const std::size_t b = std::size_t(i2) * std::size_t(m.ny) + std::size_t(j2);
-            line(m.X[a], m.Y[a], m.X[b], m.Y[b], first, PenMode::DrawAndHide);
+        bool joined = false;  // the previous line ended where it was meant to
+        meshLines(m, s.surfOptions, [&](int i1, int j1, int i2, int j2, bool first) {
+            const std::size_t ka = std::size_t(i1) * std::size_t(m.ny) + std::size_t(j1);
+            const std::size_t kb = std::size_t(i2) * std::size_t(m.ny) + std::size_t(j2);
+            float a[3] = {m.bx[i1], m.by[j1], m.bz[ka]}, b[3] = {m.bx[i2], m.by[j2], m.bz[kb]};
+            if (!std::isfinite(a[0] + a[1] + a[2] + b[0] + b[1] + b[2])) {
+                joined = false;
+                return;
+            }
+            const bool whole = s.depthRange.inside(s.projection.depth(a[0], a[1], a[2])) &&
+                               s.depthRange.inside(s.projection.depth(b[0], b[1], b[2]));
+            if (whole) {
+                line(m.X[ka], m.Y[ka], m.X[kb], m.Y[kb], first || !joined, PenMode::DrawAndHide);
+                joined = true;
+                return;
+            }
+            const bool wasJoined = joined;
+            joined = false;
+            const float a0[3] = {a[0], a[1], a[2]}, b0[3] = {b[0], b[1], b[2]};
+            if (!clipSegment(s.projection, s.depthRange, a, b)) return;
+            float X1, Y1, X2, Y2;
+            boxToPlot(g, a[0], a[1], a[2], X1, Y1);
+            boxToPlot(g, b[0], b[1], b[2], X2, Y2);
+            const bool cutStart = a[0] != a0[0] || a[1] != a0[1] || a[2] != a0[2];
+            line(X1, Y1, X2, Y2, first || cutStart || !wasJoined, PenMode::DrawAndHide);
+            joined = b[0] == b0[0] && b[1] == b0[1] && b[2] == b0[2];
         });
     });
 }
@@ -159,6 +185,7 @@ void drawColumns(Globals& g, const MeshGrid& m) {
                 const int i = m.column(ki), j = m.row(kj);
                 const float hx = width * halfSpacing(m.bx, i), hy = width * halfSpacing(m.by, j);
                 const float top = m.bz[std::size_t(i) * std::size_t(m.ny) + std::size_t(j)];
+                if (!std::isfinite(m.bx[i] + m.by[j] + top)) continue;
                 const float lo[3] = {m.bx[i] - hx, m.by[j] - hy, std::min(floor, top)};
                 const float hi[3] = {m.bx[i] + hx, m.by[j] + hy, std::max(floor, top)};
                 // faces toward the eye: [axis][0 low side, 1 high side]

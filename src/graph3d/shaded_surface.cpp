@@ -48,6 +48,8 @@ int cornerColour(const Globals& g, const ZColourMap& map, const ShadeVertex& v) 
     if (!g.g3d.light) return map.lookup(v.value);
     float n[3] = {v.n[0], v.n[1], v.n[2]};
     normalise(n);
+    // A neighbour without a value leaves the normal undefined: face the viewer's Z.
+    if (!std::isfinite(n[0] + n[1] + n[2])) n[0] = 0.0f, n[1] = 0.0f, n[2] = 1.0f;
     return litColour(g, v.b, n);
 }
 
@@ -207,6 +209,15 @@ bool drawShadedTriangles(Globals& g, std::vector<ShadeTriangle>& tris, float lo,
         warnin(Warning::FormatDeviceMismatch);
         return false;
     }
+    // A cell with a corner without a finite value leaves a hole instead of
+    // a triangle to infinity.
+    tris.erase(std::remove_if(tris.begin(), tris.end(),
+                              [](const ShadeTriangle& t) {
+                                  float sum = t.flatValue;
+                                  for (const ShadeVertex& v : t.v) sum += v.b[0] + v.b[1] + v.b[2] + v.value;
+                                  return !std::isfinite(sum);
+                              }),
+               tris.end());
     clipTrianglesDepth(g, tris);
     if (g.g3d.zScaleSet) lo = g.g3d.zScale[0], hi = g.g3d.zScale[1];
     if (hi == lo) hi = lo + 1.0f;

@@ -2,6 +2,7 @@
 #include "graph3d/zbuffer.h"
 
 #include <cmath>
+#include <vector>
 
 #include "core/checks.h"
 #include "core/messages.h"
@@ -9,6 +10,7 @@
 #include "device/pipeline.h"
 #include "graph3d/api.h"
 #include "graph3d/box_system.h"
+#include "graph3d/depth_clip.h"
 #include "graph3d/triangle_raster.h"
 
 namespace vtx {
@@ -116,15 +118,20 @@ void zbffin() {
 
 namespace {
 
-DepthCorner userCorner(const Globals& g, float x, float y, float z, float colour) {
-    float b[3];
-    userToBox(g, x, y, z, b[0], b[1], b[2]);
+// A box point as a corner of the buffer's drawings.
+DepthCorner boxCorner(const Globals& g, const float b[3], float colour) {
     DepthCorner c;
     boxToPlot(g, b[0], b[1], b[2], c.X, c.Y);
     c.depth = g.g3d.projection.depth(b[0], b[1], b[2]);
     c.colour = colour;
     return c;
 }
+
+// A vertex of a triangle in the box, with its colour, for the plane cuts.
+struct BoxVertex {
+    float b[3];
+    float colour;
+};
 
 Globals* openBufferSystem(const char* routine) {
     Globals* g = box3dSystem(routine);
@@ -141,16 +148,36 @@ Globals* openBufferSystem(const char* routine) {
 void zbflin(float x1, float y1, float z1, float x2, float y2, float z2) {
     Globals* g = openBufferSystem("zbflin");
     if (!g) return;
+    float a[3], b[3];
+    userToBox(*g, x1, y1, z1, a[0], a[1], a[2]);
+    userToBox(*g, x2, y2, z2, b[0], b[1], b[2]);
+    // The front and back planes cut the line as they cut every line in the box.
+    if (!clipSegment(g->g3d.projection, g->g3d.depthRange, a, b)) return;
     const float c = float(g->colour.current);
-    depthLine(*g, userCorner(*g, x1, y1, z1, c), userCorner(*g, x2, y2, z2, c));
+    depthLine(*g, boxCorner(*g, a, c), boxCorner(*g, b, c));
 }
 
 void zbftri(const float* x, const float* y, const float* z, const int* ic) {
     Globals* g = openBufferSystem("zbftri");
     if (!g) return;
-    DepthCorner c[3];
-    for (int i = 0; i < 3; ++i) c[i] = userCorner(*g, x[i], y[i], z[i], float(ic[i]));
-    depthTriangle(*g, c[0], c[1], c[2]);
+    std::vector<ClipCorner<BoxVertex>> poly(3);
+    for (int i = 0; i < 3; ++i) {
+        BoxVertex& v = poly[i].v;
+        userToBox(*g, x[i], y[i], z[i], v.b[0], v.b[1], v.b[2]);
+        v.colour = float(ic[i]);
+    }
+    // Cut by the front and back planes, what is left is a fan of triangles.
+    clipPolygonDepth(
+        g->g3d.projection, g->g3d.depthRange, poly, [](const BoxVertex& v) { return v.b; },
+        [](const BoxVertex& a, const BoxVertex& b, float t) {
+            BoxVertex v;
+            for (int k = 0; k < 3; ++k) v.b[k] = a.b[k] + t * (b.b[k] - a.b[k]);
+            v.colour = a.colour + t * (b.colour - a.colour);
+            return v;
+        });
+    for (std::size_t k = 1; k + 1 < poly.size(); ++k)
+        depthTriangle(*g, boxCorner(*g, poly[0].v.b, poly[0].v.colour), boxCorner(*g, poly[k].v.b, poly[k].v.colour),
+                      boxCorner(*g, poly[k + 1].v.b, poly[k + 1].v.colour));
 }
 
 }  // namespace vtx

@@ -1,5 +1,5 @@
-// The library's own base map: coastlines of all continents as delta-encoded
-// polylines (generated/base_map.cpp, made by tools/gen_base_map.py). Each
+// The library's own base map: coastlines of all continents and the shores
+// of lakes as delta-encoded polylines (generated/base_map.cpp, made by tools/gen_base_map.py). Each
 // line is its point count, the first point, then the steps to the others,
 // in hundredths of a degree of longitude and latitude.
 #pragma once
@@ -11,6 +11,9 @@ namespace vtx {
 extern const std::int16_t kBaseMapCoast[];
 extern const int kBaseMapCoastSize;
 extern const int kBaseMapCoastLines;
+extern const std::int16_t kBaseMapLakes[];
+extern const int kBaseMapLakesSize;
+extern const int kBaseMapLakeLines;
 
 // Land areas as closed rings: point count, region code, first point, steps.
 extern const std::int16_t kBaseMapLand[];
@@ -26,22 +29,24 @@ extern const int kUsStatesSize;
 extern const int kUsStateCount;
 
 // Region codes of the land rings. Europe repeats the Eurasian land between
-// 25 W and 60 E, 36 N and 72 N; lakes are the holes of the land areas.
+// 25 W and 60 E, 36 N and 72 N; lakes are the holes of the land areas and
+// the lakes of the lake table.
 enum LandRegion {
     kLandAntarctica = 1, kLandAfrica, kLandEurasia, kLandAustralia, kLandNorthAmerica, kLandSouthAmerica,
     kLandLake, kLandEurope,
 };
 
-// Calls fn(lon, lat, move) for every point of the base map's coastlines.
+// Calls fn(lon, lat, move) for every point of a line table (the
+// coastlines or the lake shores).
 template <typename Fn>
-void forEachBaseMapPoint(Fn&& fn) {
-    for (int i = 0; i + 2 < kBaseMapCoastSize;) {
-        const int n = kBaseMapCoast[i];
-        int lon = kBaseMapCoast[i + 1], lat = kBaseMapCoast[i + 2];
+void forEachLinePoint(const std::int16_t* table, int size, Fn&& fn) {
+    for (int i = 0; i + 2 < size;) {
+        const int n = table[i];
+        int lon = table[i + 1], lat = table[i + 2];
         i += 3;
         fn(lon * 0.01, lat * 0.01, true);
-        for (int k = 1; k < n && i + 1 < kBaseMapCoastSize; ++k, i += 2) {
-            lon += kBaseMapCoast[i], lat += kBaseMapCoast[i + 1];
+        for (int k = 1; k < n && i + 1 < size; ++k, i += 2) {
+            lon += table[i], lat += table[i + 1];
             fn(lon * 0.01, lat * 0.01, false);
         }
     }

@@ -9,94 +9,16 @@
 #include "core/messages.h"
 #include "device/pipeline.h"
 #include "graph2d/api.h"
-#include "graph2d/axis_drawer.h"
 #include "graph2d/axis_system.h"
 #include "graph2d/scaling.h"
 #include "maps/api.h"
+#include "maps/map_axes.h"
 #include "maps/map_pen.h"
 #include "maps/map_state.h"
 
 namespace vtx {
 
 namespace {
-
-// Where a grid line of value v meets the straight axis of `s`: a meridian
-// the x axis, a parallel the y axis. Projections whose grid lines are
-// straight answer directly; the others search along the grid line.
-float mapAxisPosition(const Globals& g, const AxisDrawSpec& s, float v) {
-    const MapGeometry& m = g.map.geo;
-    const double len = double(s.length - 1);
-    double X, Y;
-    if (m.group == MapGroup::Plain || m.group == MapGroup::Cylindrical) {
-        projectToPlot(m, v, v, X, Y);
-        return float(s.axis == 0 ? X - s.x : s.y - Y);
-    }
-    // The coordinate across the axis along the grid line, and where it lies along the axis.
-    auto probe = [&](double t, double& across, double& along) {
-        if (s.axis == 0) projectToPlot(m, v, t, X, Y), across = Y - s.y, along = X - s.x;
-        else projectToPlot(m, t, v, X, Y), across = X - s.x, along = s.y - Y;
-    };
-    const double t0 = s.axis == 0 ? -90.0 : m.lonCentre - 180.0, t1 = s.axis == 0 ? 90.0 : m.lonCentre + 180.0;
-    constexpr int kProbes = 360;
-    double prevT = t0, prevAcross, along;
-    probe(t0, prevAcross, along);
-    for (int i = 1; i <= kProbes; ++i) {
-        const double t = t0 + (t1 - t0) * i / kProbes;
-        double across;
-        probe(t, across, along);
-        if ((prevAcross <= 0.0) != (across <= 0.0) && std::isfinite(across) && std::isfinite(prevAcross)) {
-            double lo = prevT, hi = t, acrossLo = prevAcross;
-            for (int k = 0; k < 40; ++k) {
-                const double mid = (lo + hi) / 2.0;
-                double a2;
-                probe(mid, a2, along);
-                if ((a2 <= 0.0) == (acrossLo <= 0.0)) lo = mid, acrossLo = a2;
-                else hi = mid;
-            }
-            probe((lo + hi) / 2.0, across, along);
-            if (along >= -0.5 && along <= len + 0.5) return float(along);
-        }
-        prevT = t, prevAcross = across;
-    }
-    return NAN;
-}
-
-// One side of the rectangular map frame: 1 lower, 2 right, 3 upper, 4 left.
-AxisDrawSpec mapSide(const Globals& g, int side) {
-    const AxisState& a = g.axis;
-    AxisDrawSpec s;
-    const bool xAxis = side == 1 || side == 3;
-    const AxisScaling& sc = xAxis ? a.sx : a.sy;
-    s.a = sc.a, s.e = sc.e, s.first = sc.first, s.step = sc.step;
-    s.axis = xAxis ? 0 : 1;
-    s.length = xAxis ? a.nxl : a.nyl;
-    s.name = a.names[s.axis];
-    s.part = a.axisParts[side == 1 ? 0 : side == 4 ? 1 : side == 3 ? 2 : 3];
-    s.x = side == 2 ? float(a.nxa + a.nxl - 1) : float(a.nxa);
-    s.y = side == 3 ? float(a.nya - a.nyl + 1) : float(a.nya);
-    s.side = side == 1 || side == 2 ? 0 : 1;
-    s.position = mapAxisPosition;
-    return s;
-}
-
-// xaxmap and yaxmap: the axes label degrees (MAP unless DMAP, LMAP or NONE
-// is chosen), as whole numbers when the labels fall on whole degrees.
-void drawMapAxes(Globals& g) {
-    AxisState& a = g.axis;
-    int savedType[2], savedDigits[2];
-    for (int i = 0; i < 2; ++i) {
-        savedType[i] = a.labelType[i], savedDigits[i] = a.labelDigits[i];
-        const int t = a.labelType[i];
-        if (t != kLabNone && t != kLabMap && t != kLabDmap && t != kLabLmap) a.labelType[i] = kLabMap;
-        const AxisScaling& sc = i == 0 ? a.sx : a.sy;
-        if (sc.first == std::round(sc.first) && sc.step == std::round(sc.step)) a.labelDigits[i] = -1;
-    }
-    // ax2grf leaves out the upper and right axes of this one system.
-    const int sides = a.twoAxesOnly ? 2 : 4;
-    static const int kSides[4] = {1, 4, 3, 2};
-    for (int k = 0; k < sides; ++k) drawAxis(g, mapSide(g, kSides[k]));
-    for (int i = 0; i < 2; ++i) a.labelType[i] = savedType[i], a.labelDigits[i] = savedDigits[i];
-}
 
 // The frame of maps without rectangular axes: the circle of the visible cap
 // or the projected outline of the window, `thickness` lines side by side.
@@ -168,7 +90,7 @@ void grafmp(float xa, float xe, float xor_, float xstp, float ya, float ye, floa
 
     MapGeometry& m = s.geo;
     m = MapGeometry{};
-    m.code = s.projection, m.group = group, m.user = s.user;
+    m.code = s.projection, m.group = group, m.user = userProjection();
     MapWindow w;
     w.xa = xa, w.xe = xe, w.ya = ya, w.ye = ye;
     w.nxa = a.nxa, w.nya = a.nya, w.nxl = a.nxl, w.nyl = a.nyl;

@@ -327,4 +327,55 @@ bool clipToCap(const MapGeometry& m, double lon1, double lat1, double lon2, doub
     return true;
 }
 
+void cutAtBackMeridian(const double* lon, const double* lat, int n, double centre, std::vector<RingPiece>& pieces) {
+    if (n < 3) return;
+    // Longitudes from the centre, continuous along the ring.
+    RingPiece flat;
+    double u = wrapLongitude(lon[0] - centre);
+    for (int i = 0; i < n; ++i) {
+        if (i > 0) u += wrapLongitude(lon[i] - lon[i - 1]);
+        flat.lon.push_back(u), flat.lat.push_back(lat[i]);
+    }
+    // A ring around a pole does not close in longitude: close it over the pole.
+    const double turn = u + wrapLongitude(lon[0] - lon[n - 1]) - flat.lon[0];
+    if (std::fabs(turn) > 180.0) {
+        double mean = 0.0;
+        for (int i = 0; i < n; ++i) mean += lat[i];
+        const double pole = mean < 0.0 ? -90.0 : 90.0;
+        flat.lon.push_back(flat.lon[0] + turn), flat.lat.push_back(lat[0]);
+        flat.lon.push_back(flat.lon[0] + turn), flat.lat.push_back(pole);
+        flat.lon.push_back(flat.lon[0]), flat.lat.push_back(pole);
+    }
+    double lo = flat.lon[0], hi = lo;
+    for (double v : flat.lon) lo = std::min(lo, v), hi = std::max(hi, v);
+    // Just inside the back meridian, so the projection keeps each piece on its side.
+    constexpr double kEdge = 180.0 - 1.0e-7;
+    // Each turn of the globe the ring covers is clipped to the map's one turn.
+    for (int k = -2; k <= 2; ++k) {
+        const double shift = 360.0 * k;
+        if (hi + shift <= -kEdge || lo + shift >= kEdge) continue;
+        RingPiece in, out;
+        in.lon = flat.lon, in.lat = flat.lat;
+        for (double& v : in.lon) v += shift;
+        for (const double edge : {-kEdge, kEdge}) {
+            auto inside = [edge](double v) { return edge < 0.0 ? v >= edge : v <= edge; };
+            out.lon.clear(), out.lat.clear();
+            const int m = int(in.lon.size());
+            for (int i = 0; i < m; ++i) {
+                const int j = (i + m - 1) % m;
+                const double px = in.lon[j], py = in.lat[j], qx = in.lon[i], qy = in.lat[i];
+                if (inside(qx) != inside(px)) {
+                    out.lon.push_back(edge), out.lat.push_back(py + (qy - py) * (edge - px) / (qx - px));
+                }
+                if (inside(qx)) out.lon.push_back(qx), out.lat.push_back(qy);
+            }
+            std::swap(in, out);
+            if (in.lon.size() < 3) break;
+        }
+        if (in.lon.size() < 3) continue;
+        for (double& v : in.lon) v += centre;
+        pieces.push_back(std::move(in));
+    }
+}
+
 }  // namespace vtx

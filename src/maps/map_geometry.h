@@ -4,6 +4,8 @@
 // unit-tested on their own.
 #pragma once
 
+#include <vector>
+
 namespace vtx {
 
 enum class MapGroup { Plain, Cylindrical, Elliptical, Conical, Azimuthal, User };
@@ -115,5 +117,15 @@ struct CapSegment {
     bool startMoved, endMoved;
 };
 bool clipToCap(const MapGeometry& m, double lon1, double lat1, double lon2, double lat2, CapSegment& out);
+
+// Cuts a closed ring (degrees, edges shorter than 180 degrees of
+// longitude) at the back meridian of a map centred on longitude `centre`:
+// the pieces, each closed and with longitudes within centre +- 180, are
+// appended to `pieces` as (lon, lat) point lists. A ring that does not
+// cross the back meridian comes back whole.
+struct RingPiece {
+    std::vector<double> lon, lat;
+};
+void cutAtBackMeridian(const double* lon, const double* lat, int n, double centre, std::vector<RingPiece>& pieces);
 
 }  // namespace vtx

@@ -69,9 +69,20 @@ void forEachFrameCrossing(const MapState& s, bool meridian, double v, Fn&& fn) {
     }
 }
 
+// The upright box around a label, to keep labels apart.
+struct LabelBox {
+    double x0, y0, x1, y1;
+    bool overlaps(const LabelBox& o, double gap) const {
+        return x0 < o.x1 + gap && o.x0 < x1 + gap && y0 < o.y1 + gap && o.y0 < y1 + gap;
+    }
+};
+
 // A label centred `offset` plot units beyond (X, Y) along the outward
-// direction (ux, uy), turned by the label angle.
-void placeLabel(Globals& g, const char* text, double X, double Y, double ux, double uy, int offset) {
+// direction (ux, uy), turned by the label angle. A label whose box would
+// overlap `last` (the label before it on the same axis) is left out;
+// otherwise `last` becomes its box.
+void placeLabel(Globals& g, const char* text, double X, double Y, double ux, double uy, int offset,
+                std::optional<LabelBox>& last) {
     const TextState& t = g.text;
     const double w = measureString(g, text), h = t.height;
     const double a = t.angle * kPi / 180.0;
@@ -81,6 +92,10 @@ void placeLabel(Globals& g, const char* text, double X, double Y, double ux, dou
     const double reach = 0.5 * (std::fabs(ux * dx + uy * dy) * w + std::fabs(ux * nx + uy * ny) * h);
     const double cx = X + ux * (offset + h * 0.5 + reach), cy = Y + uy * (offset + h * 0.5 + reach);
     const double x0 = cx - dx * w / 2.0 - nx * h / 2.0, y0 = cy - dy * w / 2.0 - ny * h / 2.0;
+    const double halfW = (std::fabs(dx) * w + std::fabs(nx) * h) / 2.0, halfH = (std::fabs(dy) * w + std::fabs(ny) * h) / 2.0;
+    const LabelBox box{cx - halfW, cy - halfH, cx + halfW, cy + halfH};
+    if (last && box.overlaps(*last, h)) return;
+    last = box;
     const MapState& s = g.map;
     if (s.plotBackground >= 0) {
         const ColourScope colour(g);
@@ -120,6 +135,7 @@ void drawMapGridLabels(Globals& g, bool meridians, bool parallels) {
         if (sc.first == std::round(sc.first) && sc.step == std::round(sc.step)) a.labelDigits[axis] = -1;
         const int n = int(std::floor((sc.e - sc.first) / sc.step + 1.0e-4f));
         AxisLabel label;
+        std::optional<LabelBox> last;
         for (int i = 0; i <= n && a.labelType[axis] != kLabNone; ++i) {
             const float v = sc.first + float(i) * sc.step;
             // The two ends of a whole-globe window are one meridian.
@@ -128,7 +144,7 @@ void drawMapGridLabels(Globals& g, bool meridians, bool parallels) {
             axisLabelText(g, axis, v, false, i, n, false, label);
             g.text.mixAlphabet = label.needsMix ? 1 : g.text.mixAlphabet;
             forEachFrameCrossing(s, axis == 0, v, [&](double X, double Y, double ux, double uy) {
-                placeLabel(g, label.text, X, Y, ux, uy, s.plotOffset[axis]);
+                placeLabel(g, label.text, X, Y, ux, uy, s.plotOffset[axis], last);
             });
             scope.restoreAlphabet();
         }

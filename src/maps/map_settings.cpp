@@ -14,7 +14,13 @@ namespace {
 
 bool outside(float v, float lo, float hi) { return !(v >= lo && v <= hi); }
 
+UserProjection g_userProjection = nullptr;
+
 }  // namespace
+
+void usrprj(UserProjection fn) { g_userProjection = fn; }
+
+UserProjection userProjection() { return g_userProjection; }
 
 void projct(const char* keyword) {
     Globals* g = jqqlev(1, 1, "projct");

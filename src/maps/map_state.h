@@ -22,12 +22,14 @@ struct MapState {
     int plotSize = 0;                      // mplsiz: label height, 0 the current character height
     int plotOffset[2] = {};                // mplpos: distance of longitude and latitude labels from the frame
     float plotAngle = 0;                   // mplang: label angle in degrees
-    UserProjection user = nullptr;         // the MYPR projection, registered by the host program
 
     // the current map axis system (valid while the axis kind is Map)
     MapGeometry geo;
     double xa = 0, xe = 0, ya = 0, ye = 0; // the window in degrees
     double penLon = 0, penLat = 0;         // last user point of curvmp
 };
+
+// The projection registered with usrprj.
+UserProjection userProjection();
 
 }  // namespace vtx

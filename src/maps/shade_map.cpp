@@ -28,8 +28,6 @@ namespace {
 constexpr int kRegionOfKeyword[] = {0, 0, kLandAntarctica, kLandAfrica, kLandEurasia, kLandAustralia, kLandEurope,
                                     kLandNorthAmerica, kLandSouthAmerica, kLandLake};
 
-double wrap180(double v) { return (v < -180.0 || v > 180.0) ? std::remainder(v, 360.0) : v; }
-
 // Edges of the ring tables are at most this long (degrees) once projected:
 // the long edges along the date line and the poles bend on most maps.
 constexpr double kMaxEdge = 2.0;
@@ -48,17 +46,9 @@ void densify(const double* lon, const double* lat, int n, std::vector<double>& x
     }
 }
 
-// Whether a ring can be filled on this map: on maps that count longitudes
-// from their centre a ring over the back meridian would be filled across
-// the whole map, and a ring wholly on the hidden side of a cap would leave
-// a sliver on the rim.
+// Whether a ring can be filled on this map: a ring wholly on the hidden
+// side of a cap would leave a sliver on the rim.
 bool fillable(const MapGeometry& m, const double* lon, const double* lat, int n) {
-    if (m.group == MapGroup::Elliptical || m.group == MapGroup::Conical) {
-        for (int i = 0; i < n; ++i) {
-            const double a = wrap180(lon[i] - m.lonCentre), b = wrap180(lon[(i + 1) % n] - m.lonCentre);
-            if (std::fabs(b - a) > 180.0) return false;
-        }
-    }
     if (m.group == MapGroup::Azimuthal) {
         for (int i = 0; i < n; ++i) {
             double c, beta;
@@ -80,9 +70,11 @@ void fillRings(Globals& g, const std::int16_t* table, int size, Wanted&& wanted)
     const int nCopies = mapCopies(s, copies);
     static std::vector<float> xs, ys;
     static std::vector<double> lons, lats;
-    sclpax(g, 1);
-    forEachRing(table, size, [&](int tag, const double* lon, const double* lat, int n) {
-        if (!wanted(tag) || !fillable(m, lon, lat, n)) return;
+    static std::vector<RingPiece> pieces;
+    // Maps that count longitudes from their centre end at its back
+    // meridian: rings over it are filled piece by piece on both sides.
+    const bool cut = m.group == MapGroup::Elliptical || m.group == MapGroup::Conical;
+    auto fillPiece = [&](const double* lon, const double* lat, int n) {
         densify(lon, lat, n, lons, lats);
         const int count = int(lons.size());
         xs.resize(count), ys.resize(count);
@@ -96,6 +88,14 @@ void fillRings(Globals& g, const std::int16_t* table, int size, Wanted&& wanted)
             }
             dareaf(g, xs.data(), ys.data(), count);
         }
+    };
+    sclpax(g, 1);
+    forEachRing(table, size, [&](int tag, const double* lon, const double* lat, int n) {
+        if (!wanted(tag) || !fillable(m, lon, lat, n)) return;
+        if (!cut) return fillPiece(lon, lat, n);
+        pieces.clear();
+        cutAtBackMeridian(lon, lat, n, m.lonCentre, pieces);
+        for (const RingPiece& p : pieces) fillPiece(p.lon.data(), p.lat.data(), int(p.lon.size()));
     });
     sclpax(g, 0);
 }

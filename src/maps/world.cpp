@@ -34,9 +34,8 @@ void world() {
         path = s.fileName;
     }
     const bool gshhs = !path.empty() && (s.base != 5 || s.fileFormat == 0);
-    // BOTH is ALL; the base map holds land outlines only.
+    // BOTH is ALL: land (1) and lakes (2).
     const int level = s.level == 3 ? 0 : s.level;
-    if (path.empty() && level == 2) return;
 
     MapCopy copies[9];
     const int n = mapCopies(s, copies);
@@ -50,7 +49,8 @@ void world() {
             else pen.draw(x, y);
         };
         if (path.empty()) {
-            forEachBaseMapPoint(sink);
+            if (level != 2) forEachLinePoint(kBaseMapCoast, kBaseMapCoastSize, sink);
+            if (level != 1) forEachLinePoint(kBaseMapLakes, kBaseMapLakesSize, sink);
             continue;
         }
         const MapFileStatus status = gshhs ? readGshhs(path.c_str(), level, sink) : readMapg(path.c_str(), sink);

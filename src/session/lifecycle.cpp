@@ -21,12 +21,8 @@ namespace vtx {
 namespace {
 
 void chooseWindowSize(Globals& g) {
-    if (g.out.winPlace != 1) g.out.winX = g.out.winY = 0;
-    if (g.out.winPlace == 0) {
-        bool landscape = g.out.nxPage > g.out.nyPage;
-        g.out.winW = landscape ? 853 : 603;
-        g.out.winH = landscape ? 603 : 853;
-    }
+    if (g.out.winPlace == 0) placeDefaultWindow(g.out);
+    else if (g.out.winPlace == 2) g.out.winX = g.out.winY = 0;
 }
 
 // Chooses the plot file name, versions it and opens the file unless the
@@ -111,6 +107,7 @@ void vtxfin() {
     if (writtenAtEnd(device) && !deviceCan(device, kOpensOwnFile) && fileMode == 1)
         gfilnn(g, g.out.fileName, kNameLen);
     if (driver && driver->end) driver->end(g);
+    g.driver.pixelFonts.clear();
     if (deviceCan(device, kLineBuffered)) flushLineBuffer(g, deviceCan(device, kBinaryFile));
     closePlotFile(g);
     // A file that could not be written in full is not claimed by the banner.

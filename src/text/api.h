@@ -18,6 +18,15 @@ void helves();
 void serif();
 void psfont(const char* name);
 void hwfont();
+// Device fonts of the window: a font of the X server by name or pattern,
+// "SCALE" (its size follows the character height) or "FIXED" (as named);
+// a font family of the usual window systems (Arial, Times New Roman,
+// Courier New, ...) taken from the X server's fonts.
+void x11fnt(const char* name, const char* option);
+void winfnt(const char* family);
+// A bitmap font file <installation directory>/fonts/<family>.bdf on the
+// window and the raster images.
+void bmpfnt(const char* family);
 
 // character parameters
 void height(int h);

@@ -25,6 +25,7 @@ void height(int h) {
     g->text.height = h;
     clearScaleCache(*g);
     if (g->text.hwFont == 1 && g->ctl.level >= 1) psEmitFont(*g);
+    reloadPixelFont(*g);
 }
 
 void angle(int degrees) { chkini("angle")->text.angle = degrees; }

@@ -148,9 +148,11 @@ void drawInternalCode(Globals& g, int code) {
     const float cell = r.fixedFactor * 1.4f * r.width * (h - 1.0f);
 
     // Device fonts draw the STANDARD alphabet themselves.
-    if (t.hwFont == 1 && alphabet == 1 && code <= 186 && deviceFontUsable(g)) {
-        const float gap = (0.1f + r.spacing) * h;
-        const float width = r.fixedOn ? cell : psCharAdvance(g, code);
+    if (t.hwFont != 0 && alphabet == 1 && code <= 186 && deviceFontUsable(g)) {
+        const bool pixelFont = t.hwFont != 1;
+        const float gap = ((pixelFont ? pixelCharGap(g) : 0.1f) + r.spacing) * h;
+        const float advance = pixelFont ? pixelCharAdvance(g, code) : psCharAdvance(g, code);
+        const float width = r.fixedOn ? cell : advance;
         if (!r.measuring) deviceChar(g, code, r.penX, r.penY, width);
         r.lastGap = r.fixedOn ? h * r.spacing : gap;
         advancePen(g, width + r.lastGap);

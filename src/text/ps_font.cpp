@@ -1,4 +1,4 @@
-// Device fonts: psfont and hwfont select them, and the selected font and
+// PostScript device fonts: psfont selects them, and the selected font and
 // each character drawn in it go to the output driver.
 #include <cstring>
 #include <strings.h>
@@ -11,7 +11,6 @@
 #include "device/pipeline.h"
 #include "text/api.h"
 #include "text/fonts.h"
-#include "text/text_device.h"
 #include "text/glyph_draw.h"
 #include "text/text_device.h"
 
@@ -60,18 +59,6 @@ void psfont(const char* name) {
     t.psFontIndex = index;
     qqcopy(t.psFont, kPsFonts[index].name, 40);
     psEmitFont(*g);
-}
-
-void hwfont() {
-    Globals* g = jqqlev(1, 3, "hwfont");
-    if (!g) return;
-    if (deviceFontsAvailable(*g)) {
-        psfont("Times-Roman");
-        return;
-    }
-    // Window devices get their X11 font with the window support; until then
-    // they draw complx like every other device.
-    selectFont(*g, 3);
 }
 
 }  // namespace vtx

@@ -73,9 +73,10 @@ void registerShieldBox(Globals& g, int group, float x, float y, float width, flo
 }
 
 bool deviceFontUsable(const Globals& g) {
-    // The window's and bitmap fonts arrive with the window output. Device
-    // characters bypass the pipeline, so no point stage may be in effect.
-    return deviceFontsAvailable(g) && !anyPointStageInstalled(g.line.slots) && g.ctl.level >= 1;
+    // Device characters bypass the pipeline, so no point stage may be in effect.
+    const bool available = g.text.hwFont == 1 ? deviceFontsAvailable(g)
+                                              : g.driver.pixelFont() && deviceCan(g.ctl.device, kPixelSurface);
+    return available && !anyPointStageInstalled(g.line.slots) && g.ctl.level >= 1;
 }
 
 bool deviceFontsAvailable(const Globals& g) {

@@ -33,8 +33,8 @@ void textColourByName(Globals& g, const char* name);
 bool autoShieldOn(const Globals& g, int group);
 void registerShieldBox(Globals& g, int group, float x, float y, float width, float height, float angle);
 
-// A device font may draw the character: no 3-D plotting plane and no base
-// transformation active.
+// The selected device font may draw the character: the device has it, and
+// no 3-D plotting plane and no base transformation is active.
 bool deviceFontUsable(const Globals& g);
 
 // The device offers its own fonts: PostScript, PDF and SVG always, WMF after
@@ -47,6 +47,14 @@ void deviceChar(Globals& g, int code, float x, float y, float advance);
 
 // Width of a character in the selected device font, plot units.
 float psCharAdvance(const Globals& g, int code);
+
+// The pixel font of the window and the raster images (hardware-font modes 2
+// and 3): made current for the character height (a font of the X server is
+// chosen anew for each height); the advance of a character in plot units,
+// at the current height; the gap after it as a fraction of the height.
+void reloadPixelFont(Globals& g);
+float pixelCharAdvance(Globals& g, int code);
+float pixelCharGap(const Globals& g);
 
 // Sends the selected device font and its size to drivers that keep a
 // current font.

@@ -71,6 +71,8 @@ struct TextState {
     int hwFont = 0;                        // 0 vector, 1 PostScript, 2 X11/Windows, 3 bitmap
     char psFont[41] = "";
     int psFontIndex = -1;
+    char pixelFontName[81] = "";           // x11fnt, winfnt, bmpfnt: the font asked for
+    int pixelFontSized = 1;                // x11fnt: the font follows the character height
     int font = 0;                          // font code of the selected font, 0 none yet
     int baseAlphabet = 1;                  // basalf: 1 STANDARD .. 6 RUSSIAN
     int mixAlphabet = 0;                   // mixalf

@@ -3,6 +3,7 @@
 // taken from the library), and the fitting of windows into the axis rectangle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "maps/map_geometry.h"
@@ -220,4 +221,40 @@ TEST(MapPen, CapClippingAndSegmentSteps) {
     EXPECT_NEAR(std::hypot(s.x2, s.y2), 100, 1e-9);  // on the rim, along its own azimuth
     EXPECT_NEAR(s.x2, 0, 1e-9);
     EXPECT_GT(s.y2, 0);
+}
+
+TEST(BackMeridianCut, SplitsARingOverTheBackMeridianAndClosesOneAroundAPole) {
+    // A square from 170 E to 170 W on a map centred on 0 lies over the back meridian.
+    const double lon[] = {170, -170, -170, 170}, lat[] = {10, 10, 20, 20};
+    std::vector<RingPiece> pieces;
+    cutAtBackMeridian(lon, lat, 4, 0.0, pieces);
+    ASSERT_EQ(pieces.size(), 2u);
+    double area = 0.0;
+    for (const RingPiece& p : pieces) {
+        double lo = 1e9, hi = -1e9;
+        for (double v : p.lon) lo = std::min(lo, v), hi = std::max(hi, v);
+        EXPECT_TRUE((lo > -180.0 && hi <= -170.0) || (lo >= 170.0 && hi < 180.0)) << lo << " " << hi;
+        for (size_t i = 0; i < p.lon.size(); ++i) {
+            const size_t j = (i + 1) % p.lon.size();
+            area += (p.lon[i] * p.lat[j] - p.lon[j] * p.lat[i]) / 2.0;
+        }
+    }
+    EXPECT_NEAR(std::fabs(area), 200.0, 1e-3);  // nothing lost: 20 by 10 degrees
+    // The same square on a map centred on 180 stays whole.
+    pieces.clear();
+    cutAtBackMeridian(lon, lat, 4, 180.0, pieces);
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_EQ(pieces[0].lon.size(), 4u);
+    // A ring around the north pole is closed over the pole: every longitude
+    // of the map is covered up to 90 N.
+    const double plon[] = {0, 90, 180, -90}, plat[] = {70, 70, 70, 70};
+    pieces.clear();
+    cutAtBackMeridian(plon, plat, 4, 30.0, pieces);
+    double lo = 1e9, hi = -1e9, top = -90;
+    for (const RingPiece& p : pieces)
+        for (size_t i = 0; i < p.lon.size(); ++i)
+            lo = std::min(lo, p.lon[i]), hi = std::max(hi, p.lon[i]), top = std::max(top, p.lat[i]);
+    EXPECT_NEAR(lo, -150.0, 1e-6);
+    EXPECT_NEAR(hi, 210.0, 1e-6);
+    EXPECT_EQ(top, 90.0);
 }

@@ -32,6 +32,13 @@ def test_readme_first_plot_is_black_on_white(tmp_path):
     assert colours.get((0, 0, 0), 0) > 500                     # axes, labels and the curve
 
 
+def test_readme_quick_plots_write_four_pictures(tmp_path):
+    readme = open(os.path.join(ROOT, "README.md"), encoding="utf-8").read()
+    out = run_script(re.search(r"## Quick plots.*?```python\n(.*?)```", readme, re.S).group(1), tmp_path)
+    assert "<<<< Warning" not in out and out.count("END OF VANTIX") == 4
+    assert sorted(p.name for p in tmp_path.glob("*.png")) == ["vantix.png"] + ["vantix_%d.png" % i for i in (1, 2, 3)]
+
+
 def test_demo_draws_a_plot_in_every_file(tmp_path):
     out = run_script(os.path.join(ROOT, "examples", "demo.py"), tmp_path)
     assert "<<<< Warning" not in out
@@ -86,7 +93,7 @@ def test_business_gallery_files_pass_their_readers(tmp_path):
 def test_map_gallery_files_pass_their_readers(tmp_path):
     out = run_script(os.path.join(ROOT, "examples", "gallery_maps.py"), tmp_path)
     assert "<<<< Warning" not in out
-    for page in ("cylindrical", "elliptical", "conical", "azimuthal"):
+    for page in ("cylindrical", "elliptical", "conical", "azimuthal", "pacific"):
         base = str(tmp_path / ("gallery_map_" + page))
         check_readers(base, eps=False)
         picture = Image.open(base + ".png").convert("RGB")

@@ -389,3 +389,72 @@ def test_shlsur_keeps_later_lines_off_the_surface_until_deleted(run, tmp_path):
     def inked(x, y):
         return any(img.getpixel((round(x * s), round(y * s) + d)) != (0, 0, 0) for d in (-1, 0, 1))
     assert inked(100, y) and not inked(x, y) and inked(x, y + 60)
+
+
+def test_front_and_back_planes_cut_meshes_and_zbuffer_drawings(run, tmp_path):
+    out = run("""
+        def page(name, body):
+            v.metafl('png'); v.setfil(name); v.vtxini(); v.errmod('prot', 'off')
+            v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf()
+            v.vclp3d(7., 8.)          # the default eye is 7.55 from the centre
+            v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+            body()
+            v.vtxfin()
+        def mesh():
+            v.surmat([[0.] * 21 for _ in range(21)], 21, 21, 1, 1)
+        def zbuffer():
+            v.zbfini()
+            v.zbftri([1., -1., -1.], [-1., 1., -1.], [0., 0., 0.], [200, 200, 200])
+            v.zbftri([1., 1., -1.], [-1., 1., 1.], [0., 0., 0.], [200, 200, 200])
+            v.zbflin(1., -1., .5, -1., 1., .5)
+            v.zbffin()
+            for p in [(0., 0., 0.), (1., -1., 0.), (-1., 1., 0.), (0., 0., .5), (1., -1., .5), (-1., 1., .5)]:
+                print(v.rel3pt(*p))
+        page('mesh.png', mesh)
+        page('zbuf.png', zbuffer)
+    """).stdout.splitlines()
+    centre, near, far, mid_edge, edge_start, edge_end = (eval(s) for s in out[-6:])
+    from PIL import Image
+    for name, line in (("mesh.png", False), ("zbuf.png", True)):
+        img = Image.open(tmp_path / name).convert("RGB")
+        scale = img.size[0] / 2970.0
+
+        def inked(p, colours, r=3):
+            x, y = round(p[0] * scale), round(p[1] * scale)
+            return any(img.getpixel((x + i, y + j)) in colours for i in range(-r, r + 1) for j in range(-r, r + 1))
+        surface = {img.getpixel((x, y)) for x in range(img.size[0]) for y in range(img.size[1])} - {(0, 0, 0)}
+        assert inked(centre, surface) and not inked(near, surface) and not inked(far, surface), name
+        if line:
+            # The line above the plane, in the foreground colour, cut at both ends.
+            white = {(255, 255, 255)}
+            assert inked(mid_edge, white) and not inked(edge_start, white) and not inked(edge_end, white)
+
+
+def test_box_and_grid_lines_hide_behind_zbuffer_drawings(run, tmp_path):
+    run("""
+        def page(name, hidden):
+            v.metafl('png'); v.setfil(name); v.imgfmt('RGB'); v.vtxini(); v.errmod('prot', 'off')
+            v.axspos(500, 1800); v.axslen(1600, 1400); v.nograf()
+            v.view3d(0., 0., 10., 'ABS')
+            v.graf3d(-1., 1., -1., 1., -1., 1., -1., 1., -1., 1., -1., 1.)
+            v.zbfini()
+            # A square across the middle of the box, nearer than its floor.
+            v.zbftri([-1., 1., 1.], [-1., -1., 1.], [.2, .2, .2], [250, 250, 250])
+            v.zbftri([-1., 1., -1.], [-1., 1., 1.], [.2, .2, .2], [250, 250, 250])
+            if not hidden:
+                v.zbffin()
+            v.color('WHITE')
+            v.box3d()
+            v.grid3d(2, 2, 'BOTTOM')
+            if hidden:
+                v.zbffin()
+            v.vtxfin()
+        page('over.png', False)
+        page('under.png', True)
+    """)
+    red = (255, 17, 0)
+    over = count_colour(tmp_path / "over.png", red)
+    under = count_colour(tmp_path / "under.png", red)
+    # Seen from straight above, the floor's edges and grid lie under the square:
+    # drawn after the buffer is closed they cross it, drawn through it they do not.
+    assert under > 5000 and over < under - 500

@@ -256,3 +256,114 @@ v.vtxfin()
         im = Image.open(tmp_path / (mode + ".png")).convert("RGB")
         near = [im.getpixel((int(x * f) + dx, int(y * f) + dy)) for dx in (-1, 0, 1) for dy in (-1, 0, 1)]
         assert ((255, 0, 0) in near) == on_parallel, mode
+
+
+def pixel(xy):
+    f = 853 / 2970
+    return int(xy[0] * f), int(xy[1] * f)
+
+
+def test_map_axes_levels_degree_labels_and_crowded_labels(run, tmp_path):
+    out = run(SETUP.format(device="png", file="a.png") + """
+v.xaxmap(-180., 180., -180., 60., "", 0, 1000)
+v.graf(0., 1., 0., 1., 0., 1., 0., 1.); v.xaxmap(-180., 180., -180., 60., "", 0, 1000); v.endgrf()
+v.projct("MERC"); v.grafmp(-180., 180., -180., 60., -60., 60., -60., 30.)
+v.yaxmap(-60., 60., -60., 30., "", 2, 1300)
+# One label a degree: far too many for the width, so most are left out.
+v.xaxmap(-180., 180., -180., 1., "", 0, 1900)
+v.yaxmap(-60., 60., -60., 30., "", 1, 1300)
+v.vtxfin()
+""")
+    numbers = [int(w.split()[2].rstrip(":")) for w in out.warnings()]
+    assert numbers[:3] == [3, 101, 2], out.warnings()
+    im = Image.open(tmp_path / "a.png").convert("L")
+    f = 853 / 2970
+    # The crowded axis at row 1900, below the map: labels with gaps between them.
+    strip = [any(im.getpixel((x, y)) < 128 for y in range(int(1935 * f), int(1990 * f)))
+             for x in range(int(300 * f), int(2300 * f))]
+    assert 0.2 < sum(strip) / len(strip) < 0.85
+    # The y axis at x = 1300 is labelled on its left at the Mercator
+    # position of the parallels: 30 N lies above the middle by ln tan 60.
+    merc = lambda p: math.log(math.tan((45 + p / 2) * math.pi / 180))
+    y30 = 1200 - 500 / merc(60) * merc(30)
+    box = (int(1200 * f), int((y30 - 15) * f), int(1295 * f), int((y30 + 15) * f))
+    assert dark_pixels(tmp_path / "a.png", box) > 5
+    # Parallels a degree apart labelled beside a Hammer outline: labels that
+    # would overlap the one before are left out too, so the column of labels
+    # at the west edge has gaps.
+    run(SETUP.format(device="png", file="h.png").replace("300, 1700", "500, 1700") + """
+v.projct("HAMM"); v.mpaepl(1); v.grafmp(-180., 180., -180., 60., -90., 90., -90., 1.)
+v.gridmp(0, 1)
+v.vtxfin()
+""")
+    im = Image.open(tmp_path / "h.png").convert("L")
+    rows = [any(im.getpixel((x, y)) < 128 for x in range(int(350 * f), int(495 * f)))
+            for y in range(int(1100 * f), int(1300 * f))]
+    assert 0.2 < sum(rows) / len(rows) < 0.85
+
+
+def test_maplev_lakes_of_the_base_map(run, tmp_path):
+    script = SETUP.format(device="png", file="%s.png") + """
+v.maplev("%s"); v.grafmp(-180., 180., -180., 60., -90., 90., -90., 30.); v.noclip(); v.world()
+v.vtxfin()
+"""
+    superior, victoria = box_of(-89, 47, -86, 48.5), box_of(32.5, -2, 34, 0)
+    tasmania = box_of(145, -43, 148, -41)
+    for level in ("LAKE", "LAND", "ALL"):
+        run(script % (level, level))
+        lakes = dark_pixels(tmp_path / (level + ".png"), superior) + dark_pixels(tmp_path / (level + ".png"), victoria)
+        coast = dark_pixels(tmp_path / (level + ".png"), tasmania)
+        assert (lakes > 10) == (level != "LAND"), level
+        assert (coast > 10) == (level != "LAKE"), level
+
+
+def test_user_projection_from_python(run):
+    pts = positions(run, PRINT + """
+v.usrprj(lambda x, y: (2 * x, 3 * y))
+v.projct("MYPR"); v.grafmp(0., 100., 0., 10., 0., 100., 0., 10.)
+show(10., 20.)
+v.curvmp([0., 50.], [0., 50.], 2)
+v.endgrf()
+v.usrprj(lambda x, y: "no offsets")
+v.grafmp(0., 100., 0., 10., 0., 100., 0., 10.)
+show(10., 20.)
+v.endgrf()
+def fails(x, y): raise RuntimeError("projection failed")
+v.usrprj(fails)
+v.grafmp(0., 100., 0., 10., 0., 100., 0., 10.)
+show(10., 20.)
+""")
+    # Offsets from the lower left corner (300, 1700), y upwards.
+    assert pts == [(320.0, 1640.0), (310.0, 1680.0), (310.0, 1680.0)]
+
+
+def test_xposn_and_yposn_go_through_the_projection(run):
+    pts = positions(run, """
+v.projct("MERC"); v.grafmp(-180., 180., -180., 60., -80., 80., -80., 20.)
+print("P %.3f %.3f" % (v.xposn(90.), v.yposn(45.)))
+print("P %.3f %.3f" % (v.xinvrs(1800), v.yinvrs(int(v.yposn(45.)))))
+v.endgrf()
+v.projct("HAMM"); v.grafmp(-180., 180., -180., 60., -90., 90., -90., 30.)
+print("P %.3f %.3f" % (v.xposn(90.), v.yposn(60.)))
+print("P %.3f %.3f" % (v.pos2pt(90., 0.)[0], v.pos2pt(0., 60.)[1]))
+""")
+    merc = lambda p: math.log(math.tan((45 + p / 2) * math.pi / 180))
+    s = 1000 / (2 * merc(80))
+    assert pts[0] == pytest.approx((1300 + s * math.pi / 2, 1700 - s * (merc(45) + merc(80))), abs=0.05)
+    assert pts[1][0] == pytest.approx(500 / (s * math.pi / 180), abs=1e-3)
+    assert pts[1][1] == pytest.approx(45, abs=0.1)
+    assert pts[2] == pytest.approx(pts[3], abs=0.01)
+
+
+def test_shdmap_fills_over_the_back_meridian(run, tmp_path):
+    out = run(SETUP.format(device="png", file="b.png").replace('v.vtxini()', 'v.imgfmt("RGB"); v.vtxini()') + """
+v.projct("CONI"); v.grafmp(60., 300., 60., 30., 20., 70., 20., 10.)
+v.shdpat(16); v.color("red"); v.shdmap("ALL")
+for lon, lat in ((159., 56.), (-150., 63.), (-170., 35.)): print("P %.3f %.3f" % v.pos2pt(lon, lat))
+v.vtxfin()
+""")
+    pts = [tuple(float(t) for t in line.split()[1:]) for line in out.stdout.splitlines() if line.startswith("P ")]
+    im = Image.open(tmp_path / "b.png").convert("RGB")
+    # Kamchatka (on the Eurasian ring, which the back meridian 0 crosses)
+    # and Alaska are shaded; the Pacific is not.
+    assert [im.getpixel(pixel(p)) == (255, 0, 0) for p in pts] == [True, True, False]

@@ -23,3 +23,21 @@ def test_pip_installs_an_importable_module_into_a_fresh_venv(tmp_path):
     assert check.returncode == 0, check.stderr
     location, version = check.stdout.split()
     assert location.startswith(str(venv)) and abs(float(version) - 8.2) < 1e-6
+    package = os.path.dirname(location)
+    for name in ("__init__.pyi", "py.typed", "__main__.py", os.path.join("gallery", "demo.py")):
+        assert os.path.isfile(os.path.join(package, name)), name
+
+    # The command line of the installed package: its version, and the gallery
+    # rendered into the current directory by every script in a process of its own.
+    version = subprocess.run([python, "-m", "vantix", "--version"], cwd=tmp_path, env=env,
+                             capture_output=True, text=True, timeout=60)
+    assert version.stdout == "vantix 8.2\n", version.stderr
+    gallery = tmp_path / "gallery"
+    gallery.mkdir()
+    demo = subprocess.run([python, "-m", "vantix", "--demo"], cwd=gallery, env=env,
+                          capture_output=True, text=True, timeout=600)
+    assert demo.returncode == 0, demo.stderr
+    assert demo.stdout.startswith("demo.py: ")
+    made = set(os.listdir(gallery))
+    assert {"demo.png", "demo.pdf", "demo.svg", "demo.met", "quick_curve.png"} <= made
+    assert len([name for name in made if name.endswith(".png")]) > 10

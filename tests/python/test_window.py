@@ -330,3 +330,129 @@ def test_window_demo_joins_the_clicked_points(display, tmp_path):
     helper.wait(timeout=30)
     assert "window_demo: 2 points connected" in proc.stdout
     assert "<<<< Warning" not in proc.stdout
+
+
+def colour_runs(image, colour):
+    """Bounding box of the pixels of one colour, and the runs of it along the box's middle row."""
+    mask = Image.eval(ImageChops.difference(image, Image.new("RGB", image.size, colour)).convert("L"),
+                      lambda d: 255 if d == 0 else 0)
+    box = mask.getbbox()
+    if box is None:
+        return None, 0
+    row = [mask.getpixel((x, (box[1] + box[3]) // 2)) for x in range(box[0], box[2])]
+    return box, sum(1 for i, p in enumerate(row) if p and (i == 0 or not row[i - 1]))
+
+
+class TestDeviceFonts:
+    def test_server_fonts_draw_into_the_picture_and_measure_with_their_metrics(self, xrun, tmp_path):
+        out = xrun("""
+v.metafl('XWIN')
+v.winsiz(600, 425)
+v.vtxini()
+v.winmod('NONE')
+v.height(100)
+v.x11fnt('-misc-fixed-medium-r-normal--20-*-*-*-c-*-iso8859-1', 'FIXED')
+fixed = v.nlmess('iiii') == v.nlmess('MMMM')
+v.color('RED')
+v.messag('HHHH', 200, 300)
+v.angle(90)
+v.color('GREEN')
+v.messag('HHHH', 2000, 1800)
+v.angle(0)
+v.x11fnt('-adobe-helvetica-medium-r-normal--*-*-*-*-p-*-iso8859-1', 'SCALE')
+small = v.nlmess('HHHH')
+v.height(200)
+large = v.nlmess('HHHH')
+v.x11fnt('-nosuch-font-*', 'SCALE')
+complx = v.nlmess('iiii'), v.nlmess('MMMM')
+v.hwfont()
+print(fixed, round(large / small, 1), complx[0] == complx[1], (v.nlmess('iiii'), v.nlmess('MMMM')) != complx)
+v.sendbf()
+subprocess.run(['import', '-window', str(v.getxid('WIND')), 'shown.png'], check=True, timeout=60)
+v.rpng('saved.png')
+v.vtxfin()
+""")
+        # The fixed font measures every letter alike; the scaled font doubles
+        # with the height; an unknown font leaves the proportional complx;
+        # hwfont takes the window's standard font of the server.
+        assert lines(out)[0] == "True 2.0 False True"
+        assert out.warnings() == [" <<<< Warning   2: Incorrect parameter in X11FNT!   (-nosuch-font-*)"]
+        assert same_pixels(tmp_path / "shown.png", tmp_path / "saved.png")
+        with Image.open(tmp_path / "saved.png") as saved:
+            saved = saved.convert("RGB")
+            # Four glyphs of the 10 × 20 font, 10 pixels and a gap of 0.1
+            # heights (2 pixels) apart, base line 99 units below the corner
+            # (0.2 pixels a unit).
+            box, runs = colour_runs(saved, (255, 0, 0))
+            assert runs == 4 and 40 <= box[2] - box[0] <= 46 and 10 <= box[3] - box[1] <= 15
+            assert 38 <= box[0] <= 43 and 78 <= box[3] <= 82
+            # Turned by 90 degrees: the same glyphs reading upwards.
+            box, _ = colour_runs(saved, (0, 255, 0))
+            assert 40 <= box[3] - box[1] <= 46 and 10 <= box[2] - box[0] <= 15
+
+    def test_bitmap_font_files_and_the_devices_of_each_font(self, run, tmp_path):
+        fonts = tmp_path.parent / (tmp_path.name + "-install") / "fonts"
+        fonts.mkdir(parents=True)
+        # One glyph, a solid block 4 wide and 6 high on the base line, advance 6, in a font of 8 pixels.
+        (fonts / "block.bdf").write_text(
+            "STARTFONT 2.1\nFONT block\nSIZE 8 72 72\nFONTBOUNDINGBOX 4 6 0 0\n"
+            "STARTPROPERTIES 3\nPIXEL_SIZE 8\nFONT_ASCENT 7\nFONT_DESCENT 1\nENDPROPERTIES\nCHARS 1\n"
+            "STARTCHAR A\nENCODING 65\nSWIDTH 750 0\nDWIDTH 6 0\nBBX 4 6 0 0\nBITMAP\n"
+            + "F0\n" * 6 + "ENDCHAR\nENDFONT\n")
+        out = run("""
+v.metafl('PNG')
+v.winsiz(600, 425)
+v.setfil('page.png')
+v.vtxini()
+v.height(54)
+v.x11fnt('fixed', 'SCALE')
+v.winfnt('Arial')
+v.bmpfnt('missing')
+complx = v.nlmess('AAA')
+v.bmpfnt('block')
+print(complx != v.nlmess('AAA'), v.nlmess('AAA'))
+v.color('RED')
+v.messag('AAA', 500, 500)
+v.vtxfin()
+""")
+        # Advance 6 pixels of a font of 8 grown to the height's size, and the
+        # bitmap gap of 0.18 heights at this small scale.
+        assert lines(out)[0] == "True %d" % round(3 * 6 * 54 * 22 / 15 / 8 + 2 * 0.18 * 54)
+        assert out.warnings() == [
+            " <<<< Warning  40: File format and output device are incompatible in X11FNT!",
+            " <<<< Warning  40: File format and output device are incompatible in WINFNT!",
+            " <<<< Warning: Open error in %s!" % (fonts / "missing.bdf"),
+        ]
+        with Image.open(tmp_path / "page.png") as page:
+            box, runs = colour_runs(page.convert("RGB"), (255, 0, 0))
+            assert runs == 3 and 11 <= box[3] - box[1] <= 13
+
+    def test_colour_modes_on_a_palette_display(self, run):
+        server = x11_server.Server(screen="640x480x8")
+        try:
+            out = run("""
+import subprocess
+def colormap(wid):
+    info = subprocess.run(['xwininfo', '-id', str(wid)], capture_output=True, text=True).stdout
+    return [l.split()[1] for l in info.splitlines() if 'Colormap:' in l][0]
+default = subprocess.run(['xdpyinfo'], capture_output=True, text=True).stdout
+default = [l.split()[2] for l in default.splitlines() if 'default colormap:' in l][0]
+for mode in ('FULL', 'SHARED', 'AUTO', 'GREY'):
+    v.clrmod(mode)
+    v.metafl('XWIN')
+    v.winsiz(200, 100)
+    v.vtxini()
+    v.winmod('NONE')
+    v.setvlt('RAIN')
+    v.sendbf()
+    print(mode, colormap(v.getxid('WIND')) == default)
+    if mode == 'FULL':
+        v.clrmod('AUTO')
+    v.vtxfin()
+""", env={"DISPLAY": server.display})
+        finally:
+            server.stop()
+        assert lines(out)[:4] == ["FULL False", "SHARED True", "AUTO True", "GREY True"]
+        warnings = out.warnings()
+        assert len(warnings) == 2 and "Warning   3" in warnings[0] and "CLRMOD" in warnings[0]
+        assert warnings[1].startswith(" <<<< Warning   2: Incorrect parameter in CLRMOD!")

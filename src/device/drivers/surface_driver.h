@@ -9,6 +9,8 @@
 
 #include "device/driver.h"
 #include "device/drivers/driver_common.h"
+#include "device/drivers/latin1.h"
+#include "device/pixel_font.h"
 
 namespace vtx::surface_driver {
 
@@ -57,6 +59,25 @@ inline void image(Globals& g, const ImageRGB& img, float x, float y, float w, fl
             std::memcpy(s.at(px, py), c.bytes, std::size_t(s.bytesPerPixel));
         }
     }
+}
+
+// A character of the pixel font (x11fnt, winfnt, bmpfnt) painted at the pen;
+// the text direction is mapped like any line, so turned pages turn it too.
+// A font of the X server is drawn at its own size, a bitmap font file
+// grows or shrinks to the character height.
+inline void character(Globals& g, const DeviceChar& c) {
+    const PixelFont* font = g.driver.pixelFont();
+    const int byte = latin1Code(c.code);
+    if (!font || byte < 0 || byte > 255) return;
+    const float scale = pixelFontScale(*font, c.height, g.out.deviceScale);
+    const double a = double(c.angle) * 3.14159265358979323846 / 180.0;
+    const float sn = float(std::sin(a)), cs = float(std::cos(a));
+    const float x = c.x - c.baseShift * sn, y = c.y - c.baseShift * cs;
+    const DevicePoint p = mapPoint(g, x, y), q = mapPoint(g, x + 10000.0f * cs, y - 10000.0f * sn);
+    const float dx = q.x - p.x, dy = q.y - p.y, length = std::hypot(dx, dy);
+    if (!(length > 0.0f)) return;
+    drawPixelGlyph(g.surface, font->glyph[byte], p.x, p.y, dx / length, dy / length, scale,
+                   g.surface.colourBytes);
 }
 
 }  // namespace vtx::surface_driver

@@ -54,6 +54,23 @@ TEST(Matrix3, FlatAndRaggedAndShort) {
     Py_DECREF(flat), Py_DECREF(ragged), Py_DECREF(shortRows);
 }
 
+// An empty first row sets the capacity to nothing; numbers after it must
+// not be written past it (found by fuzzing).
+TEST(Matrix, NumbersAfterAnEmptyFirstRow) {
+    if (!Py_IsInitialized()) Py_Initialize();
+    std::vector<float> out;
+    for (const char* m : {"[[], 5.0, 6.0]", "[[[]], 1.0]", "[[[]], [array.array('f', [1.0])]]"}) {
+        PyObject* v = value(m);
+        EXPECT_EQ(fltmatrix3(v, out, 0, 0, 0), 0) << m;
+        EXPECT_EQ(takeError(), "ValueError: matrix rows have different lengths") << m;
+        Py_DECREF(v);
+    }
+    PyObject* v = value("[[], 5.0]");
+    EXPECT_EQ(fltmatrix(v, out, 0, 0), 0);
+    EXPECT_EQ(takeError(), "ValueError: matrix rows have different lengths");
+    Py_DECREF(v);
+}
+
 TEST(LongArray, IntegersOnly) {
     if (!Py_IsInitialized()) Py_Initialize();
     std::vector<long> out;

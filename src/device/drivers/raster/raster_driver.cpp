@@ -63,7 +63,7 @@ extern const DeviceDriver kRasterDriver = {
     nullptr,                      // polygon
     surface_driver::colourTable,  // colourTable: the palette of the image
     nullptr,                      // selectFont
-    nullptr,                      // character
+    surface_driver::character,    // character: the pixel font
     nullptr,                      // flush
     surface_driver::image,        // image
 };

@@ -26,6 +26,13 @@ void clswin(int n);
 // Draws the next plots into another program's X window ("WIND", "WIDG") or
 // pixmap ("PIXM") with the given identifier; -1 or "NONE" ends that.
 void setxid(int id, const char* kind);
+// Colours of windows on palette displays (TrueColor displays show every
+// colour as it is): "AUTO" cells of the shared colormap, a colormap of the
+// window's own when they run out; "FULL" a colormap of the window's own with
+// a cell for every colour index from the start; "SHARED" the shared
+// colormap only, the table folded onto the cells it has free.
+void clrmod(const char* mode);
+
 // Ends the wait of the screen window for a mouse button (newpag, vtxfin):
 // the next such wait ends as if button 2 had been pressed.
 void sendmb();

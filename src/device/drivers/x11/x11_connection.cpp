@@ -85,13 +85,14 @@ bool allocateCells(X11Connection& c, const PixelSurface& s, int cells) {
 }
 
 // A private colormap starts as a copy of the first 127 colours of the
-// default one, so that other programs' windows keep most of their colours.
-void usePrivateColormap(X11Connection& c) {
+// default one, so that other programs' windows keep most of their colours;
+// a full one (clrmod FULL) starts empty, leaving every cell to the table.
+void usePrivateColormap(X11Connection& c, bool full) {
     Colormap own = XCreateColormap(c.display, c.root, c.visual, AllocNone);
     XColor shared[127];
-    const int n = std::min(127, c.visual->map_entries);
+    const int n = full ? 0 : std::min(127, c.visual->map_entries);
     for (int i = 0; i < n; ++i) shared[i].pixel = static_cast<unsigned long>(i);
-    XQueryColors(c.display, DefaultColormap(c.display, c.screen), shared, n);
+    if (n) XQueryColors(c.display, DefaultColormap(c.display, c.screen), shared, n);
     for (int i = 0; i < n; ++i) XAllocColor(c.display, own, &shared[i]);
     c.colormap = own;
     c.privateColormap = true;
@@ -142,15 +143,40 @@ void closeConnection() {
     c = X11Connection{};
 }
 
+void setColourMode(int mode) {
+    X11Connection& c = x11();
+    if (mode == c.colourMode) return;
+    c.colourMode = mode;
+    if (!c.display || !c.privateColormap) return;
+    // Another mode starts again from the shared colormap.
+    XFreeColormap(c.display, c.colormap);
+    c.colormap = DefaultColormap(c.display, c.screen);
+    c.privateColormap = false;
+    c.cellsValid = false;
+    for (const X11Window& w : c.slots)
+        if (w.open && !w.external && w.window) XSetWindowColormap(c.display, w.window, c.colormap);
+}
+
 void prepareColours(const PixelSurface& s) {
     X11Connection& c = x11();
     if (c.trueColour) return;
     if (c.cellsValid && std::memcmp(c.allocated, s.palette, sizeof c.allocated) == 0) return;
     if (c.cellsValid && c.cells) XFreeColors(c.display, c.colormap, c.cellPixels, c.cells, 0);
-    // Small displays, or a default colormap without free cells, get a private one.
-    if (c.depth <= 4 && !c.privateColormap) usePrivateColormap(c);
+    // FULL: a colormap of the window's own with a cell for every index.
+    if (c.colourMode == 1) {
+        if (!c.privateColormap) usePrivateColormap(c, true);
+        if (allocateCells(c, s, std::min(256, c.visual->map_entries))) {
+            std::memcpy(c.allocated, s.palette, sizeof c.allocated);
+            c.cellsValid = true;
+            return;
+        }
+    }
+    // Small displays, or a default colormap without free cells, get a private
+    // one, unless clrmod SHARED keeps the default colormap in any case.
+    const bool mayOwn = c.colourMode != 2;
+    if (c.depth <= 4 && !c.privateColormap && mayOwn) usePrivateColormap(c, false);
     if (!allocateCells(c, s, 129) && !allocateCells(c, s, 65)) {
-        if (!c.privateColormap) usePrivateColormap(c);
+        if (!c.privateColormap && mayOwn) usePrivateColormap(c, false);
         if (!allocateCells(c, s, 129) && !allocateCells(c, s, 65) && !allocateCells(c, s, 16)) {
             // Nothing left: black and white.
             for (int i = 0; i < 256; ++i)

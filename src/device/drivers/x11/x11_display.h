@@ -40,6 +40,7 @@ struct X11Connection {
     int shift[3] = {}, bits[3] = {};  // TrueColor: where red, green and blue go in a pixel
     Colormap colormap = 0;
     bool privateColormap = false;
+    int colourMode = 0;       // clrmod: 0 AUTO, 1 FULL, 2 SHARED
     Atom wmProtocols = 0, wmDelete = 0;
     X11Window slots[kWindowSlots];
     int current = -1;         // slot of the current window
@@ -85,6 +86,8 @@ void repaint(int slot);
 
 // X pixel value of a surface pixel.
 unsigned long surfacePixel(const PixelSurface& surface, const unsigned char* p);
+// The colour mode of clrmod for the windows opened from now on.
+void setColourMode(int mode);
 // Prepares the colour cells for the surface's palette (palette displays only).
 void prepareColours(const PixelSurface& surface);
 

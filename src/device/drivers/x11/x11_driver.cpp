@@ -85,6 +85,7 @@ void erase(Globals& g) {
 
 bool openPlotWindow(Globals& g, int slot) {
     X11Connection& c = x11();
+    setColourMode(g.colour.colourMode);
     // A drawable given by setxid takes the place of an own window, for the plot's first window.
     if (g.out.externalKind != 0 && g.driver.data && !x11Plot(g)->attached) {
         int w, h;
@@ -126,7 +127,7 @@ extern const DeviceDriver kX11Driver = {
     nullptr,                      // polygon
     surface_driver::colourTable,  // colourTable: the palette of the picture
     nullptr,                      // selectFont
-    nullptr,                      // character
+    surface_driver::character,    // character: the pixel font
     show,                         // flush: the picture into the window
     surface_driver::image,        // image
 };

@@ -203,6 +203,13 @@ void setxid(int id, const char* kind) {
     g->out.externalId = id, g->out.externalKind = k;
 }
 
+void clrmod(const char* mode) {
+    Globals* g = jqqlev(0, 0, "clrmod");
+    if (!g) return;
+    const int k = jqqind("AUTO+FULL+SHAR", 3, mode);
+    if (k) g->colour.colourMode = k - 1;
+}
+
 int getxid(const char* what) {
     const int i = jqqind("WIND+SCRE+PIXM", 3, what);
     const X11Connection& c = x11();
