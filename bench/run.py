@@ -215,6 +215,11 @@ GNUPLOT_DATA = {
 }
 
 
+# The cells run in a temporary directory: a relative PYTHONPATH must not lose the module.
+os.environ["PYTHONPATH"] = os.pathsep.join(os.path.abspath(p) for p in os.environ.get("PYTHONPATH", "").split(os.pathsep)
+                                          if p)
+
+
 def vantix_available():
     r = subprocess.run([PYTHON, "-c", "import vantix, sys; sys.stdout.write(' '.join(dir(vantix)))"],
                        capture_output=True, text=True)
