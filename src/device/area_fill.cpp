@@ -95,6 +95,10 @@ struct SurfaceSpans {
     DevicePoint (*mapPoint)(const Globals&, float, float);  // of the surface's device, looked up once per fill
     bool any = false;
     float lastX = 0.0f, lastY = 0.0f;  // where the last span ended, after the origin shift
+    // The rectangular clipping window and the origin shift, as floats once per fill.
+    float clipX1 = float(g.line.clipX1), clipX2 = float(g.line.clipX2);
+    float clipY1 = float(g.line.clipY1), clipY2 = float(g.line.clipY2);
+    float originX = float(g.line.originX), originY = float(g.line.originY);
 };
 
 // A move or a draw of the surface's device, as xjdraw and the driver do it.
@@ -112,19 +116,19 @@ inline void penTo(SurfaceSpans& f, float x, float y, bool draw) {
 }
 
 // Inside the rectangular clipping window, as jqqclp tests it.
-inline bool insideClipWindow(const LineState& line, float x, float y) {
-    return x >= float(line.clipX1) && x <= float(line.clipX2) && y >= float(line.clipY1) && y <= float(line.clipY2);
+inline bool insideClipWindow(const SurfaceSpans& f, float x, float y) {
+    return x >= f.clipX1 && x <= f.clipX2 && y >= f.clipY1 && y <= f.clipY2;
 }
 
 // The span as a polyline of two points through the clipping stage.
 inline void surfaceSpan(SurfaceSpans& f, float x1, float y1, float x2, float y2) {
     const Globals& g = f.g;
-    x1 += float(g.line.originX), y1 += float(g.line.originY);
-    x2 += float(g.line.originX), y2 += float(g.line.originY);
+    x1 += f.originX, y1 += f.originY;
+    x2 += f.originX, y2 += f.originY;
     f.any = true, f.lastX = x2, f.lastY = y2;
-    const bool firstInside = insideClipWindow(g.line, x1, y1);
+    const bool firstInside = insideClipWindow(f, x1, y1);
     if (firstInside) penTo(f, x1, y1, false);
-    if (firstInside && insideClipWindow(g.line, x2, y2)) {
+    if (firstInside && insideClipWindow(f, x2, y2)) {
         penTo(f, x2, y2, true);
         return;
     }

@@ -11,7 +11,7 @@ int scanCrossings(const float* x, const float* y, int n, float ys, float* crossi
         // Half-open in y: a vertex on the scan line counts once for an edge
         // passing through it, twice (or never) at an extremum.
         if ((y1 <= ys && ys < y2) || (y2 <= ys && ys < y1)) {
-            float xc = x[j] + (ys - y1) * (x[i] - x[j]) / (y2 - y1);
+            float xc = fill_detail::edgeCrossing(x, y, j, i, ys);
             if (std::isnan(xc)) continue;
             if (m == capacity) return -1;
             crossings[m++] = xc;

@@ -56,6 +56,82 @@ inline bool drawnInGroup(long line, int drawn, int skipped) {
     return line % (drawn + skipped) < drawn;
 }
 
+// Where the scan line at ys crosses the edge from vertex j to vertex i. Every
+// way of finding crossings uses this one expression, so that they agree to
+// the last bit.
+inline float edgeCrossing(const float* x, const float* y, int j, int i, float ys) {
+    return x[j] + (ys - y[j]) * (x[i] - x[j]) / (y[i] - y[j]);
+}
+
+// The crossings of successive, rising scan lines with a polygon whose y goes
+// up along one chain of edges and down along the other (every convex shape,
+// e.g. a symbol): each scan line from the lowest vertex up to the highest
+// crosses exactly one rising and one falling edge, so the two chains are
+// walked instead of keeping a table of edges. Same values as scanCrossings.
+class MonotoneEdges {
+   public:
+    MonotoneEdges(const float* x, const float* y, int n) : x_(x), y_(y), n_(n) {
+        int changes = 0, firstSign = 0, firstEdge = -1, lastSign = 0, lastEdge = -1;
+        for (int i = 0, j = n - 1; i < n; j = i++) {
+            if (std::isnan(y[i])) return;
+            const int sign = y[j] < y[i] ? 1 : y[i] < y[j] ? -1 : 0;
+            if (sign == 0) continue;
+            if (lastSign == 0) {
+                firstSign = sign, firstEdge = i;
+            } else if (sign != lastSign) {
+                ++changes;
+                if (sign > 0) bottomRise_ = i, bottomFall_ = lastEdge;
+                else top_ = y[j];
+            }
+            lastSign = sign, lastEdge = i;
+        }
+        if (lastSign != firstSign) {
+            ++changes;
+            if (firstSign > 0) bottomRise_ = firstEdge, bottomFall_ = lastEdge;
+            else top_ = y[firstEdge == 0 ? n - 1 : firstEdge - 1];
+        }
+        if (changes != 2) return;
+        bottom_ = y[bottomFall_];
+        valid_ = true;
+    }
+    bool valid() const { return valid_; }
+    void restart() {
+        riseTo_ = bottomRise_, riseFrom_ = before(riseTo_);
+        fallTo_ = bottomFall_, fallFrom_ = before(fallTo_);
+    }
+    // The crossings of the scan line at ys, which must not lie below the
+    // previous one since restart(), treated as scanCrossings does.
+    int crossings(float ys, float* out) {
+        if (!(ys >= bottom_ && ys < top_)) return 0;
+        // Up the rising chain and down the falling one, past level edges.
+        while (!(ys < y_[riseTo_])) {
+            do riseFrom_ = riseTo_, riseTo_ = riseTo_ + 1 == n_ ? 0 : riseTo_ + 1;
+            while (y_[riseTo_] == y_[riseFrom_]);
+        }
+        while (!(ys < y_[fallFrom_])) {
+            do fallTo_ = fallFrom_, fallFrom_ = before(fallFrom_);
+            while (y_[fallTo_] == y_[fallFrom_]);
+        }
+        float a = edgeCrossing(x_, y_, riseFrom_, riseTo_, ys);
+        float b = edgeCrossing(x_, y_, fallFrom_, fallTo_, ys);
+        if (std::isnan(a) || std::isnan(b)) return 0;
+        if (a > b) std::swap(a, b);
+        if (a == b) return 0;
+        out[0] = a, out[1] = b;
+        return 2;
+    }
+
+   private:
+    int before(int i) const { return i == 0 ? n_ - 1 : i - 1; }
+    const float* x_;
+    const float* y_;
+    int n_;
+    bool valid_ = false;
+    // The lowest edge of each chain, and the current edges (from, to).
+    int bottomRise_ = 0, bottomFall_ = 0, riseFrom_ = 0, riseTo_ = 0, fallFrom_ = 0, fallTo_ = 0;
+    float bottom_ = 0.0f, top_ = 0.0f;
+};
+
 // The crossings of successive, rising scan lines with a small polygon,
 // found from the edges that span the line instead of from all edges: the
 // same values as scanCrossings, from the same expression per edge.
@@ -85,8 +161,7 @@ class ActiveEdges {
             if (!(ys < hi_[e])) continue;  // passed for good
             live_[kept++] = e;
             const int j = from_[e], i = to_[e];
-            const float y1 = y_[j], y2 = y_[i];
-            const float xc = x_[j] + (ys - y1) * (x_[i] - x_[j]) / (y2 - y1);
+            const float xc = edgeCrossing(x_, y_, j, i, ys);
             if (!std::isnan(xc)) out[m++] = xc;
         }
         active_ = kept;
@@ -147,13 +222,16 @@ int hatchPolygonTo(const float* x, const float* y, int n, const HatchLines& line
     constexpr double kMaxScanLines = 1e7;
     if (to - from > kMaxScanLines) return 0;
 
-    const bool small = n <= fill_detail::kActiveEdgeMax;
+    fill_detail::MonotoneEdges chains(rx, ry, n);
+    const bool monotone = chains.valid();
+    const bool small = !monotone && n <= fill_detail::kActiveEdgeMax;
     fill_detail::ActiveEdges edges(rx, ry, small ? n : 0);
     const bool grouped = lines.groupDrawn > 0;
     const double period = double(std::max(1LL, (long long)lines.groupDrawn + lines.groupSkipped));
     int widest = 1;  // most spans on one scan line, known after the first pass
     for (int pass = 1; pass <= kFillPasses && pass <= widest; ++pass) {
         edges.restart();
+        chains.restart();
         for (double k = from; k <= to; k += 1.0) {
             const float ys = float(k * h);
             // Only the place within the group period matters; the scan line's
@@ -161,7 +239,9 @@ int hatchPolygonTo(const float* x, const float* y, int n, const HatchLines& line
             // every line is drawn and the number is not needed.
             const long line = grouped ? groupCount + long(std::fmod(k - first, period)) : 0;
             if (pass > 1 && !drawnInGroup(line, lines.groupDrawn, lines.groupSkipped)) continue;
-            int m = small ? edges.crossings(ys, crossings) : scanCrossings(rx, ry, n, ys, crossings, kMaxScanCrossings);
+            int m = monotone ? chains.crossings(ys, crossings)
+                    : small  ? edges.crossings(ys, crossings)
+                             : scanCrossings(rx, ry, n, ys, crossings, kMaxScanCrossings);
             if (m < 0) return 26;
             int spans = m / 2;
             if (pass == 1 && spans > widest) widest = spans;

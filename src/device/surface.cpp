@@ -85,7 +85,11 @@ void bresenham(const PixelSurface& s, const unsigned char* colour, int x1, int y
 template <int B>
 void drawLine(const PixelSurface& s, const unsigned char* colour, int x1, int y1, int x2, int y2) {
     const bool inside = s.contains(x1, y1) && s.contains(x2, y2);
-    if (inside && y1 == y2) {
+    if (inside && std::abs(x2 - x1) <= 1 && std::abs(y2 - y1) <= 1) {
+        // One step at most: the two ends are the whole line.
+        store<B>(s.at(x1, y1), colour);
+        store<B>(s.at(x2, y2), colour);
+    } else if (inside && y1 == y2) {
         horizontalRun<B>(s, colour, std::min(x1, x2), std::max(x1, x2), y1);
     } else if (inside && x1 == x2) {
         unsigned char* p = s.at(x1, std::min(y1, y2));

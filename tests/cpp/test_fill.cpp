@@ -2,7 +2,9 @@
 // and the pattern table behind shdpat and mypat.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "session/globals.h"
@@ -105,6 +107,60 @@ TEST(ScanlineFill, EdgesSpanningTheLineGiveTheCrossingsOfAllEdges) {
             for (int k = 0; k < m; ++k) EXPECT_EQ(spanning[k], all[k]);
         }
     }
+}
+
+// Convex and other y-monotone polygons walk their two chains of edges; the
+// crossings must equal those from all edges. Polygons on a coarse grid put
+// vertices and level edges on the scan lines; shapes that are not monotone
+// must be refused.
+TEST(ScanlineFill, WalkingTheTwoChainsGivesTheCrossingsOfAllEdges) {
+    unsigned seed = 777;
+    auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 16) % unsigned(range));
+    };
+    int walked = 0;
+    for (int trial = 0; trial < 3000; ++trial) {
+        const int n = 3 + next(20);
+        std::vector<float> x(n), y(n);
+        const int kind = trial % 3;
+        if (kind == 0) {  // convex: an ellipse through sorted angles, in float
+            std::vector<float> a(n);
+            for (float& t : a) t = float(next(100000)) * 6.2831853f / 100000.0f;
+            std::sort(a.begin(), a.end());
+            const float rx = 1.0f + float(next(300)) / 7.0f, ry = 1.0f + float(next(300)) / 9.0f;
+            const float cx = float(next(2000)) - 1000.5f, cy = float(next(2000)) - 999.75f;
+            for (int i = 0; i < n; ++i) x[i] = cx + rx * std::cos(a[i]), y[i] = cy + ry * std::sin(a[i]);
+        } else if (kind == 1) {  // up one side and down the other on a grid, with level steps
+            const int half = n / 2;
+            for (int i = 0; i < n; ++i) {
+                x[i] = float(next(21) - 10) + (i < half ? -12.0f : 12.0f);
+                y[i] = float(i < half ? i - half + next(2) : n - i - half - next(2));
+            }
+            std::sort(y.begin(), y.begin() + half);
+            std::sort(y.begin() + half, y.end(), std::greater<float>());
+        } else {  // anything
+            for (int i = 0; i < n; ++i) x[i] = float(next(41) - 20), y[i] = float(next(21) - 10);
+        }
+        fill_detail::MonotoneEdges chains(x.data(), y.data(), n);
+        if (kind == 0) {
+            ASSERT_TRUE(chains.valid()) << "trial " << trial;
+        }
+        if (!chains.valid()) continue;
+        ++walked;
+        const float lo = *std::min_element(y.begin(), y.end()), hi = *std::max_element(y.begin(), y.end());
+        const float step = kind == 0 ? (hi - lo) / 37.0f : 0.5f;
+        chains.restart();
+        float all[2 * kMaxScanCrossings], walking[2];
+        for (float ys = lo - 1.0f; ys <= hi + 1.0f; ys += step) {
+            const int m = scanCrossings(x.data(), y.data(), n, ys, all, kMaxScanCrossings);
+            ASSERT_EQ(chains.crossings(ys, walking), m) << "trial " << trial << " ys " << ys;
+            for (int k = 0; k < m; ++k) ASSERT_EQ(walking[k], all[k]) << "trial " << trial << " ys " << ys;
+        }
+    }
+    EXPECT_GT(walked, 2000);  // most of the grid shapes of the second kind are monotone too
+    const float ux[] = {0, 3, 3, 7, 7, 10, 10, 0}, uy[] = {0, 0, 6, 6, 0, 0, 10, 10};
+    EXPECT_FALSE(fill_detail::MonotoneEdges(ux, uy, 8).valid());
 }
 
 TEST(ScanlineFill, PassesDrawTheFirstSpanOfEveryScanLineBeforeTheSecond) {
