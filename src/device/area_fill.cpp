@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 #include <new>
+#include <optional>
 
 #include "core/checks.h"
 #include "core/devices.h"
@@ -70,7 +71,8 @@ void visibleBand(const Globals& g, float angle, HatchLines& lines) {
     }
     // Spans are given before the origin shift.
     x1 -= float(line.originX), x2 -= float(line.originX), y1 -= float(line.originY), y2 -= float(line.originY);
-    const float phi = angle * 3.14159265f / 180.0f, s = std::sin(phi), c = std::cos(phi);
+    const float phi = angle * 3.14159265f / 180.0f;
+    const float s = phi == 0.0f ? 0.0f : std::sin(phi), c = phi == 0.0f ? 1.0f : std::cos(phi);
     const float h[4] = {x1 * s + y1 * c, x2 * s + y1 * c, x1 * s + y2 * c, x2 * s + y2 * c};
     lines.visibleLow = *std::min_element(h, h + 4) - lines.spacing;
     lines.visibleHigh = *std::max_element(h, h + 4) + lines.spacing;
@@ -144,8 +146,13 @@ void softwareFill(Globals& g, const float* x, const float* y, int n, float* work
     const bool onSurface = useSurfaceFill(g);
     SurfaceSpans spans{g, g.surface.colourBytes, deviceDriver(g.ctl.device)->mapPoint};
     if (onSurface) qqstrk(g);  // what was drawn before goes first
-    const DashScope dash(g);  // the hatch lines borrow the pattern's line type
-    setLineType(g, patternLineType(f.type));
+    // Hatch lines through the pipeline borrow the pattern's line type; spans
+    // written straight into the surface are solid and leave it alone.
+    std::optional<DashScope> dash;
+    if (!onSurface) {
+        dash.emplace(g);
+        setLineType(g, patternLineType(f.type));
+    }
     HatchLines lines;
     lines.spacing = f.spacing;
     if (patternUsesGroups(f.type)) lines.groupDrawn = f.groupDrawn, lines.groupSkipped = f.groupSkipped;

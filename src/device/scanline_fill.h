@@ -198,7 +198,8 @@ int hatchPolygonTo(const float* x, const float* y, int n, const HatchLines& line
     float* ry = work + n;
     float* crossings = work + 2 * n;  // kFillWorkExtra pairs leave room for all crossings
     const float phi = lines.angle * (3.14159265f / 180.0f);
-    const float s = std::sin(phi), c = std::cos(phi);
+    // Level lines, the common case, need no turn: sin 0 and cos 0 are exact.
+    const float s = phi == 0.0f ? 0.0f : std::sin(phi), c = phi == 0.0f ? 1.0f : std::cos(phi);
 
     // Turn the polygon by -angle so that the hatch lines are horizontal.
     float ymin = 0.0f, ymax = 0.0f;
