@@ -245,33 +245,26 @@ namespace {
 // the last level every item must be a number. A number where a row is
 // expected counts as one value; `capacity` bounds what the items may fill, so
 // an empty first row followed by numbers is an error, not an overrun.
+bool rowsDiffer() {
+    PyErr_SetString(PyExc_ValueError, "matrix rows have different lengths");
+    return false;
+}
+
 bool readNested(PyObject* item, const Py_ssize_t* lengths, int levels, float* out, size_t& k, size_t capacity) {
-    if (levels == 0 || !isRow(item)) {
-        if (k >= capacity) {
-            PyErr_SetString(PyExc_ValueError, "matrix rows have different lengths");
-            return false;
-        }
-        return floatElement(item, out[k++]);
-    }
+    if (levels == 0 || !isRow(item)) return k < capacity ? floatElement(item, out[k++]) : rowsDiffer();
     const Py_ssize_t size = PySequence_Size(item);
     if (size < 0) {
         replaceProtocolError(PyExc_ValueError, "sequence has no length");
         return false;
     }
-    if (size != lengths[0]) {
-        PyErr_SetString(PyExc_ValueError, "matrix rows have different lengths");
-        return false;
-    }
+    if (size != lengths[0]) return rowsDiffer();
     // A row of numbers that exports a buffer (a NumPy row) is read in one pass.
     if (levels == 1) {
         HeldBuffer row;
         const int held = row.acquire(item);
         if (held < 0) return false;
         if (held > 0 && row.dimensions() == 1) {
-            if (k + size_t(size) > capacity) {
-                PyErr_SetString(PyExc_ValueError, "matrix rows have different lengths");
-                return false;
-            }
+            if (k + size_t(size) > capacity) return rowsDiffer();
             row.readFloats(size, out + k);
             k += size_t(size);
             return true;
