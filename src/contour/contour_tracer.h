@@ -16,6 +16,8 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <new>
+#include <vector>
 
 namespace vtx {
 
@@ -57,11 +59,8 @@ public:
         for (int j = 1; j < ny; ++j) startIfEdge({nx - 1, j}, {nx - 1, j - 1});
         for (int i = nx - 2; i >= 0; --i) startIfEdge({i, ny - 1}, {i + 1, ny - 1});
         for (int j = ny - 2; j >= 0; --j) startIfEdge({0, j}, {0, j + 1});
-        startAtHoles();
-        // Whatever crosses an unmarked row edge now is a closed line.
-        for (int j = 1; j < ny - 1; ++j)
-            for (int i = 1; i < nx; ++i)
-                if (!marked({i, j})) startIfEdge({i, j}, {i - 1, j});
+        if (anyNaN()) startAtHoles();
+        startClosedLines();
         sink_.finish();
     }
 
@@ -77,6 +76,51 @@ private:
     bool hole(GridPoint c) const {
         return std::isnan(z(c)) || std::isnan(z({c.i + 1, c.j})) || std::isnan(z({c.i, c.j + 1})) ||
                std::isnan(z({c.i + 1, c.j + 1}));
+    }
+
+    bool anyNaN() const {
+        bool nan = false;  // no early exit: the loop stays a plain pass over the values
+        for (std::size_t k = 0, n = std::size_t(g_.nx) * std::size_t(g_.ny); k < n; ++k) nan |= std::isnan(g_.z[k]);
+        return nan;
+    }
+
+    // Whatever crosses an unmarked row edge, row by row, is a closed line.
+    // The row edges that pass from low to high are found first in one pass
+    // through the values in memory order (the grid is stored column by
+    // column), so the row-by-row walk visits only them, in the same order.
+    void startClosedLines() {
+        const int nx = g_.nx, ny = g_.ny;
+        std::vector<std::uint32_t> rising;  // bit j * nx + i: a start candidate at row edge (i, j)
+        try {
+            rising.assign((std::size_t(nx) * std::size_t(ny) + 31) / 32, 0u);
+        } catch (const std::bad_alloc&) {
+            for (int j = 1; j < ny - 1; ++j)
+                for (int i = 1; i < nx; ++i)
+                    if (!marked({i, j})) startIfEdge({i, j}, {i - 1, j});
+            return;
+        }
+        for (int i = 1; i < nx; ++i) {
+            const float* hi = g_.z + std::size_t(i) * std::size_t(ny);
+            const float* lo = hi - ny;
+            for (int j = 1; j < ny - 1; ++j)
+                if (high(hi[j]) && !high(lo[j]) && !std::isnan(lo[j])) {
+                    const std::size_t b = std::size_t(j) * std::size_t(nx) + std::size_t(i);
+                    rising[b >> 5] |= 1u << (b & 31);
+                }
+        }
+        for (int j = 1; j < ny - 1; ++j) {
+            const std::size_t begin = std::size_t(j) * std::size_t(nx), end = begin + std::size_t(nx);
+            for (std::size_t w = begin >> 5; w <= (end - 1) >> 5; ++w) {
+                std::uint32_t bits = rising[w];
+                while (bits) {
+                    const std::size_t b = (w << 5) + std::size_t(__builtin_ctz(bits));
+                    bits &= bits - 1;
+                    if (b < begin || b >= end) continue;
+                    const int i = int(b - begin);
+                    if (!marked({i, j})) startIfEdge({i, j}, {i - 1, j});
+                }
+            }
+        }
     }
 
     void startIfEdge(GridPoint hi, GridPoint lo) {

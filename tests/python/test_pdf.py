@@ -110,6 +110,24 @@ class TestDocument:
         assert sum(len(p) for p in pieces) > 300000
         assert re.search(rb"/Contents \[\n3 0 R\n4 0 R\n\]\n", raw)
 
+    def test_full_pieces_keep_their_order_and_a_fork_in_between_finishes_the_document(self, run, tmp_path):
+        # Full pieces are deflated beside the drawing; forks happen while one is in work.
+        lines = """
+import os
+for i in range(30000):
+    if i in (8000, 15800) and os.fork():
+        os.wait(); os._exit(0)
+    v.setclr(i % 255); v.line(i % 2900, 0, 2900 - i % 2900, 2000)
+"""
+        env = {"SOURCE_DATE_EPOCH": "1700000000"}
+        run(pdf(drawing=lines.replace("os.fork()", "False"), name="plain.pdf"), env=env)
+        run(pdf(drawing=lines, name="forked.pdf"), env=env)
+        run(pdf(settings="v.pdfmod('OFF', 'COMP')", drawing=lines.replace("os.fork()", "False"), name="raw.pdf"), env=env)
+        plain = check(tmp_path / "plain.pdf")
+        assert check(tmp_path / "forked.pdf") == plain
+        pieces = streams(plain)
+        assert len(pieces) == 6 and b"".join(pieces) == b"".join(streams(check(tmp_path / "raw.pdf")))
+
 
 class TestOperators:
     def test_line_attributes_in_points(self, run, tmp_path):

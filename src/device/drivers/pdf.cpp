@@ -1,5 +1,6 @@
 // PDF output (device 511): a PDF 1.3 document with one page per library
-// page. Content streams are deflated in pieces of at most 300000 bytes;
+// page. Content streams are deflated in pieces of at most 300000 bytes (a
+// full piece on a second thread while the page goes on);
 // pages, fonts, the page tree, catalog, information, cross-reference table
 // and trailer follow the page contents. The file is opened at vtxini, so that
 // a bad name stops the plot before it is drawn; the document is built in
@@ -13,7 +14,11 @@
 #include <cstdlib>
 #include <ctime>
 #include <new>
+#include <system_error>
+#include <thread>
 #include <vector>
+
+#include <pthread.h>
 
 #include <zlib.h>
 
@@ -43,11 +48,32 @@ struct PdfObject {
     int kind;
 };
 
+// A full content stream deflated on a second thread while the next one is
+// collected. Its object is written only when the document is next touched,
+// so objects keep their numbers and places: the file is the same byte for
+// byte as if it had been deflated at once.
+struct PendingStream {
+    std::vector<char> raw;            // the stream; its capacity is reused for the next
+    std::vector<unsigned char> deflated;
+    bool deflatedOk = false;
+    bool waiting = false;             // raw is handed over and not yet written
+    std::thread worker;
+
+    void finishWork() {
+        if (worker.joinable()) worker.join();
+    }
+    ~PendingStream() { finishWork(); }
+};
+
+struct PdfState;
+PdfState* gWorkingDocument = nullptr;  // the document with a stream on the second thread, if any
+
 // The document being built, in the record from begin to end.
 struct PdfState : DriverData {
     PdfState() : DriverData(&kPdfDriver) {}
     ~PdfState() override {
         if (file) std::fclose(file);
+        if (gWorkingDocument == this) gWorkingDocument = nullptr;
     }
     bool open = false;
     bool compress = true;
@@ -61,6 +87,7 @@ struct PdfState : DriverData {
     std::vector<int> pageContents;    // content streams of the current page
     std::vector<char> content;        // the open compressed content stream
     std::vector<unsigned char> deflated;
+    PendingStream pending;
     bool streamOpen = false;
     size_t rawStreamStart = 0;  // uncompressed streams go straight to doc
     int rawStreamObject = 0;
@@ -85,9 +112,12 @@ struct PdfState : DriverData {
 
 PdfState* stateOf(Globals& g) { return driverData<PdfState>(g.driver, &kPdfDriver); }
 
+void writePendingStream(PdfState& pdf);
+
 // The one append routine: into the open compressed stream (which is ended
 // and restarted when full) or else onto the document.
 void appendToDocument(PdfState& pdf, const char* text, size_t n) {
+    if (pdf.pending.waiting) writePendingStream(pdf);
     if (pdf.faulty) return;
     try {
         pdf.doc.insert(pdf.doc.end(), text, text + n);
@@ -96,13 +126,14 @@ void appendToDocument(PdfState& pdf, const char* text, size_t n) {
     }
 }
 
-void endContentStream(PdfState& pdf);
+// moreFollows: the stream is full and the page goes on in a new one.
+void endContentStream(PdfState& pdf, bool moreFollows = false);
 void beginContentStream(PdfState& pdf);
 
 void put(PdfState& pdf, const char* text, size_t n) {
     if (pdf.streamOpen && pdf.compress) {
         if (pdf.content.size() + n > kContentCapacity && !pdf.content.empty()) {
-            endContentStream(pdf);
+            endContentStream(pdf, true);
             beginContentStream(pdf);
         }
         if (n <= kContentCapacity - pdf.content.size()) {
@@ -125,6 +156,7 @@ void putf(PdfState& pdf, const char* format, ...) {
 
 // Objects are numbered in the order they are written.
 int newObject(PdfState& pdf, int kind) {
+    if (pdf.pending.waiting) writePendingStream(pdf);
     try {
         pdf.objects.push_back({pdf.doc.size(), kind});
     } catch (const std::bad_alloc&) {
@@ -146,17 +178,75 @@ char* putPoint(char* out, float x, float y, char op) {
     return out;
 }
 
-bool deflateContent(PdfState& pdf) {
-    uLongf size = compressBound(uLong(pdf.content.size()));
+bool deflateStream(const std::vector<char>& raw, std::vector<unsigned char>& deflated) {
+    uLongf size = compressBound(uLong(raw.size()));
     try {
-        pdf.deflated.resize(size);
+        deflated.resize(size);
     } catch (const std::bad_alloc&) {
         return false;
     }
-    if (compress2(pdf.deflated.data(), &size, reinterpret_cast<const Bytef*>(pdf.content.data()),
-                  uLong(pdf.content.size()), Z_DEFAULT_COMPRESSION) != Z_OK)
+    if (compress2(deflated.data(), &size, reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()),
+                  Z_DEFAULT_COMPRESSION) != Z_OK)
         return false;
-    pdf.deflated.resize(size);
+    deflated.resize(size);
+    return true;
+}
+
+// The object of a compressed content stream; uncompressed if deflate failed.
+void writeContentObject(PdfState& pdf, const std::vector<char>& raw, const std::vector<unsigned char>& deflated,
+                        bool deflatedOk) {
+    const int object = newObject(pdf, kContentObject);
+    putf(pdf, "%d 0 obj\n", object);
+    if (deflatedOk) {
+        putf(pdf, "<< /Length %d\n", int(deflated.size()));
+        put(pdf, "/Filter /FlateDecode\n", 21);
+        put(pdf, ">>\n", 3);
+        put(pdf, "stream\n", 7);
+        appendToDocument(pdf, reinterpret_cast<const char*>(deflated.data()), deflated.size());
+    } else {
+        putf(pdf, "<< /Length %d >>\n", int(raw.size()));
+        put(pdf, "stream\n", 7);
+        appendToDocument(pdf, raw.data(), raw.size());
+    }
+    put(pdf, "endstream\n", 10);
+    put(pdf, "endobj\n", 7);
+    try {
+        pdf.pageContents.push_back(object);
+    } catch (const std::bad_alloc&) {
+        pdf.faulty = true;
+    }
+}
+
+void writePendingStream(PdfState& pdf) {
+    PendingStream& p = pdf.pending;
+    p.finishWork();
+    p.waiting = false;
+    writeContentObject(pdf, p.raw, p.deflated, p.deflatedOk);
+    p.raw.clear();
+}
+
+// A fork copies no thread: the child must not wait for one that only the
+// parent has. Before a fork the stream in work is finished.
+void finishBeforeFork() {
+    if (gWorkingDocument) gWorkingDocument->pending.finishWork();
+}
+
+// Hands the full stream to a second thread; false if no thread or memory
+// can be had (the caller then deflates it itself).
+bool deflateInBackground(PdfState& pdf) {
+    static const bool forkHandled = pthread_atfork(finishBeforeFork, nullptr, nullptr) == 0;
+    PendingStream& p = pdf.pending;
+    if (!forkHandled) return false;
+    try {
+        p.raw.reserve(kContentCapacity);  // the next stream is collected in this capacity
+        p.raw.swap(pdf.content);
+        p.worker = std::thread([&p] { p.deflatedOk = deflateStream(p.raw, p.deflated); });
+    } catch (const std::exception&) {
+        if (p.raw.size() > pdf.content.size()) p.raw.swap(pdf.content);
+        return false;
+    }
+    p.waiting = true;
+    gWorkingDocument = &pdf;
     return true;
 }
 
@@ -171,30 +261,11 @@ void beginContentStream(PdfState& pdf) {
     pdf.rawStreamStart = pdf.doc.size();
 }
 
-void endContentStream(PdfState& pdf) {
+void endContentStream(PdfState& pdf, bool moreFollows) {
     if (!pdf.streamOpen) return;
     pdf.streamOpen = false;
-    int object;
-    if (pdf.compress) {
-        object = newObject(pdf, kContentObject);
-        putf(pdf, "%d 0 obj\n", object);
-        if (deflateContent(pdf)) {
-            putf(pdf, "<< /Length %d\n", int(pdf.deflated.size()));
-            put(pdf, "/Filter /FlateDecode\n", 21);
-            put(pdf, ">>\n", 3);
-            put(pdf, "stream\n", 7);
-            appendToDocument(pdf, reinterpret_cast<const char*>(pdf.deflated.data()), pdf.deflated.size());
-        } else {
-            // Compression failed: the same stream uncompressed.
-            putf(pdf, "<< /Length %d >>\n", int(pdf.content.size()));
-            put(pdf, "stream\n", 7);
-            appendToDocument(pdf, pdf.content.data(), pdf.content.size());
-        }
-        pdf.content.clear();
-        put(pdf, "endstream\n", 10);
-        put(pdf, "endobj\n", 7);
-    } else {
-        object = pdf.rawStreamObject;
+    if (!pdf.compress) {
+        const int object = pdf.rawStreamObject;
         const size_t length = pdf.doc.size() - pdf.rawStreamStart;
         put(pdf, "endstream\n", 10);
         put(pdf, "endobj\n", 7);
@@ -202,12 +273,19 @@ void endContentStream(PdfState& pdf) {
         putf(pdf, "%d 0 obj\n", lengthObject);
         putf(pdf, "%d\n", int(length));
         put(pdf, "endobj\n", 7);
+        try {
+            pdf.pageContents.push_back(object);
+        } catch (const std::bad_alloc&) {
+            pdf.faulty = true;
+        }
+        return;
     }
-    try {
-        pdf.pageContents.push_back(object);
-    } catch (const std::bad_alloc&) {
-        pdf.faulty = true;
-    }
+    // Both threads work while a stream is in the background: this one is
+    // deflated here before the earlier one is waited for.
+    if (!pdf.pending.waiting && moreFollows && deflateInBackground(pdf)) return;
+    const bool ok = deflateStream(pdf.content, pdf.deflated);
+    writeContentObject(pdf, pdf.content, pdf.deflated, ok);
+    pdf.content.clear();
 }
 
 // Before every operation an open text object ends, and an open path is
