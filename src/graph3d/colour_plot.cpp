@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "device/attribute_scope.h"
 #include "device/pipeline.h"
+#include "device/rectangle_fill.h"
 #include "device/shading.h"
 #include "graph2d/api.h"
 #include "graph2d/axis_system.h"
@@ -37,7 +38,8 @@ void applyAutoPointSize(Globals& g, int lengthX, int lengthY) {
 }
 
 // One coloured point: a rectangle of the point size centred on (x, y).
-void rpoint(Globals& g, const ZColourMap& map, float x, float y, float z) {
+void rpoint(RectangleFill& cells, const ZColourMap& map, float x, float y, float z) {
+    Globals& g = cells.globals();
     if (outsideScaling(g.axis, x, y)) {
         reportOutsideScaling(g, &x, &y, 1);
         return;
@@ -47,7 +49,7 @@ void rpoint(Globals& g, const ZColourMap& map, float x, float y, float z) {
     float X, Y;
     userToPlot(g, x, y, X, Y);
     const float hw = 0.5f * float(g.axis.resX), hh = 0.5f * float(g.axis.resY);
-    fillPlotBox(g, X - hw, Y - hh, X + hw, Y + hh, colour);
+    fillPlotBox(cells, X - hw, Y - hh, X + hw, Y + hh, colour);
 }
 
 // Clipping to the axis system, the solid pattern and the caller's colour for
@@ -92,12 +94,13 @@ void plotPoints(const char* routine, int n, PointAt&& at) {
     Globals& g = *gp;
     const ZColourMap map = currentZColourMap(g);
     const ColourPointScope scope(g);
+    RectangleFill cells(g);
     const bool symbols = g.g3d.symbolPoints != 0;
     for (int i = 0; i < n; ++i) {
         float x, y, z;
         at(i, x, y, z);
         if (symbols) symbolPoint(g, map, x, y, z);
-        else rpoint(g, map, x, y, z);
+        else rpoint(cells, map, x, y, z);
     }
 }
 
@@ -152,7 +155,8 @@ void rpoint(float x, float y, float z, int w, int h) {
     AxisState& a = g.axis;
     const int savedX = a.resX, savedY = a.resY;
     a.resX = w, a.resY = h;
-    rpoint(g, currentZColourMap(g), x, y, z);
+    RectangleFill cell(g);
+    rpoint(cell, currentZColourMap(g), x, y, z);
     a.resX = savedX, a.resY = savedY;
     qqstrk(g);
 }
@@ -197,8 +201,9 @@ void crvmat(const float* zmat, int nx, int ny, int ixpts, int iypts) {
                             ymin + float(j) * (ymax - ymin) / float(ny - 1), zmat[i * ny + j]);
         return;
     }
+    RectangleFill cells(g);
     forEachMatrixPoint(zmat, nx, ny, ixpts, iypts, xmin, xmax, ymin, ymax,
-                       [&](float x, float y, float z) { rpoint(g, map, x, y, z); });
+                       [&](float x, float y, float z) { rpoint(cells, map, x, y, z); });
 }
 
 void setres(int width, int height) {
