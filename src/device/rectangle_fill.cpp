@@ -84,8 +84,8 @@ RectangleFill::RectangleFill(Globals& g) : g_(g) {
 // back, up to the sign of zero, which the (integer) origin shift erases.
 void RectangleFill::fill(float x1, float y1, float x2, float y2) {
     Globals& g = g_;
-    const float X1 = x1 + originX_, X2 = x2 + originX_;
-    if (!direct_ || !(x1 <= x2 && y1 <= y2) || !(X1 >= clipX1_ && X2 <= clipX2_) ||
+    if (!(x1 == column_.x1 && x2 == column_.x2)) takeColumn(x1, x2);
+    if (!column_.direct || !(y1 <= y2) ||
         !(std::fabs(y1) <= kCoordinateLimit && std::fabs(y2) <= kCoordinateLimit)) {
         const float x[4] = {x1, x2, x2, x1}, y[4] = {y1, y1, y2, y2};
         dareaf(g, x, y, 4);
@@ -105,27 +105,40 @@ void RectangleFill::fill(float x1, float y1, float x2, float y2) {
 
     PixelSurface& s = g.surface;
     const SurfaceColour colour = s.colourBytes;
-    const int left = int(roundHalfUp(X1 * scale_)), right = int(roundHalfUp(X2 * scale_));
-    const int lo = std::min(left, right), hi = std::max(left, right);
-    // Both ends in the surface's clipping columns: rows inside its clipping
-    // rows are filled here, the others drawn as the device draws lines.
-    const bool columnsInside = lo >= s.clipX1 && hi <= s.clipX2;
+    const int left = column_.left, right = column_.right, lo = column_.lo, hi = column_.hi;
     bool any = false;
     float lastY = 0.0f;
     for (double k = from; k <= to; k += 1.0) {
         const float ys = float(k * h);
-        if (!(ys >= y1 && ys < y2)) continue;
+        if (!(ys < y2)) break;  // the heights only grow
+        if (!(ys >= y1)) continue;
         const float Y = ys + originY_;
         any = true, lastY = Y;
         if (!(Y >= clipY1_ && Y <= clipY2_)) continue;  // clipped away whole
         g.ctl.vectors += 2;                            // the move and the draw
         const int row = int(roundHalfUp(Y * scale_));
-        if (columnsInside && row >= s.clipY1 && row <= s.clipY2) writeRun(s, colour, lo, hi, row);
+        if (column_.inSurfaceClip && row >= s.clipY1 && row <= s.clipY2) writeRun(s, colour, lo, hi, row);
         else s.line(left, row, right, row, colour);
         s.penX = right, s.penY = row;
     }
     // The pipeline's current point is where the last span ended.
-    if (any) g.line.curX = X2, g.line.curY = lastY;
+    if (any) g.line.curX = x2 + originX_, g.line.curY = lastY;
+}
+
+// Cells of a column share their sides: the pixel columns of the sides are
+// kept until other sides come.
+void RectangleFill::takeColumn(float x1, float x2) {
+    const float X1 = x1 + originX_, X2 = x2 + originX_;
+    Column& c = column_;
+    c.x1 = x1, c.x2 = x2;
+    c.direct = direct_ && x1 <= x2 && X1 >= clipX1_ && X2 <= clipX2_;
+    if (!c.direct) return;
+    c.left = int(roundHalfUp(X1 * scale_)), c.right = int(roundHalfUp(X2 * scale_));
+    c.lo = std::min(c.left, c.right), c.hi = std::max(c.left, c.right);
+    // Both ends in the surface's clipping columns: rows inside its clipping
+    // rows are filled here, the others drawn as the device draws lines.
+    const PixelSurface& s = g_.surface;
+    c.inSurfaceClip = c.lo >= s.clipX1 && c.hi <= s.clipX2;
 }
 
 }  // namespace vtx

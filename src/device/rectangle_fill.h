@@ -4,6 +4,8 @@
 // surface rows; everything else is filled by dareaf.
 #pragma once
 
+#include <cmath>
+
 #include "session/globals.h"
 
 namespace vtx {
@@ -34,6 +36,14 @@ class RectangleFill {
     float clipX1_ = 0.0f, clipX2_ = 0.0f, clipY1_ = 0.0f, clipY2_ = 0.0f;
     float originX_ = 0.0f, originY_ = 0.0f;
     float scale_ = 1.0f;                  // device pixels per plot unit
+    // The sides of the last rectangle and what follows from them alone.
+    struct Column {
+        float x1 = NAN, x2 = NAN;
+        bool direct = false;              // the direct way, the width inside the window
+        int left = 0, right = 0, lo = 0, hi = 0;  // pixel columns of the sides, and ordered
+        bool inSurfaceClip = false;       // both in the surface's clipping columns
+    } column_;
+    void takeColumn(float x1, float x2);
 };
 
 }  // namespace vtx

@@ -82,6 +82,7 @@ std::vector<Box> randomBoxes(const Globals& g, int count) {
         if (i % 4 == 1) b.x1 = snapX(b.x1), b.x2 = snapX(b.x2);
         if (i % 4 == 2) b.y1 = snapY(b.y1), b.y2 = snapY(b.y2);
         if (i % 8 == 3) b.x2 = b.x1;  // no width: nothing to draw
+        if (i % 8 == 4) b.x1 = boxes.back().x1, b.x2 = boxes.back().x2;  // the sides of the last one
         if (i % 8 == 7) {             // cut to the window's sides, as colour plots do
             b.x1 = std::max(b.x1, float(g.line.clipX1) - ox), b.x2 = std::min(b.x2, float(g.line.clipX2) - ox);
             if (b.x1 > b.x2) b.x1 = b.x2;
