@@ -52,6 +52,55 @@ void rpoint(RectangleFill& cells, const ZColourMap& map, float x, float y, float
     fillPlotBox(cells, X - hw, Y - hh, X + hw, Y + hh, colour);
 }
 
+// The cells of a matrix arrive column by column (forEachMatrixPoint), so in a
+// Cartesian system what depends on x alone, the scaling check and the plot
+// x, is worked out once per column. Points outside the scaling and other
+// systems go through rpoint, which reports them.
+class MatrixCells {
+   public:
+    MatrixCells(RectangleFill& cells, const ZColourMap& map)
+        : cells_(cells),
+          map_(map),
+          axis_(cells.globals().axis),
+          cartesian_(axis_.kind != AxisKind::Polar && axis_.kind != AxisKind::Map),
+          noBackground_(cells.globals().g3d.noBackground != 0),
+          windowX_(userWindow(axis_.sx)),
+          windowY_(userWindow(axis_.sy)),
+          halfWidth_(0.5f * float(axis_.resX)),
+          halfHeight_(0.5f * float(axis_.resY)) {}
+
+    void operator()(float x, float y, float z) {
+        if (!cartesian_) {
+            rpoint(cells_, map_, x, y, z);
+            return;
+        }
+        // Compared bit for bit: the plot x of -0 and +0 may differ in sign.
+        if (!(x == columnX_ && std::signbit(x) == std::signbit(columnX_))) {
+            columnX_ = x;
+            inside_ = windowX_.contains(x);
+            plotX_ = cartesianPlotX(axis_, x);
+        }
+        if (!inside_ || !windowY_.contains(y)) {
+            rpoint(cells_, map_, x, y, z);
+            return;
+        }
+        const int colour = map_.lookup(z);
+        if (noBackground_ && colour == map_.outLow) return;
+        const float Y = cartesianPlotY(axis_, y);
+        fillPlotBox(cells_, plotX_ - halfWidth_, Y - halfHeight_, plotX_ + halfWidth_, Y + halfHeight_, colour);
+    }
+
+   private:
+    RectangleFill& cells_;
+    const ZColourMap& map_;
+    const AxisState& axis_;
+    const bool cartesian_, noBackground_;
+    const UserWindow windowX_, windowY_;
+    const float halfWidth_, halfHeight_;
+    float columnX_ = NAN, plotX_ = 0.0f;
+    bool inside_ = false;
+};
+
 // Clipping to the axis system, the solid pattern and the caller's colour for
 // the length of a plot of coloured points.
 class ColourPointScope {
@@ -202,8 +251,7 @@ void crvmat(const float* zmat, int nx, int ny, int ixpts, int iypts) {
         return;
     }
     RectangleFill cells(g);
-    forEachMatrixPoint(zmat, nx, ny, ixpts, iypts, xmin, xmax, ymin, ymax,
-                       [&](float x, float y, float z) { rpoint(cells, map, x, y, z); });
+    forEachMatrixPoint(zmat, nx, ny, ixpts, iypts, xmin, xmax, ymin, ymax, MatrixCells(cells, map));
 }
 
 void setres(int width, int height) {
