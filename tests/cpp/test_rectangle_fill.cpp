@@ -7,9 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "core/api.h"
