@@ -45,6 +45,14 @@ inline void polarToPlot(const AxisState& a, float r, float phi, float& X, float&
     Y = a.polarCY - rho * std::sin(psi);
 }
 
+// The plot x and y of user values in a Cartesian system, each on its own.
+inline float cartesianPlotX(const AxisState& a, float x) {
+    return clampPlot(plotXOf(a, axisValue(a.sx, x, a.negLog)));
+}
+inline float cartesianPlotY(const AxisState& a, float y) {
+    return clampPlot(plotYOf(a, axisValue(a.sy, y, a.negLog)));
+}
+
 // The transform of internal plotting (curves and everything that plots user
 // data): the branch of the current system, non-positive log values through
 // neglog, results limited to +-1e6.
@@ -55,8 +63,9 @@ inline void userToPlot(const Globals& g, float x, float y, float& X, float& Y) {
     } else if (a.kind == AxisKind::Map && a.mapProject) {
         a.mapProject(g, x, y, X, Y);
     } else {
-        X = plotXOf(a, axisValue(a.sx, x, a.negLog));
-        Y = plotYOf(a, axisValue(a.sy, y, a.negLog));
+        X = cartesianPlotX(a, x);
+        Y = cartesianPlotY(a, y);
+        return;
     }
     X = clampPlot(X);
     Y = clampPlot(Y);
@@ -72,16 +81,24 @@ inline float plotToUserY(const AxisState& a, float Y) {
     return a.sy.log ? std::pow(10.0f, u) : u;
 }
 
+// The user-value window of one Cartesian axis, widened by the tolerance of
+// the scaling checks; NaN lies outside.
+struct UserWindow {
+    float low, high;
+    bool contains(float v) const { return v >= low && v <= high; }
+};
+inline UserWindow userWindow(const AxisScaling& s) {
+    const float e = std::fabs(s.windowMax - s.windowMin) * 1.0e-5f;
+    return {s.windowMin - e, s.windowMax + e};
+}
+
 // True when a user point lies outside the user-value window of the scaling
 // (curves report and skip such points). NaN counts as outside. Polar points
 // are outside beyond the outer radius.
 inline bool outsideScaling(const AxisState& a, float x, float y) {
     if (a.kind == AxisKind::Polar) return !(std::fabs(x) <= a.sx.windowMax * 1.0001f) || !(y == y);
     if (a.kind == AxisKind::Map) return !(x == x) || !(y == y);
-    const float ex = std::fabs(a.sx.windowMax - a.sx.windowMin) * 1.0e-5f;
-    const float ey = std::fabs(a.sy.windowMax - a.sy.windowMin) * 1.0e-5f;
-    return !(x >= a.sx.windowMin - ex && x <= a.sx.windowMax + ex) ||
-           !(y >= a.sy.windowMin - ey && y <= a.sy.windowMax + ey);
+    return !userWindow(a.sx).contains(x) || !userWindow(a.sy).contains(y);
 }
 
 }  // namespace vtx

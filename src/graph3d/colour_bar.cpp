@@ -9,7 +9,6 @@
 #include "core/checks.h"
 #include "core/devices.h"
 #include "core/messages.h"
-#include "device/area_fill.h"
 #include "device/attribute_scope.h"
 #include "device/shading.h"
 #include "graph2d/axis_drawer.h"
@@ -74,6 +73,12 @@ void widenToDecades(int mode, float& za, float& ze, float& first) {
 }
 
 void fillPlotBox(Globals& g, float x1, float y1, float x2, float y2, int colour) {
+    RectangleFill boxes(g);
+    fillPlotBox(boxes, x1, y1, x2, y2, colour);
+}
+
+void fillPlotBox(RectangleFill& boxes, float x1, float y1, float x2, float y2, int colour) {
+    Globals& g = boxes.globals();
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     // A box cut to a rectangular clipping window stays one solid polygon
@@ -86,8 +91,7 @@ void fillPlotBox(Globals& g, float x1, float y1, float x2, float y2, int colour)
         if (x1 > x2 || y1 > y2) return;
     }
     if (g.colour.current != colour) qqsclr(g, colour);
-    const float x[4] = {x1, x2, x2, x1}, y[4] = {y1, y1, y2, y2};
-    dareaf(g, x, y, 4);
+    boxes.fill(x1, y1, x2, y2);
 }
 
 void colbar(Globals& g, const ColourBarAxis& given) {

@@ -1,6 +1,7 @@
 // The colour bar: the boxes of the colour range along an axis of Z values.
 #pragma once
 
+#include "device/rectangle_fill.h"
 #include "graph3d/graph3d_state.h"
 #include "session/globals.h"
 
@@ -57,7 +58,9 @@ void forEachBarBox(const ColourBarAxis& s, float barLength, int width, int first
 // Draws a bar with its scale as an axis labelled with the Z settings.
 void colbar(Globals& g, const ColourBarAxis& s);
 
-// Fills a rectangle given by two corners in plot coordinates, solid.
+// Fills a rectangle given by two corners in plot coordinates, solid; the
+// second form for many boxes under the same fill and clipping state.
 void fillPlotBox(Globals& g, float x1, float y1, float x2, float y2, int colour);
+void fillPlotBox(RectangleFill& boxes, float x1, float y1, float x2, float y2, int colour);
 
 }  // namespace vtx

@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "device/attribute_scope.h"
 #include "device/pipeline.h"
+#include "device/rectangle_fill.h"
 #include "device/shading.h"
 #include "graph2d/api.h"
 #include "graph2d/axis_system.h"
@@ -37,7 +38,8 @@ void applyAutoPointSize(Globals& g, int lengthX, int lengthY) {
 }
 
 // One coloured point: a rectangle of the point size centred on (x, y).
-void rpoint(Globals& g, const ZColourMap& map, float x, float y, float z) {
+void rpoint(RectangleFill& cells, const ZColourMap& map, float x, float y, float z) {
+    Globals& g = cells.globals();
     if (outsideScaling(g.axis, x, y)) {
         reportOutsideScaling(g, &x, &y, 1);
         return;
@@ -47,8 +49,57 @@ void rpoint(Globals& g, const ZColourMap& map, float x, float y, float z) {
     float X, Y;
     userToPlot(g, x, y, X, Y);
     const float hw = 0.5f * float(g.axis.resX), hh = 0.5f * float(g.axis.resY);
-    fillPlotBox(g, X - hw, Y - hh, X + hw, Y + hh, colour);
+    fillPlotBox(cells, X - hw, Y - hh, X + hw, Y + hh, colour);
 }
+
+// The cells of a matrix arrive column by column (forEachMatrixPoint), so in a
+// Cartesian system what depends on x alone, the scaling check and the plot
+// x, is worked out once per column. Points outside the scaling and other
+// systems go through rpoint, which reports them.
+class MatrixCells {
+   public:
+    MatrixCells(RectangleFill& cells, const ZColourMap& map)
+        : cells_(cells),
+          map_(map),
+          axis_(cells.globals().axis),
+          cartesian_(axis_.kind != AxisKind::Polar && axis_.kind != AxisKind::Map),
+          noBackground_(cells.globals().g3d.noBackground != 0),
+          windowX_(userWindow(axis_.sx)),
+          windowY_(userWindow(axis_.sy)),
+          halfWidth_(0.5f * float(axis_.resX)),
+          halfHeight_(0.5f * float(axis_.resY)) {}
+
+    void operator()(float x, float y, float z) {
+        if (!cartesian_) {
+            rpoint(cells_, map_, x, y, z);
+            return;
+        }
+        // Compared bit for bit: the plot x of -0 and +0 may differ in sign.
+        if (!(x == columnX_ && std::signbit(x) == std::signbit(columnX_))) {
+            columnX_ = x;
+            inside_ = windowX_.contains(x);
+            plotX_ = cartesianPlotX(axis_, x);
+        }
+        if (!inside_ || !windowY_.contains(y)) {
+            rpoint(cells_, map_, x, y, z);
+            return;
+        }
+        const int colour = map_.lookup(z);
+        if (noBackground_ && colour == map_.outLow) return;
+        const float Y = cartesianPlotY(axis_, y);
+        fillPlotBox(cells_, plotX_ - halfWidth_, Y - halfHeight_, plotX_ + halfWidth_, Y + halfHeight_, colour);
+    }
+
+   private:
+    RectangleFill& cells_;
+    const ZColourMap& map_;
+    const AxisState& axis_;
+    const bool cartesian_, noBackground_;
+    const UserWindow windowX_, windowY_;
+    const float halfWidth_, halfHeight_;
+    float columnX_ = NAN, plotX_ = 0.0f;
+    bool inside_ = false;
+};
 
 // Clipping to the axis system, the solid pattern and the caller's colour for
 // the length of a plot of coloured points.
@@ -92,12 +143,13 @@ void plotPoints(const char* routine, int n, PointAt&& at) {
     Globals& g = *gp;
     const ZColourMap map = currentZColourMap(g);
     const ColourPointScope scope(g);
+    RectangleFill cells(g);
     const bool symbols = g.g3d.symbolPoints != 0;
     for (int i = 0; i < n; ++i) {
         float x, y, z;
         at(i, x, y, z);
         if (symbols) symbolPoint(g, map, x, y, z);
-        else rpoint(g, map, x, y, z);
+        else rpoint(cells, map, x, y, z);
     }
 }
 
@@ -152,7 +204,8 @@ void rpoint(float x, float y, float z, int w, int h) {
     AxisState& a = g.axis;
     const int savedX = a.resX, savedY = a.resY;
     a.resX = w, a.resY = h;
-    rpoint(g, currentZColourMap(g), x, y, z);
+    RectangleFill cell(g);
+    rpoint(cell, currentZColourMap(g), x, y, z);
     a.resX = savedX, a.resY = savedY;
     qqstrk(g);
 }
@@ -197,8 +250,8 @@ void crvmat(const float* zmat, int nx, int ny, int ixpts, int iypts) {
                             ymin + float(j) * (ymax - ymin) / float(ny - 1), zmat[i * ny + j]);
         return;
     }
-    forEachMatrixPoint(zmat, nx, ny, ixpts, iypts, xmin, xmax, ymin, ymax,
-                       [&](float x, float y, float z) { rpoint(g, map, x, y, z); });
+    RectangleFill cells(g);
+    forEachMatrixPoint(zmat, nx, ny, ixpts, iypts, xmin, xmax, ymin, ymax, MatrixCells(cells, map));
 }
 
 void setres(int width, int height) {

@@ -11,20 +11,6 @@
 
 namespace vtx {
 
-int ZColourMap::lookup(float z) const {
-    const bool ascending = ze > za;
-    if (z < low) return ascending ? outLow : outHigh;
-    if (z > high) return ascending ? outHigh : outLow;
-    if (!(z == z)) return outHigh;
-    const float t = log ? std::log10(z) : z;
-    const double v = double(t - za) * double(factor) + double(first);
-    const int index = v < -2.0e9 ? first : v > 2.0e9 ? last : int(v);
-    // The axis end itself belongs to the last interval.
-    if (index == first - 1) return first;
-    if (index == last + 1) return last;
-    return index;
-}
-
 ZColourMap makeZColourMap(float za, float ze, float windowA, float windowB, int first, int last, int outLow,
                           int outHigh, int log) {
     ZColourMap m;

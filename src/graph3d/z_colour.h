@@ -3,6 +3,8 @@
 // take no record are pure and unit-tested without a plot.
 #pragma once
 
+#include <cmath>
+
 #include "graph3d/graph3d_state.h"
 #include "session/globals.h"
 
@@ -43,6 +45,21 @@ void forEachMatrixPoint(const float* zmat, int nx, int ny, int ix, int iy, float
 void setzpa(Globals& g, float za, float ze);
 ZColourMap currentZColourMap(const Globals& g);
 int jqqclr(const Globals& g, float z);
+
+// Inline, since colour plots look up every cell.
+inline int ZColourMap::lookup(float z) const {
+    const bool ascending = ze > za;
+    if (z < low) return ascending ? outLow : outHigh;
+    if (z > high) return ascending ? outHigh : outLow;
+    if (!(z == z)) return outHigh;
+    const float t = log ? std::log10(z) : z;
+    const double v = double(t - za) * double(factor) + double(first);
+    const int index = v < -2.0e9 ? first : v > 2.0e9 ? last : int(v);
+    // The axis end itself belongs to the last interval.
+    if (index == first - 1) return first;
+    if (index == last + 1) return last;
+    return index;
+}
 
 template <typename Fn>
 void forEachMatrixPoint(const float* zmat, int nx, int ny, int ix, int iy, float xmin, float xmax, float ymin,
