@@ -11,6 +11,7 @@ namespace vtx {
 constexpr int kMaxScanCrossings = 100;  // crossings accepted per scan line
 constexpr int kFillWorkExtra = 130;     // work space beyond the vertices, in coordinate pairs
 constexpr int kFillPasses = 5;          // spans 1..4 of every scan line, then the rest
+constexpr double kMaxScanLines = 1e7;   // more would be a band no page comes near, which would only spin
 
 // Floats of work space for a polygon of n vertices.
 constexpr long fillWorkFloats(int n) { return 2L * (long(n) + kFillWorkExtra); }
@@ -219,8 +220,6 @@ int hatchPolygonTo(const float* x, const float* y, int n, const HatchLines& line
     const double from = std::fmax(first, std::ceil(lines.visibleLow / h));
     const double to = std::fmin(last, std::floor(lines.visibleHigh / h));
     const long total = last >= first ? long(std::fmin(last - first + 1, 1e9)) : 0;
-    // A band that no page comes near would only spin.
-    constexpr double kMaxScanLines = 1e7;
     if (to - from > kMaxScanLines) return 0;
 
     fill_detail::MonotoneEdges chains(rx, ry, n);
@@ -258,5 +257,40 @@ int hatchPolygonTo(const float* x, const float* y, int n, const HatchLines& line
     groupCount += total;
     return 0;
 }
+
+// A solid fill with level scan lines (angle 0, no groups) of a polygon whose
+// edges form one rising and one falling chain, such as a plot symbol: the
+// scan lines, crossings and spans of hatchPolygonTo without turning the
+// polygon, which a level fill leaves as it is.
+class LevelChainFill {
+   public:
+    LevelChainFill(const float* x, const float* y, int n) : chains_(x, y, n) {
+        for (int i = 0; i < n; ++i) {
+            if (i == 0 || y[i] < ymin_) ymin_ = y[i];
+            if (i == 0 || y[i] > ymax_) ymax_ = y[i];
+        }
+    }
+    // False where the edges do not form two chains (hatchPolygonTo fills those).
+    bool valid() const { return chains_.valid() && std::isfinite(ymin_) && std::isfinite(ymax_); }
+    // sink(x1, y, x2, y) for the scan lines k·h, h > 0, with k from
+    // firstVisible = ceil(visibleLow / h) to lastVisible = floor(visibleHigh / h).
+    template <typename Sink>
+    void spans(double h, double firstVisible, double lastVisible, Sink&& sink) {
+        const double first = std::trunc(ymin_ / h - 0.5);
+        const double last = std::floor((ymax_ + 0.5 * h) / h);
+        const double from = std::fmax(first, firstVisible), to = std::fmin(last, lastVisible);
+        if (to - from > kMaxScanLines) return;
+        float crossings[2];
+        chains_.restart();
+        for (double k = from; k <= to; k += 1.0) {
+            const float ys = float(k * h);
+            if (chains_.crossings(ys, crossings) == 2) sink(crossings[0], ys, crossings[1], ys);
+        }
+    }
+
+   private:
+    fill_detail::MonotoneEdges chains_;
+    float ymin_ = 0.0f, ymax_ = 0.0f;
+};
 
 }  // namespace vtx

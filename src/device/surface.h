@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace vtx {
@@ -69,6 +70,33 @@ struct PixelSurface {
     void line(int x1, int y1, int x2, int y2, const SurfaceColour& c);
     // Pixels x1..x2 (either order) of row y, inside the clip rectangle.
     void fillSpan(int y, int x1, int x2, const SurfaceColour& c);
+    // Pixels x1..x2 (x1 <= x2) of row y, all inside the surface: fillSpan
+    // for spans known to lie inside, inline for the short spans of symbols.
+    void fillRun(int y, int x1, int x2, const SurfaceColour& c) {
+        unsigned char* p = at(x1, y);
+        const std::size_t n = std::size_t(x2 - x1 + 1);
+        if (bytesPerPixel == 3) {
+            for (std::size_t i = 0; i < n; ++i, p += 3) storePixel(p, c);
+        } else if (n > 16) {
+            std::memset(p, c.bytes[0], n);
+        } else if (n >= 8) {
+            // Two overlapping stores of 8 or of 4 bytes cover a short run.
+            const std::uint64_t v = 0x0101010101010101ULL * c.bytes[0];
+            std::memcpy(p, &v, 8), std::memcpy(p + n - 8, &v, 8);
+        } else if (n >= 4) {
+            const std::uint32_t v = 0x01010101U * c.bytes[0];
+            std::memcpy(p, &v, 4), std::memcpy(p + n - 4, &v, 4);
+        } else {
+            p[0] = p[n / 2] = p[n - 1] = c.bytes[0];
+        }
+    }
+    // The polyline through (x[i], y[i]), i < n: line() from each point to
+    // the next.
+    void polyline(const int* x, const int* y, int n, const SurfaceColour& c);
+    void storePixel(unsigned char* p, const SurfaceColour& c) const {
+        p[0] = c.bytes[0];
+        if (bytesPerPixel == 3) p[1] = c.bytes[1], p[2] = c.bytes[2];
+    }
     // Rectangle with both corners included, inside the clip rectangle.
     void fillRect(int x1, int y1, int x2, int y2, const SurfaceColour& c);
     // One pixel; ignored outside the surface.
