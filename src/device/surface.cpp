@@ -104,19 +104,27 @@ void drawLine(const PixelSurface& s, const unsigned char* colour, int x1, int y1
 // The segments of small shapes mostly move at most two pixels along each
 // axis. The Bresenham walk of such a segment lights its ends and one pixel
 // between them, half way along each axis that moves two (at the start along
-// one that moves one), so those three are stored directly; shorter segments
-// store an end twice.
+// one that moves one), so those are stored directly; shorter segments store
+// an end twice. Each segment starts where the last one ended, whose pixel is
+// already stored.
 template <int B>
 void polylineOf(const PixelSurface& s, const unsigned char* colour, const int* x, const int* y, int n) {
+    bool inside = true;
+    for (int i = 0; i < n; ++i) inside = inside && s.contains(x[i], y[i]);
+    if (!inside) {
+        for (int i = 1; i < n; ++i) drawLine<B>(s, colour, x[i - 1], y[i - 1], x[i], y[i]);
+        return;
+    }
     unsigned char* const base = s.pixels.get();
     const std::size_t stride = s.stride;
-    const int w = s.width, h = s.height;
-    auto inside = [w, h](int px, int py) { return px >= 0 && py >= 0 && px < w && py < h; };
     auto at = [base, stride](int px, int py) { return base + std::size_t(py) * stride + std::size_t(px) * B; };
+    unsigned char c[B];  // a copy the pixel stores cannot alias
+    std::memcpy(c, colour, B);
+    colour = c;
+    if (n > 1) store<B>(at(x[0], y[0]), colour);
     for (int i = 1; i < n; ++i) {
         const int x1 = x[i - 1], y1 = y[i - 1], x2 = x[i], y2 = y[i];
-        if (inside(x1, y1) && inside(x2, y2) && unsigned(x2 - x1 + 2) <= 4u && unsigned(y2 - y1 + 2) <= 4u) {
-            store<B>(at(x1, y1), colour);
+        if (unsigned(x2 - x1 + 2) <= 4u && unsigned(y2 - y1 + 2) <= 4u) {
             store<B>(at(x1 + (x2 - x1) / 2, y1 + (y2 - y1) / 2), colour);
             store<B>(at(x2, y2), colour);
         } else {

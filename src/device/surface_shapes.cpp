@@ -1,6 +1,7 @@
 #include "device/surface_shapes.h"
 
 #include <algorithm>
+#include <new>
 
 #include "core/devices.h"
 #include "device/area_fill.h"
@@ -12,7 +13,8 @@ namespace vtx {
 
 namespace {
 
-constexpr int kShapePoints = 64;  // points of all polylines of one shape
+constexpr long kTablesFrom = 256;       // shapes in a run that repay tables of heights and columns
+constexpr long kMostEntries = 1 << 16;  // window sizes that get a table
 
 // The hatch-line spacing of solid symbol fills: close enough to cover the
 // shape on the device (textFillPolygon).
@@ -27,6 +29,8 @@ bool shapesSkipPipeline(const Globals& g) {
            g.out.deviceScale > 0.0f && std::isfinite(solidSpacing(g));
 }
 
+int pixelOf(float v, float scale) { return int(roundHalfUp(v * scale)); }
+
 }  // namespace
 
 SurfaceShapes::SurfaceShapes(Globals& g)
@@ -40,76 +44,160 @@ SurfaceShapes::SurfaceShapes(Globals& g)
     lastVisible_ = std::floor(lines.visibleHigh / spacing_);
 }
 
+bool SurfaceShapes::setShape(const float* dx, const float* dy, const int* lengths, int polylines, bool filled,
+                             long count) {
+    int points = 0;
+    for (int p = 0; p < polylines; ++p) points += lengths[p];
+    if (!usable_ || polylines < 1 || points > kPoints) return false;
+    // Scan lines of the fill: (ymax - ymin) / spacing + 2 at most.
+    const float low = *std::min_element(dy, dy + lengths[0]), high = *std::max_element(dy, dy + lengths[0]);
+    if (filled && !((high - low) / spacing_ + 4.0 <= kLines)) return false;
+    dx_ = dx, dy_ = dy, lengths_ = lengths, polylines_ = polylines, points_ = points;
+    filled_ = filled && lengths[0] >= 3;
+    const LineState& line = g_.line;
+    const bool whole = count >= kTablesFrom;
+    return rows_.allocate(line.clipY1, line.clipY2, whole) && columns_.allocate(line.clipX1, line.clipX2, whole);
+}
+
+template <typename Entry>
+bool SurfaceShapes::Table<Entry>::allocate(int from, int to, bool whole) {
+    scratch.reset(new (std::nothrow) Entry());
+    const long size = long(to) - from + 1;
+    if (whole && size > 0 && size <= kMostEntries) {
+        // Zero pages cost nothing until a value is first drawn.
+        entries.reset(static_cast<Entry*>(std::calloc(std::size_t(size), sizeof(Entry))));
+        first = from, count = entries ? int(size) : 0;
+    }
+    return scratch != nullptr;
+}
+
+template <typename Entry>
+template <typename Build>
+const Entry& SurfaceShapes::Table<Entry>::at(float v, Build&& build) {
+    if (count > 0 && v >= float(first) && double(v) < double(first) + count) {
+        const int k = int(v);
+        if (float(k) == v) {
+            Entry& e = entries.get()[k - first];
+            if (!e.built) build(v, e);
+            return e;
+        }
+    }
+    build(v, *scratch);
+    return *scratch;
+}
+
+void SurfaceShapes::buildColumn(float cx, Column& column) {
+    const SurfaceSpans<PixelMapping>& f = spans_;
+    column.built = true, column.inside = false;
+    for (int i = 0; i < points_; ++i) {
+        const float x = cx + dx_[i];
+        if (!(x >= f.clipX1 && x <= f.clipX2)) return;  // NaN as well
+        column.px[i] = pixelOf(x, f.map.scale);
+        column.fx[i] = x - f.originX;
+    }
+    column.inside = true;
+}
+
+// The outline's heights as the pipeline maps them, and the fill's scan
+// lines as hatchPolygonTo walks them: the fill takes the outline back
+// before the origin shift, which each span adds again.
+void SurfaceShapes::buildRow(float cy, Row& row) {
+    const SurfaceSpans<PixelMapping>& f = spans_;
+    row.built = true, row.inside = false, row.fillable = false, row.lines = 0;
+    float y[kPoints];
+    for (int i = 0; i < points_; ++i) {
+        y[i] = cy + dy_[i];
+        if (!(y[i] >= f.clipY1 && y[i] <= f.clipY2)) return;  // NaN as well
+        row.py[i] = pixelOf(y[i], f.map.scale);
+    }
+    row.inside = true;
+    if (!filled_) return;
+    const int n = lengths_[0];
+    float fy[kPoints];
+    for (int i = 0; i < n; ++i) fy[i] = y[i] - f.originY;
+    LevelChainLines shape(fy, n);
+    if (!shape.valid()) return;
+    row.fillable = true;
+    shape.lines(spacing_, firstVisible_, lastVisible_, [&](float ys, const fill_detail::MonotoneEdges& e) {
+        if (row.lines == kLines) {
+            row.fillable = false;
+            return;
+        }
+        Line& l = row.line[row.lines++];
+        const int rf = e.riseFrom(), rt = e.riseTo(), ff = e.fallFrom(), ft = e.fallTo();
+        l.ys = ys, l.y = ys + f.originY;
+        l.riseDy = ys - fy[rf], l.riseHeight = fy[rt] - fy[rf];
+        l.fallDy = ys - fy[ff], l.fallHeight = fy[ft] - fy[ff];
+        l.py = pixelOf(l.y, f.map.scale);
+        l.riseFrom = (unsigned char)rf, l.riseTo = (unsigned char)rt;
+        l.fallFrom = (unsigned char)ff, l.fallTo = (unsigned char)ft;
+        l.inside = l.y >= f.clipY1 && l.y <= f.clipY2;
+    });
+}
+
 // The spans as softwareFill writes them to the surface, with its mapping
-// inlined and the level of each span mapped once. The device pen, the vector
-// count and the pipeline's point stay in locals until the fill ends. A span
-// that leaves the window (a crossing rounded past it) goes through
-// surfaceSpan's clipping.
-void SurfaceShapes::fill(LevelChainFill& shape) {
+// inlined. The device pen, the vector count and the pipeline's point stay
+// in locals until the fill ends. A span that leaves the window (a crossing
+// rounded past it) goes through surfaceSpan's clipping.
+void SurfaceShapes::fill(const Row& row, const float* fx) {
     Globals& g = g_;
     PixelSurface& s = g.surface;
     SurfaceSpans<PixelMapping>& f = spans_;
-    const float ox = f.originX, oy = f.originY, scale = f.map.scale;
+    const float ox = f.originX, scale = f.map.scale, clipLeft = f.clipX1, clipRight = f.clipX2;
     const int clipX1 = s.clipX1, clipX2 = s.clipX2, clipY1 = s.clipY1, clipY2 = s.clipY2;
     const SurfaceColour colour = s.colourBytes;
     int penX = s.penX, penY = s.penY;
     long vectors = 0;
     bool any = false;
     float lastX = 0.0f, lastY = 0.0f;
-    shape.spans(spacing_, firstVisible_, lastVisible_, [&](float x1, float y, float x2, float) {
-        const float X1 = x1 + ox, X2 = x2 + ox, Y = y + oy;
-        any = true, lastX = X2, lastY = Y;
-        if (!f.inside(X1, Y) || !f.inside(X2, Y)) {
+    for (int k = 0; k < row.lines; ++k) {
+        const Line& l = row.line[k];
+        float a = fill_detail::edgeCrossingAt(fx[l.riseFrom], fx[l.riseTo], l.riseDy, l.riseHeight);
+        float b = fill_detail::edgeCrossingAt(fx[l.fallFrom], fx[l.fallTo], l.fallDy, l.fallHeight);
+        if (!fill_detail::levelSpan(a, b)) continue;
+        const float X1 = a + ox, X2 = b + ox;
+        any = true, lastX = X2, lastY = l.y;
+        if (!(l.inside && X1 >= clipLeft && X1 <= clipRight && X2 >= clipLeft && X2 <= clipRight)) {
             s.penX = penX, s.penY = penY;
             f.colour = colour;
-            surfaceSpan(f, x1, y, x2, y);
+            surfaceSpan(f, a, l.ys, b, l.ys);
             penX = s.penX, penY = s.penY;
-            return;
+            continue;
         }
         // A move and a draw of the device; a level draw inside the surface's
         // clip rectangle is a run of the row.
         vectors += 2;
-        const int px1 = int(roundHalfUp(X1 * scale)), px2 = int(roundHalfUp(X2 * scale));
-        const int py = int(roundHalfUp(Y * scale));
+        const int px1 = pixelOf(X1, scale), px2 = pixelOf(X2, scale), py = l.py;
         if (py >= clipY1 && py <= clipY2 && px1 >= clipX1 && px1 <= clipX2 && px2 >= clipX1 && px2 <= clipX2)
             s.fillRun(py, std::min(px1, px2), std::max(px1, px2), colour);
         else
             s.line(px1, py, px2, py, colour);
         penX = px2, penY = py;
-    });
+    }
     s.penX = penX, s.penY = penY;
     g.ctl.vectors += vectors;
     // The pipeline's current point is where the last span ended.
     if (any) g.line.curX = lastX, g.line.curY = lastY;
 }
 
-bool SurfaceShapes::draw(float cx, float cy, const float* dx, const float* dy, const int* lengths, int polylines,
-                         bool filled) {
-    int total = 0;
-    for (int p = 0; p < polylines; ++p) total += lengths[p];
-    if (total > kShapePoints) return false;
-    float x[kShapePoints], y[kShapePoints];
-    for (int i = 0; i < total; ++i) {
-        x[i] = cx + dx[i], y[i] = cy + dy[i];
-        if (!spans_.inside(x[i], y[i])) return false;  // NaN as well
-    }
-    // The fill takes the outline back before the origin shift, which each
-    // span adds again.
-    const int n = lengths[0];
-    filled = filled && n >= 3;
-    float fx[kShapePoints], fy[kShapePoints];
-    for (int i = 0; filled && i < n; ++i) fx[i] = x[i] - spans_.originX, fy[i] = y[i] - spans_.originY;
-    LevelChainFill shape(fx, fy, filled ? n : 0);
-    if (filled && !shape.valid()) return false;
-
+bool SurfaceShapes::draw(float cx, float cy) {
+    const Row& row = rows_.at(cy, [this](float v, Row& r) { buildRow(v, r); });
+    if (!row.inside || (filled_ && !row.fillable)) return false;
+    const Column& column = columns_.at(cx, [this](float v, Column& c) { buildColumn(v, c); });
+    if (!column.inside) return false;
+    const int* px = column.px;
     Globals& g = g_;
+    PixelSurface& s = g.surface;
     qqstrk(g);  // what is pending goes first
     int first = 0;
-    for (int p = 0; p < polylines; ++p) {
-        surfaceStroke(g, spans_.map, x + first, y + first, lengths[p]);
-        first += lengths[p];
-        if (p > 0 || !filled) continue;
-        fill(shape);
+    for (int p = 0; p < polylines_; ++p) {
+        // Each point a vector of the device, each segment a line.
+        const int n = lengths_[p];
+        g.ctl.vectors += n;
+        s.polyline(px + first, row.py + first, n, s.colourBytes);
+        s.penX = px[first + n - 1], s.penY = row.py[first + n - 1];
+        first += n;
+        if (p == 0 && filled_) fill(row, column.fx);
     }
     return true;
 }

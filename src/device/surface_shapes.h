@@ -5,7 +5,9 @@
 // the pixels, device pen, vector count and pipeline point of the general way.
 #pragma once
 
-#include "device/scanline_fill.h"
+#include <cstdlib>
+#include <memory>
+
 #include "device/surface_spans.h"
 #include "session/globals.h"
 
@@ -13,6 +15,9 @@ namespace vtx {
 
 class SurfaceShapes {
    public:
+    static constexpr int kPoints = 24;  // outline points of a shape, all polylines
+    static constexpr int kLines = 64;   // scan lines of its fill
+
     // Works out whether the state as it is now lets shapes skip the
     // pipeline and the fill: a pixel surface mapped by its own devices'
     // mapping on a page that is not turned, thin lines, rectangular clipping,
@@ -20,20 +25,76 @@ class SurfaceShapes {
     explicit SurfaceShapes(Globals& g);
     bool usable() const { return usable_; }
 
-    // The polylines of a shape, `lengths[p]` points each, given as offsets
-    // (dx, dy) from the centre (cx, cy) (origin shift applied), outlined in
-    // turn, the first also filled solid when `filled`. False, with nothing
-    // drawn, where a point lies outside the clipping window or the filled
-    // outline is not made of one rising and one falling chain.
-    bool draw(float cx, float cy, const float* dx, const float* dy, const int* lengths, int polylines, bool filled);
+    // The shape of the run: polylines of `lengths[p]` points each, given as
+    // offsets (dx, dy) from the centre, outlined in turn, the first also
+    // filled solid when `filled`; the arrays must outlive the run. `count`
+    // is about how many will be drawn. False where the shape cannot skip
+    // the pipeline (too many points or scan lines, or the state).
+    bool setShape(const float* dx, const float* dy, const int* lengths, int polylines, bool filled, long count);
+
+    // The shape centred at (cx, cy), origin shift applied. False, with
+    // nothing drawn, where a point lies outside the clipping window or the
+    // filled outline is not made of one rising and one falling chain.
+    bool draw(float cx, float cy);
 
    private:
-    void fill(LevelChainFill& shape);
+    // What a shape's pixels owe to the height of its centre alone: the pixel
+    // rows of its outline, and for each scan line of its fill the edges it
+    // crosses with the terms of the crossings that need only y. The symbols
+    // of a scatter plot share a few hundred heights, each worked out once.
+    struct Line {
+        float ys, y;             // height before and after the origin shift
+        float riseDy, riseHeight, fallDy, fallHeight;  // edgeCrossingAt terms
+        int py;                  // pixel row
+        unsigned char riseFrom, riseTo, fallFrom, fallTo;
+        bool inside;             // y inside the window
+    };
+    struct Row {
+        bool built;     // zero-filled memory reads as not built
+        bool inside;    // every outline point's y inside the window
+        bool fillable;  // the fill is two chains of edges and its lines fit
+        int lines;
+        int py[kPoints];
+        Line line[kLines];
+    };
+    // And to the x of its centre alone: the outline's pixel columns and its
+    // x before the origin shift, as the fill takes it.
+    struct Column {
+        bool built, inside;
+        int px[kPoints];
+        float fx[kPoints];
+    };
+    struct FreeTable {
+        void operator()(void* p) const { std::free(p); }
+    };
+    // Entries for the whole-unit values inside the window, built when first
+    // drawn; other values use a scratch entry.
+    template <typename Entry>
+    struct Table {
+        std::unique_ptr<Entry, FreeTable> entries;
+        int first = 0, count = 0;
+        std::unique_ptr<Entry> scratch;
+        bool allocate(int from, int to, bool whole);
+        template <typename Build>
+        const Entry& at(float v, Build&& build);
+    };
+
+    void buildRow(float cy, Row& row);
+    void buildColumn(float cx, Column& column);
+    void fill(const Row& row, const float* fx);
 
     Globals& g_;
     SurfaceSpans<PixelMapping> spans_;
     double spacing_ = 0.0, firstVisible_ = 0.0, lastVisible_ = 0.0;
     bool usable_ = false;
+    // The shape.
+    const float* dx_ = nullptr;
+    const float* dy_ = nullptr;
+    const int* lengths_ = nullptr;
+    int polylines_ = 0, points_ = 0;
+    bool filled_ = false;
+    Table<Row> rows_;
+    Table<Column> columns_;
 };
 
 }  // namespace vtx

@@ -50,7 +50,7 @@ struct Pen {
 
 void drawSymbols(Globals& g, const float* x, const float* y, int n, long long every) {
     const Transformed point{g, x, y};
-    SymbolRun symbols(g, g.curve.marker);
+    SymbolRun symbols(g, g.curve.marker, (n + every - 1) / every);
     float X, Y;
     for (long long i = 0; i < n; i += every)
         if (point(int(i), X, Y)) symbols.draw(std::round(X), std::round(Y));

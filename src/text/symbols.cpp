@@ -222,20 +222,20 @@ void drawSymbolSized(Globals& g, int number, float x, float y, float size) {
     registerSymbolShield(g, x, y, size);
 }
 
-SymbolRun::SymbolRun(Globals& g, int number)
+SymbolRun::SymbolRun(Globals& g, int number, long count)
     : g_(g), number_(number), size_(static_cast<float>(g.text.symbolHeight)), surface_(g) {
     const TextState& t = g.text;
     const bool user = t.userSymbol >= 0 && number == t.userSymbol && !t.userSymbolX.empty();
     // Shielded symbols register themselves one by one.
     if (user || number < 0 || number > kHighestSymbol || autoShieldOn(g, 2) || !surface_.usable()) return;
     SymbolFrame f{0.0f, 0.0f, 1.0f, 1.0f, 0.0f};
-    shape_ = &shapeCache().get(number, size_, t.symbolAngle, f);
-    filled_ = kShapes[number].filled;
+    const ShapeOffsets& o = shapeCache().get(number, size_, t.symbolAngle, f);
+    if (surface_.setShape(o.dx, o.dy, o.lengths, o.polylines, kShapes[number].filled, count)) direct_ = true;
 }
 
 void SymbolRun::draw(float x, float y) {
     x += g_.line.originX, y += g_.line.originY;
-    if (shape_ && surface_.draw(x, y, shape_->dx, shape_->dy, shape_->lengths, shape_->polylines, filled_)) return;
+    if (direct_ && surface_.draw(x, y)) return;
     drawSymbolSized(g_, number_, x, y, size_);
 }
 

@@ -16,25 +16,23 @@ void dsymbl(Globals& g, int number, float x, float y);
 // already includes the origin shift.
 void drawSymbolSized(Globals& g, int number, float x, float y, float size);
 
-struct ShapeOffsets;
-
 // The symbols of one data series: one number, size and state for all its
 // points, so the state is looked at once and symbols that lie inside the
 // clipping window go straight into a pixel surface. Draws what dsymbl draws.
 class SymbolRun {
    public:
-    SymbolRun(Globals& g, int number);
+    // About `count` symbols will be drawn.
+    SymbolRun(Globals& g, int number, long count);
     // Symbol at plot position (x, y), origin shift not yet applied.
     void draw(float x, float y);
     // Whether its symbols skip the pipeline where they lie inside the window.
-    bool direct() const { return shape_ != nullptr; }
+    bool direct() const { return direct_; }
 
    private:
     Globals& g_;
     int number_;
     float size_;
-    const ShapeOffsets* shape_ = nullptr;  // null: every symbol the general way
-    bool filled_ = false;
+    bool direct_ = false;  // false: every symbol the general way
     SurfaceShapes surface_;
 };
 
