@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <memory>
 
 namespace vtx {
@@ -77,22 +80,32 @@ struct PixelSurface {
         const std::size_t n = std::size_t(x2 - x1 + 1);
         if (bytesPerPixel == 3) {
             for (std::size_t i = 0; i < n; ++i, p += 3) storePixel(p, c);
-        } else if (n > 16) {
-            std::memset(p, c.bytes[0], n);
-        } else if (n >= 8) {
-            // Two overlapping stores of 8 or of 4 bytes cover a short run.
-            const std::uint64_t v = 0x0101010101010101ULL * c.bytes[0];
-            std::memcpy(p, &v, 8), std::memcpy(p + n - 8, &v, 8);
-        } else if (n >= 4) {
-            const std::uint32_t v = 0x01010101U * c.bytes[0];
-            std::memcpy(p, &v, 4), std::memcpy(p + n - 4, &v, 4);
+        } else if (n <= kShortRun && p + kShortRun <= pixels.get() + stride * std::size_t(height)) {
+            shortRun(p, n, c.bytes[0]);
         } else {
-            p[0] = p[n / 2] = p[n - 1] = c.bytes[0];
+            std::memset(p, c.bytes[0], n);
         }
     }
     // The polyline through (x[i], y[i]), i < n: line() from each point to
     // the next.
     void polyline(const int* x, const int* y, int n, const SurfaceColour& c);
+    // Index runs of up to 16 pixels with 16 bytes of the surface at p: the
+    // run's lengths vary from row to row of a symbol, so one masked store
+    // serves all instead of a branch on the length; the bytes beyond the run
+    // are written back as they were.
+    static constexpr std::size_t kShortRun = 16;
+    static void shortRun(unsigned char* p, std::size_t n, unsigned char c) {
+#if defined(__SSE2__)
+        alignas(16) static const unsigned char kMask[2 * kShortRun] = {
+            255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
+        const __m128i mask = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kMask + kShortRun - n));
+        const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i run = _mm_and_si128(mask, _mm_set1_epi8(static_cast<char>(c)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_or_si128(run, _mm_andnot_si128(mask, old)));
+#else
+        std::memset(p, c, n);
+#endif
+    }
     void storePixel(unsigned char* p, const SurfaceColour& c) const {
         p[0] = c.bytes[0];
         if (bytesPerPixel == 3) p[1] = c.bytes[1], p[2] = c.bytes[2];

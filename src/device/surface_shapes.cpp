@@ -51,12 +51,21 @@ bool SurfaceShapes::setShape(const float* dx, const float* dy, const int* length
     if (!usable_ || polylines < 1 || points > kPoints) return false;
     // Scan lines of the fill: (ymax - ymin) / spacing + 2 at most.
     const float low = *std::min_element(dy, dy + lengths[0]), high = *std::max_element(dy, dy + lengths[0]);
-    if (filled && !((high - low) / spacing_ + 4.0 <= kLines)) return false;
+    const double lines = filled ? (high - low) / spacing_ + 4.0 : 0.0;
+    if (!(lines <= kLines)) return false;
+    lineRoom_ = int(lines);
     dx_ = dx, dy_ = dy, lengths_ = lengths, polylines_ = polylines, points_ = points;
     filled_ = filled && lengths[0] >= 3;
     const LineState& line = g_.line;
     const bool whole = count >= kTablesFrom;
-    return rows_.allocate(line.clipY1, line.clipY2, whole) && columns_.allocate(line.clipX1, line.clipX2, whole);
+    if (!rows_.allocate(line.clipY1, line.clipY2, whole) || !columns_.allocate(line.clipX1, line.clipX2, whole))
+        return false;
+    scratchLines_.reset(new (std::nothrow) Line[std::size_t(lineRoom_) + 1]);
+    if (rows_.count > 0) {
+        linePool_.reset(static_cast<Line*>(std::calloc(std::size_t(rows_.count) * std::size_t(lineRoom_ + 1), sizeof(Line))));
+        if (!linePool_) rows_.entries.reset(), rows_.count = 0;
+    }
+    return scratchLines_ != nullptr;
 }
 
 template <typename Entry>
@@ -78,11 +87,11 @@ const Entry& SurfaceShapes::Table<Entry>::at(float v, Build&& build) {
         const int k = int(v);
         if (float(k) == v) {
             Entry& e = entries.get()[k - first];
-            if (!e.built) build(v, e);
+            if (!e.built) build(v, e, long(k) - first);
             return e;
         }
     }
-    build(v, *scratch);
+    build(v, *scratch, -1L);
     return *scratch;
 }
 
@@ -101,9 +110,10 @@ void SurfaceShapes::buildColumn(float cx, Column& column) {
 // The outline's heights as the pipeline maps them, and the fill's scan
 // lines as hatchPolygonTo walks them: the fill takes the outline back
 // before the origin shift, which each span adds again.
-void SurfaceShapes::buildRow(float cy, Row& row) {
+void SurfaceShapes::buildRow(float cy, Row& row, long index) {
     const SurfaceSpans<PixelMapping>& f = spans_;
     row.built = true, row.inside = false, row.fillable = false, row.lines = 0;
+    row.line = index < 0 ? scratchLines_.get() : linePool_.get() + index * (lineRoom_ + 1);
     float y[kPoints];
     for (int i = 0; i < points_; ++i) {
         y[i] = cy + dy_[i];
@@ -119,7 +129,7 @@ void SurfaceShapes::buildRow(float cy, Row& row) {
     if (!shape.valid()) return;
     row.fillable = true;
     shape.lines(spacing_, firstVisible_, lastVisible_, [&](float ys, const fill_detail::MonotoneEdges& e) {
-        if (row.lines == kLines) {
+        if (row.lines == lineRoom_) {
             row.fillable = false;
             return;
         }
@@ -181,9 +191,9 @@ void SurfaceShapes::fill(const Row& row, const float* fx) {
 }
 
 bool SurfaceShapes::draw(float cx, float cy) {
-    const Row& row = rows_.at(cy, [this](float v, Row& r) { buildRow(v, r); });
+    const Row& row = rows_.at(cy, [this](float v, Row& r, long index) { buildRow(v, r, index); });
     if (!row.inside || (filled_ && !row.fillable)) return false;
-    const Column& column = columns_.at(cx, [this](float v, Column& c) { buildColumn(v, c); });
+    const Column& column = columns_.at(cx, [this](float v, Column& c, long) { buildColumn(v, c); });
     if (!column.inside) return false;
     const int* px = column.px;
     Globals& g = g_;

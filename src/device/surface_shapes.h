@@ -55,7 +55,7 @@ class SurfaceShapes {
         bool fillable;  // the fill is two chains of edges and its lines fit
         int lines;
         int py[kPoints];
-        Line line[kLines];
+        Line* line;     // lineRoom_ of them, in linePool_ or scratchLines_
     };
     // And to the x of its centre alone: the outline's pixel columns and its
     // x before the origin shift, as the fill takes it.
@@ -75,11 +75,12 @@ class SurfaceShapes {
         int first = 0, count = 0;
         std::unique_ptr<Entry> scratch;
         bool allocate(int from, int to, bool whole);
+        // build(v, entry, index): index -1 for the scratch entry.
         template <typename Build>
         const Entry& at(float v, Build&& build);
     };
 
-    void buildRow(float cy, Row& row);
+    void buildRow(float cy, Row& row, long index);
     void buildColumn(float cx, Column& column);
     void fill(const Row& row, const float* fx);
 
@@ -95,6 +96,10 @@ class SurfaceShapes {
     bool filled_ = false;
     Table<Row> rows_;
     Table<Column> columns_;
+    // The scan lines of the rows, as many per row as the shape can need.
+    int lineRoom_ = 0;
+    std::unique_ptr<Line, FreeTable> linePool_;
+    std::unique_ptr<Line[]> scratchLines_;
 };
 
 }  // namespace vtx
