@@ -95,16 +95,34 @@ const Entry& SurfaceShapes::Table<Entry>::at(float v, Build&& build) {
     return *scratch;
 }
 
+namespace {
+
+// Whether each polyline lies inside the window along one axis, as
+// surfacePolyline tests it.
+template <typename Point>
+unsigned insidePolylines(const int* lengths, int polylines, float low, float high, Point point) {
+    unsigned inside = 0;
+    for (int p = 0, i = 0; p < polylines; ++p) {
+        bool all = true;
+        for (const int end = i + lengths[p]; i < end; ++i) all = all && point(i) >= low && point(i) <= high;
+        inside |= unsigned(all) << p;
+    }
+    return inside;
+}
+
+}  // namespace
+
 void SurfaceShapes::buildColumn(float cx, Column& column) {
     const SurfaceSpans<PixelMapping>& f = spans_;
-    column.built = true, column.inside = false;
+    float x[kPoints];
+    column.built = true, column.finite = true;
     for (int i = 0; i < points_; ++i) {
-        const float x = cx + dx_[i];
-        if (!(x >= f.clipX1 && x <= f.clipX2)) return;  // NaN as well
-        column.px[i] = pixelOf(x, f.map.scale);
-        column.fx[i] = x - f.originX;
+        x[i] = cx + dx_[i];
+        column.finite = column.finite && std::isfinite(x[i]);
+        column.px[i] = pixelOf(x[i], f.map.scale);
+        column.fx[i] = x[i] - f.originX;
     }
-    column.inside = true;
+    column.inside = insidePolylines(lengths_, polylines_, f.clipX1, f.clipX2, [&x](int i) { return x[i]; });
 }
 
 // The outline's heights as the pipeline maps them, and the fill's scan
@@ -112,16 +130,16 @@ void SurfaceShapes::buildColumn(float cx, Column& column) {
 // before the origin shift, which each span adds again.
 void SurfaceShapes::buildRow(float cy, Row& row, long index) {
     const SurfaceSpans<PixelMapping>& f = spans_;
-    row.built = true, row.inside = false, row.fillable = false, row.lines = 0;
+    row.built = true, row.fillable = false, row.lines = 0, row.finite = true;
     row.line = index < 0 ? scratchLines_.get() : linePool_.get() + index * (lineRoom_ + 1);
     float y[kPoints];
     for (int i = 0; i < points_; ++i) {
         y[i] = cy + dy_[i];
-        if (!(y[i] >= f.clipY1 && y[i] <= f.clipY2)) return;  // NaN as well
+        row.finite = row.finite && std::isfinite(y[i]);
         row.py[i] = pixelOf(y[i], f.map.scale);
     }
-    row.inside = true;
-    if (!filled_) return;
+    row.inside = insidePolylines(lengths_, polylines_, f.clipY1, f.clipY2, [&y](int i) { return y[i]; });
+    if (!filled_ || !row.finite) return;
     const int n = lengths_[0];
     float fy[kPoints];
     for (int i = 0; i < n; ++i) fy[i] = y[i] - f.originY;
@@ -192,23 +210,34 @@ void SurfaceShapes::fill(const Row& row, const float* fx) {
 
 bool SurfaceShapes::draw(float cx, float cy) {
     const Row& row = rows_.at(cy, [this](float v, Row& r, long index) { buildRow(v, r, index); });
-    if (!row.inside || (filled_ && !row.fillable)) return false;
+    if (!row.finite || (filled_ && !row.fillable)) return false;
     const Column& column = columns_.at(cx, [this](float v, Column& c, long) { buildColumn(v, c); });
-    if (!column.inside) return false;
+    if (!column.finite) return false;
+    const unsigned inside = row.inside & column.inside;
     const int* px = column.px;
     Globals& g = g_;
     PixelSurface& s = g.surface;
-    qqstrk(g);  // what is pending goes first
     int first = 0;
     for (int p = 0; p < polylines_; ++p) {
-        // Each point a vector of the device, each segment a line.
         const int n = lengths_[p];
-        g.ctl.vectors += n;
-        s.polyline(px + first, row.py + first, n, s.colourBytes);
-        s.penX = px[first + n - 1], s.penY = row.py[first + n - 1];
+        if (inside >> p & 1u) {
+            // Each point a vector of the device, each segment a line; what
+            // is pending goes first.
+            qqstrk(g);
+            g.ctl.vectors += n;
+            s.polyline(px + first, row.py + first, n, s.colourBytes);
+            s.penX = px[first + n - 1], s.penY = row.py[first + n - 1];
+        } else {
+            qqmove(g, cx + dx_[first], cy + dy_[first]);
+            for (int i = first + 1; i < first + n; ++i) qqdraw(g, cx + dx_[i], cy + dy_[i]);
+        }
         first += n;
-        if (p == 0 && filled_) fill(row, column.fx);
+        if (p == 0 && filled_) {
+            qqstrk(g);
+            fill(row, column.fx);
+        }
     }
+    qqstrk(g);
     return true;
 }
 

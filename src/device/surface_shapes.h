@@ -32,9 +32,10 @@ class SurfaceShapes {
     // the pipeline (too many points or scan lines, or the state).
     bool setShape(const float* dx, const float* dy, const int* lengths, int polylines, bool filled, long count);
 
-    // The shape centred at (cx, cy), origin shift applied. False, with
-    // nothing drawn, where a point lies outside the clipping window or the
-    // filled outline is not made of one rising and one falling chain.
+    // The shape centred at (cx, cy), origin shift applied; polylines with a
+    // point outside the clipping window go through the pipeline. False,
+    // with nothing drawn, where a point is not finite or the filled outline
+    // is not made of one rising and one falling chain.
     bool draw(float cx, float cy);
 
    private:
@@ -51,7 +52,8 @@ class SurfaceShapes {
     };
     struct Row {
         bool built;     // zero-filled memory reads as not built
-        bool inside;    // every outline point's y inside the window
+        bool finite;    // every outline point's y finite
+        unsigned inside;  // bit p: polyline p has all its y inside the window
         bool fillable;  // the fill is two chains of edges and its lines fit
         int lines;
         int py[kPoints];
@@ -60,7 +62,8 @@ class SurfaceShapes {
     // And to the x of its centre alone: the outline's pixel columns and its
     // x before the origin shift, as the fill takes it.
     struct Column {
-        bool built, inside;
+        bool built, finite;
+        unsigned inside;
         int px[kPoints];
         float fx[kPoints];
     };
