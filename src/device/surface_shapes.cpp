@@ -49,7 +49,8 @@ bool SurfaceShapes::setShape(const float* dx, const float* dy, const int* length
     int points = 0;
     for (int p = 0; p < polylines; ++p) points += lengths[p];
     if (!usable_ || polylines < 1 || points > kPoints) return false;
-    // Scan lines of the fill: (ymax - ymin) / spacing + 2 at most.
+    // The fill crosses at most (ymax - ymin) / spacing + 3 scan lines; one
+    // more leaves room for the rounding of the heights.
     const float low = *std::min_element(dy, dy + lengths[0]), high = *std::max_element(dy, dy + lengths[0]);
     const double lines = filled ? (high - low) / spacing_ + 4.0 : 0.0;
     if (!(lines <= kLines)) return false;
