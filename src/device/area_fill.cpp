@@ -17,6 +17,7 @@
 #include "device/pipeline.h"
 #include "device/scanline_fill.h"
 #include "device/shading.h"
+#include "device/surface_spans.h"
 #include "session/globals.h"
 
 namespace vtx {
@@ -59,24 +60,6 @@ void drawSpan(void* context, float x1, float y1, float x2, float y2) {
     connqq(g, x2, y2);
 }
 
-// The band of scan-line heights, in the frame turned by -angle, that can
-// reach the clipping region; polygons far larger than the page then cost
-// only the visible lines.
-void visibleBand(const Globals& g, float angle, HatchLines& lines) {
-    const LineState& line = g.line;
-    float x1 = float(line.clipX1), y1 = float(line.clipY1), x2 = float(line.clipX2), y2 = float(line.clipY2);
-    if (line.clipShape == 1) {
-        x1 = std::min(x1, line.clipCX - line.clipR), x2 = std::max(x2, line.clipCX + line.clipR);
-        y1 = std::min(y1, line.clipCY - line.clipR), y2 = std::max(y2, line.clipCY + line.clipR);
-    }
-    // Spans are given before the origin shift.
-    x1 -= float(line.originX), x2 -= float(line.originX), y1 -= float(line.originY), y2 -= float(line.originY);
-    const float phi = angle * 3.14159265f / 180.0f;
-    const float s = phi == 0.0f ? 0.0f : std::sin(phi), c = phi == 0.0f ? 1.0f : std::cos(phi);
-    const float h[4] = {x1 * s + y1 * c, x2 * s + y1 * c, x1 * s + y2 * c, x2 * s + y2 * c};
-    lines.visibleLow = *std::min_element(h, h + 4) - lines.spacing;
-    lines.visibleHigh = *std::max_element(h, h + 4) + lines.spacing;
-}
 
 // Solid fills on a pixel surface: the spans are written straight into it.
 // The hatch lines of the pipeline would reach the surface's device as a move
@@ -91,60 +74,10 @@ bool useSurfaceFill(const Globals& g) {
            !anySegmentFilterInstalled(line.slots);
 }
 
-struct SurfaceSpans {
-    Globals& g;
-    SurfaceColour colour;
-    DevicePoint (*mapPoint)(const Globals&, float, float);  // of the surface's device, looked up once per fill
-    bool any = false;
-    float lastX = 0.0f, lastY = 0.0f;  // where the last span ended, after the origin shift
-    // The rectangular clipping window and the origin shift, as floats once per fill.
-    float clipX1 = float(g.line.clipX1), clipX2 = float(g.line.clipX2);
-    float clipY1 = float(g.line.clipY1), clipY2 = float(g.line.clipY2);
-    float originX = float(g.line.originX), originY = float(g.line.originY);
-};
-
-// A move or a draw of the surface's device, as xjdraw and the driver do it.
-inline void penTo(SurfaceSpans& f, float x, float y, bool draw) {
-    Globals& g = f.g;
-    PixelSurface& s = g.surface;
-    ++g.ctl.vectors;
-    const DevicePoint p = f.mapPoint(g, x, y);
-    const int nx = int(p.x), ny = int(p.y);
-    if (draw) {
-        if (ny == s.penY && s.insideClip(s.penX, ny) && s.insideClip(nx, ny)) s.fillSpan(ny, s.penX, nx, f.colour);
-        else s.line(s.penX, s.penY, nx, ny, f.colour);
-    }
-    s.penX = nx, s.penY = ny;
-}
-
-// Inside the rectangular clipping window, as jqqclp tests it.
-inline bool insideClipWindow(const SurfaceSpans& f, float x, float y) {
-    return x >= f.clipX1 && x <= f.clipX2 && y >= f.clipY1 && y <= f.clipY2;
-}
-
-// The span as a polyline of two points through the clipping stage.
-inline void surfaceSpan(SurfaceSpans& f, float x1, float y1, float x2, float y2) {
-    const Globals& g = f.g;
-    x1 += f.originX, y1 += f.originY;
-    x2 += f.originX, y2 += f.originY;
-    f.any = true, f.lastX = x2, f.lastY = y2;
-    const bool firstInside = insideClipWindow(f, x1, y1);
-    if (firstInside) penTo(f, x1, y1, false);
-    if (firstInside && insideClipWindow(f, x2, y2)) {
-        penTo(f, x2, y2, true);
-        return;
-    }
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
-    bool moveFirst = false;
-    if (!clipSegmentToWindow(g.line, x1, y1, x2, y2, moveFirst)) return;
-    if (moveFirst) penTo(f, x1, y1, false);
-    penTo(f, x2, y2, true);
-}
-
 void softwareFill(Globals& g, const float* x, const float* y, int n, float* work) {
     const FillState& f = g.fill;
     const bool onSurface = useSurfaceFill(g);
-    SurfaceSpans spans{g, g.surface.colourBytes, deviceDriver(g.ctl.device)->mapPoint};
+    SurfaceSpans<DriverMapping> spans(g, DriverMapping{deviceDriver(g.ctl.device)->mapPoint});
     if (onSurface) qqstrk(g);  // what was drawn before goes first
     // Hatch lines through the pipeline borrow the pattern's line type; spans
     // written straight into the surface are solid and leave it alone.
@@ -178,6 +111,23 @@ void softwareFill(Globals& g, const float* x, const float* y, int n, float* work
 }
 
 }  // namespace
+
+// Polygons far larger than the page cost only the visible lines.
+void visibleBand(const Globals& g, float angle, HatchLines& lines) {
+    const LineState& line = g.line;
+    float x1 = float(line.clipX1), y1 = float(line.clipY1), x2 = float(line.clipX2), y2 = float(line.clipY2);
+    if (line.clipShape == 1) {
+        x1 = std::min(x1, line.clipCX - line.clipR), x2 = std::max(x2, line.clipCX + line.clipR);
+        y1 = std::min(y1, line.clipCY - line.clipR), y2 = std::max(y2, line.clipCY + line.clipR);
+    }
+    // Spans are given before the origin shift.
+    x1 -= float(line.originX), x2 -= float(line.originX), y1 -= float(line.originY), y2 -= float(line.originY);
+    const float phi = angle * 3.14159265f / 180.0f;
+    const float s = phi == 0.0f ? 0.0f : std::sin(phi), c = phi == 0.0f ? 1.0f : std::cos(phi);
+    const float h[4] = {x1 * s + y1 * c, x2 * s + y1 * c, x1 * s + y2 * c, x2 * s + y2 * c};
+    lines.visibleLow = *std::min_element(h, h + 4) - lines.spacing;
+    lines.visibleHigh = *std::max_element(h, h + 4) + lines.spacing;
+}
 
 void dareaf(Globals& g, const float* x, const float* y, int n) {
     if (n < 3) return;

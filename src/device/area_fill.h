@@ -2,6 +2,7 @@
 // filled in software with the hatch lines of the shading pattern.
 #pragma once
 
+#include "device/scanline_fill.h"
 #include "session/globals.h"
 
 namespace vtx {
@@ -11,6 +12,10 @@ void areaf(const int* nx, const int* ny, int n);
 
 // Filled polygon in plot coordinates (the origin shift is added).
 void dareaf(Globals& g, const float* x, const float* y, int n);
+
+// The band of scan-line heights, in the frame turned by -angle, that can
+// reach the clipping region (lines.spacing set): visibleLow, visibleHigh.
+void visibleBand(const Globals& g, float angle, HatchLines& lines);
 
 // True when figures (polygons, bars, pies, circles ...) are filled: a
 // pattern other than 0 and no nofill.

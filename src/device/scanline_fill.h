@@ -11,6 +11,7 @@ namespace vtx {
 constexpr int kMaxScanCrossings = 100;  // crossings accepted per scan line
 constexpr int kFillWorkExtra = 130;     // work space beyond the vertices, in coordinate pairs
 constexpr int kFillPasses = 5;          // spans 1..4 of every scan line, then the rest
+constexpr double kMaxScanLines = 1e7;   // more would be a band no page comes near, which would only spin
 
 // Floats of work space for a polygon of n vertices.
 constexpr long fillWorkFloats(int n) { return 2L * (long(n) + kFillWorkExtra); }
@@ -56,11 +57,23 @@ inline bool drawnInGroup(long line, int drawn, int skipped) {
     return line % (drawn + skipped) < drawn;
 }
 
+// edgeCrossing with the terms that depend on y alone, rise = ys - y[j] and
+// height = y[i] - y[j], worked out beforehand (symbols at one height share them).
+inline float edgeCrossingAt(float xj, float xi, float rise, float height) { return xj + rise * (xi - xj) / height; }
+
+// The crossings a and b of the two chains with one scan line as a span from
+// a to b; false for none, where either is NaN or they meet.
+inline bool levelSpan(float& a, float& b) {
+    if (std::isnan(a) || std::isnan(b)) return false;
+    if (a > b) std::swap(a, b);
+    return a != b;
+}
+
 // Where the scan line at ys crosses the edge from vertex j to vertex i. Every
 // way of finding crossings uses this one expression, so that they agree to
 // the last bit.
 inline float edgeCrossing(const float* x, const float* y, int j, int i, float ys) {
-    return x[j] + (ys - y[j]) * (x[i] - x[j]) / (y[i] - y[j]);
+    return edgeCrossingAt(x[j], x[i], ys - y[j], y[i] - y[j]);
 }
 
 // The crossings of successive, rising scan lines with a polygon whose y goes
@@ -99,10 +112,10 @@ class MonotoneEdges {
         riseTo_ = bottomRise_, riseFrom_ = before(riseTo_);
         fallTo_ = bottomFall_, fallFrom_ = before(fallTo_);
     }
-    // The crossings of the scan line at ys, which must not lie below the
-    // previous one since restart(), treated as scanCrossings does.
-    int crossings(float ys, float* out) {
-        if (!(ys >= bottom_ && ys < top_)) return 0;
+    // Moves to the edges of both chains that the scan line at ys crosses,
+    // ys not below the previous one since restart(); false if it crosses none.
+    bool reach(float ys) {
+        if (!(ys >= bottom_ && ys < top_)) return false;
         // Up the rising chain and down the falling one, past level edges.
         while (!(ys < y_[riseTo_])) {
             do riseFrom_ = riseTo_, riseTo_ = riseTo_ + 1 == n_ ? 0 : riseTo_ + 1;
@@ -112,11 +125,20 @@ class MonotoneEdges {
             do fallTo_ = fallFrom_, fallFrom_ = before(fallFrom_);
             while (y_[fallTo_] == y_[fallFrom_]);
         }
+        return true;
+    }
+    // The edges reached: vertex numbers (from, to) on each chain.
+    int riseFrom() const { return riseFrom_; }
+    int riseTo() const { return riseTo_; }
+    int fallFrom() const { return fallFrom_; }
+    int fallTo() const { return fallTo_; }
+    // The crossings of the scan line at ys, which must not lie below the
+    // previous one since restart(), treated as scanCrossings does.
+    int crossings(float ys, float* out) {
+        if (!reach(ys)) return 0;
         float a = edgeCrossing(x_, y_, riseFrom_, riseTo_, ys);
         float b = edgeCrossing(x_, y_, fallFrom_, fallTo_, ys);
-        if (std::isnan(a) || std::isnan(b)) return 0;
-        if (a > b) std::swap(a, b);
-        if (a == b) return 0;
+        if (!levelSpan(a, b)) return 0;
         out[0] = a, out[1] = b;
         return 2;
     }
@@ -219,8 +241,6 @@ int hatchPolygonTo(const float* x, const float* y, int n, const HatchLines& line
     const double from = std::fmax(first, std::ceil(lines.visibleLow / h));
     const double to = std::fmin(last, std::floor(lines.visibleHigh / h));
     const long total = last >= first ? long(std::fmin(last - first + 1, 1e9)) : 0;
-    // A band that no page comes near would only spin.
-    constexpr double kMaxScanLines = 1e7;
     if (to - from > kMaxScanLines) return 0;
 
     fill_detail::MonotoneEdges chains(rx, ry, n);
@@ -258,5 +278,42 @@ int hatchPolygonTo(const float* x, const float* y, int n, const HatchLines& line
     groupCount += total;
     return 0;
 }
+
+// The scan lines of a solid fill with level lines (angle 0, no groups) over
+// a polygon whose edges form one rising and one falling chain, such as a
+// plot symbol: the lines of hatchPolygonTo, each with the two edges it
+// crosses, found without turning the polygon (a level fill leaves it as it
+// is). Only the heights y are needed.
+class LevelChainLines {
+   public:
+    // The chains do not look at x; y stands in for it.
+    LevelChainLines(const float* y, int n) : chains_(y, y, n) {
+        for (int i = 0; i < n; ++i) {
+            if (i == 0 || y[i] < ymin_) ymin_ = y[i];
+            if (i == 0 || y[i] > ymax_) ymax_ = y[i];
+        }
+    }
+    // False where the edges do not form two chains (hatchPolygonTo fills those).
+    bool valid() const { return chains_.valid() && std::isfinite(ymin_) && std::isfinite(ymax_); }
+    // sink(ys, edges) for the scan lines ys = k·h, h > 0, that cross the
+    // polygon, with k from firstVisible = ceil(visibleLow / h) to
+    // lastVisible = floor(visibleHigh / h); edges tells the edges crossed.
+    template <typename Sink>
+    void lines(double h, double firstVisible, double lastVisible, Sink&& sink) {
+        const double first = std::trunc(ymin_ / h - 0.5);
+        const double last = std::floor((ymax_ + 0.5 * h) / h);
+        const double from = std::fmax(first, firstVisible), to = std::fmin(last, lastVisible);
+        if (to - from > kMaxScanLines) return;
+        chains_.restart();
+        for (double k = from; k <= to; k += 1.0) {
+            const float ys = float(k * h);
+            if (chains_.reach(ys)) sink(ys, static_cast<const fill_detail::MonotoneEdges&>(chains_));
+        }
+    }
+
+   private:
+    fill_detail::MonotoneEdges chains_;
+    float ymin_ = 0.0f, ymax_ = 0.0f;
+};
 
 }  // namespace vtx

@@ -35,11 +35,6 @@ void horizontalRun(const PixelSurface& s, const unsigned char* colour, int x1, i
     }
 }
 
-inline void run(const PixelSurface& s, const unsigned char* colour, int x1, int x2, int y) {
-    if (s.rgbMode()) horizontalRun<3>(s, colour, x1, x2, y);
-    else horizontalRun<1>(s, colour, x1, x2, y);
-}
-
 // Bresenham along the major axis: the error starts at -d/2, gains the minor
 // extent each step and, once positive, loses d while the minor axis steps.
 // Checked lines test every pixel against the surface.
@@ -103,6 +98,38 @@ void drawLine(const PixelSurface& s, const unsigned char* colour, int x1, int y1
         for (long v : {long(y1), long(y2)})
             if (v < -kFarOutside * h || v > kFarOutside * h) return;
         bresenham<B, true>(s, colour, x1, y1, x2, y2);
+    }
+}
+
+// The segments of small shapes mostly move at most two pixels along each
+// axis. The Bresenham walk of such a segment lights its ends and one pixel
+// between them, half way along each axis that moves two (at the start along
+// one that moves one), so those are stored directly; shorter segments store
+// an end twice. Each segment starts where the last one ended, whose pixel is
+// already stored.
+template <int B>
+void polylineOf(const PixelSurface& s, const unsigned char* colour, const int* x, const int* y, int n) {
+    bool inside = true;
+    for (int i = 0; i < n; ++i) inside = inside && s.contains(x[i], y[i]);
+    if (!inside) {
+        for (int i = 1; i < n; ++i) drawLine<B>(s, colour, x[i - 1], y[i - 1], x[i], y[i]);
+        return;
+    }
+    unsigned char* const base = s.pixels.get();
+    const std::size_t stride = s.stride;
+    auto at = [base, stride](int px, int py) { return base + std::size_t(py) * stride + std::size_t(px) * B; };
+    unsigned char c[B];  // a copy the pixel stores cannot alias
+    std::memcpy(c, colour, B);
+    colour = c;
+    if (n > 1) store<B>(at(x[0], y[0]), colour);
+    for (int i = 1; i < n; ++i) {
+        const int x1 = x[i - 1], y1 = y[i - 1], x2 = x[i], y2 = y[i];
+        if (unsigned(x2 - x1 + 2) <= 4u && unsigned(y2 - y1 + 2) <= 4u) {
+            store<B>(at(x1 + (x2 - x1) / 2, y1 + (y2 - y1) / 2), colour);
+            store<B>(at(x2, y2), colour);
+        } else {
+            drawLine<B>(s, colour, x1, y1, x2, y2);
+        }
     }
 }
 
@@ -186,10 +213,16 @@ void PixelSurface::line(int x1, int y1, int x2, int y2, const SurfaceColour& c) 
     else drawLine<1>(*this, c.bytes, x1, y1, x2, y2);
 }
 
+void PixelSurface::polyline(const int* x, const int* y, int n, const SurfaceColour& c) {
+    if (!exists()) return;
+    if (rgbMode()) polylineOf<3>(*this, c.bytes, x, y, n);
+    else polylineOf<1>(*this, c.bytes, x, y, n);
+}
+
 void PixelSurface::fillSpan(int y, int x1, int x2, const SurfaceColour& c) {
     if (!exists() || y < clipY1 || y > clipY2) return;
     const int left = std::max(std::min(x1, x2), clipX1), right = std::min(std::max(x1, x2), clipX2);
-    if (left <= right) run(*this, c.bytes, left, right, y);
+    if (left <= right) fillRun(y, left, right, c);
 }
 
 void PixelSurface::fillRect(int x1, int y1, int x2, int y2, const SurfaceColour& c) {

@@ -8,6 +8,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <memory>
 
 namespace vtx {
@@ -69,6 +73,43 @@ struct PixelSurface {
     void line(int x1, int y1, int x2, int y2, const SurfaceColour& c);
     // Pixels x1..x2 (either order) of row y, inside the clip rectangle.
     void fillSpan(int y, int x1, int x2, const SurfaceColour& c);
+    // Pixels x1..x2 (x1 <= x2) of row y, all inside the surface: fillSpan
+    // for spans known to lie inside, inline for the short spans of symbols.
+    void fillRun(int y, int x1, int x2, const SurfaceColour& c) {
+        unsigned char* p = at(x1, y);
+        const std::size_t n = std::size_t(x2 - x1 + 1);
+        if (bytesPerPixel == 3) {
+            for (std::size_t i = 0; i < n; ++i, p += 3) storePixel(p, c);
+        } else if (n <= kShortRun && p + kShortRun <= pixels.get() + stride * std::size_t(height)) {
+            shortRun(p, n, c.bytes[0]);
+        } else {
+            std::memset(p, c.bytes[0], n);
+        }
+    }
+    // The polyline through (x[i], y[i]), i < n: line() from each point to
+    // the next.
+    void polyline(const int* x, const int* y, int n, const SurfaceColour& c);
+    // Index runs of up to 16 pixels with 16 bytes of the surface at p: the
+    // run's lengths vary from row to row of a symbol, so one masked store
+    // serves all instead of a branch on the length; the bytes beyond the run
+    // are written back as they were.
+    static constexpr std::size_t kShortRun = 16;
+    static void shortRun(unsigned char* p, std::size_t n, unsigned char c) {
+#if defined(__SSE2__)
+        alignas(16) static const unsigned char kMask[2 * kShortRun] = {
+            255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
+        const __m128i mask = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kMask + kShortRun - n));
+        const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i run = _mm_and_si128(mask, _mm_set1_epi8(static_cast<char>(c)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_or_si128(run, _mm_andnot_si128(mask, old)));
+#else
+        std::memset(p, c, n);
+#endif
+    }
+    void storePixel(unsigned char* p, const SurfaceColour& c) const {
+        p[0] = c.bytes[0];
+        if (bytesPerPixel == 3) p[1] = c.bytes[1], p[2] = c.bytes[2];
+    }
     // Rectangle with both corners included, inside the clip rectangle.
     void fillRect(int x1, int y1, int x2, int y2, const SurfaceColour& c);
     // One pixel; ignored outside the surface.

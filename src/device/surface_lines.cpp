@@ -2,6 +2,7 @@
 
 #include "device/driver.h"
 #include "device/pipeline.h"
+#include "device/surface_spans.h"
 
 namespace vtx {
 
@@ -18,14 +19,7 @@ bool surfacePolyline(Globals& g, const float* x, const float* y, int n) {
     const DeviceDriver* driver = deviceDriver(g.ctl.device);
     if (!driver || !driver->vector) return false;
     qqstrk(g);  // what is pending goes first
-    const auto map = driver->mapPoint;
-    for (int i = 0; i < n; ++i) {
-        ++g.ctl.vectors;
-        const DevicePoint p = map(g, x[i], y[i]);
-        const int nx = int(p.x), ny = int(p.y);
-        if (i > 0) s.line(s.penX, s.penY, nx, ny, s.colourBytes);
-        s.penX = nx, s.penY = ny;
-    }
+    surfaceStroke(g, DriverMapping{driver->mapPoint}, x, y, n);
     return true;
 }
 

@@ -50,9 +50,10 @@ struct Pen {
 
 void drawSymbols(Globals& g, const float* x, const float* y, int n, long long every) {
     const Transformed point{g, x, y};
+    SymbolRun symbols(g, g.curve.marker, (n + every - 1) / every);
     float X, Y;
     for (long long i = 0; i < n; i += every)
-        if (point(int(i), X, Y)) dsymbl(g, g.curve.marker, std::round(X), std::round(Y));
+        if (point(int(i), X, Y)) symbols.draw(std::round(X), std::round(Y));
 }
 
 // Plot y of the base of stems and bars: y = 0 where the axis can show it,

@@ -94,14 +94,19 @@ void circlePoints(bool half, float* u, float* v, int& n) {
     if (half) u[n] = u[0], v[n++] = v[0];
 }
 
+constexpr int kMaxShapePoints = kCircleSides + 2 + 4 * 9;
+
+}  // namespace
+
 // A built-in shape as offsets from the centre in plot units, for one size
 // and rotation: its polylines one after the other, the filled one first.
-constexpr int kMaxShapePoints = kCircleSides + 2 + 4 * 9;
 struct ShapeOffsets {
     float dx[kMaxShapePoints], dy[kMaxShapePoints];
     int lengths[5];
     int polylines = 0;
 };
+
+namespace {
 
 // Scatter plots draw the same symbol thousands of times: its outline is
 // computed once per symbol, size and rotation, not once per point.
@@ -215,6 +220,23 @@ void drawSymbolSized(Globals& g, int number, float x, float y, float size) {
     }
     textFlush(g);
     registerSymbolShield(g, x, y, size);
+}
+
+SymbolRun::SymbolRun(Globals& g, int number, long count)
+    : g_(g), number_(number), size_(static_cast<float>(g.text.symbolHeight)), surface_(g) {
+    const TextState& t = g.text;
+    const bool user = t.userSymbol >= 0 && number == t.userSymbol && !t.userSymbolX.empty();
+    // Shielded symbols register themselves one by one.
+    if (user || number < 0 || number > kHighestSymbol || autoShieldOn(g, 2) || !surface_.usable()) return;
+    SymbolFrame f{0.0f, 0.0f, 1.0f, 1.0f, 0.0f};
+    const ShapeOffsets& o = shapeCache().get(number, size_, t.symbolAngle, f);
+    if (surface_.setShape(o.dx, o.dy, o.lengths, o.polylines, kShapes[number].filled, count)) direct_ = true;
+}
+
+void SymbolRun::draw(float x, float y) {
+    x += g_.line.originX, y += g_.line.originY;
+    if (direct_ && surface_.draw(x, y)) return;
+    drawSymbolSized(g_, number_, x, y, size_);
 }
 
 void dsymbl(Globals& g, int number, float x, float y) {

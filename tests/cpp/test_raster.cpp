@@ -80,6 +80,39 @@ TEST_F(Raster, RgbLinesCarryThePaletteBytesOfTheColour) {
     EXPECT_EQ(std::vector<int>(c.bytes, c.bytes + 3), std::vector<int>({1, 2, 3}));
 }
 
+// Polylines store the short segments of symbol outlines directly; every
+// segment of up to three pixels each way, at the edges as well, must light
+// what line() lights.
+TEST_F(Raster, PolylineSegmentsLightWhatLinesLight) {
+    make(9, 7);
+    for (auto [x1, y1] : {std::pair{4, 3}, {0, 0}, {8, 6}, {0, 6}})
+        for (int dx = -3; dx <= 3; ++dx)
+            for (int dy = -3; dy <= 3; ++dy) {
+                const int xs[2] = {x1, x1 + dx}, ys[2] = {y1, y1 + dy};
+                r.clear();
+                r.polyline(xs, ys, 2, r.indexColour(9));
+                const Pixels stored = lit();
+                EXPECT_EQ(stored, line(x1, y1, x1 + dx, y1 + dy)) << x1 << "," << y1 << " by " << dx << "," << dy;
+            }
+}
+
+// Runs of every length from 1 to 20 in both pixel modes, next to pixels
+// they must leave alone.
+TEST_F(Raster, RunsFillExactlyTheirPixels) {
+    for (int rgb : {0, 1}) {
+        make(24, 2, rgb);
+        for (int n = 1; n <= 20; ++n) {
+            r.clear();
+            r.fillRun(1, 2, 1 + n, r.indexColour(200));
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 24; ++x)
+                    for (int b = 0; b < r.bytesPerPixel; ++b)
+                        EXPECT_EQ(r.at(x, y)[b], y == 1 && x >= 2 && x <= 1 + n ? r.indexColour(200).bytes[b] : 0)
+                            << n << " " << x;
+        }
+    }
+}
+
 TEST_F(Raster, FilledRectanglesIncludeBothCornersAndStayInsideTheClip) {
     make(8, 6);
     r.fillRect(5, 4, 2, 1, r.indexColour(3));
