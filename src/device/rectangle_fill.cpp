@@ -16,9 +16,6 @@ namespace vtx {
 namespace {
 
 constexpr int kSolidPattern = 16;
-// The polygon fill draws nothing when more scan lines than this would reach
-// the window.
-constexpr double kMaxScanLines = 1e7;
 // Beyond this the differences of the polygon fill's edge arithmetic could
 // overflow; such rectangles take the general way.
 constexpr float kCoordinateLimit = 1e30f;
