@@ -37,43 +37,49 @@ void horizontalRun(const PixelSurface& s, const unsigned char* colour, int x1, i
 
 // Bresenham along the major axis: the error starts at -d/2, gains the minor
 // extent each step and, once positive, loses d while the minor axis steps.
-// Checked lines test every pixel against the surface.
-template <int B, bool Checked>
+// Every pixel of the walk goes to put(x, y).
+template <typename Put>
+void walkLine(int x1, int y1, int x2, int y2, Put&& put) {
+    const int sx = x2 >= x1 ? 1 : -1, sy = y2 >= y1 ? 1 : -1;
+    const int ax = (x2 - x1) * sx, ay = (y2 - y1) * sy;
+    const bool xMajor = ax >= ay;
+    const int d = xMajor ? ax : ay, m = xMajor ? ay : ax;
+    const int mx = xMajor ? sx : 0, my = xMajor ? 0 : sy;  // major step
+    const int nx = xMajor ? 0 : sx, ny = xMajor ? sy : 0;  // minor step
+    int x = x1, y = y1, err = -d / 2;
+    put(x, y);
+    for (int i = 0; i < d; ++i) {
+        x += mx, y += my;
+        err += m;
+        if (err > 0) {
+            err -= d;
+            x += nx, y += ny;
+        }
+        put(x, y);
+    }
+}
+
+// The same walk inside the surface, with steps in bytes so the inner loop
+// only adds.
+template <int B>
 void bresenham(const PixelSurface& s, const unsigned char* colour, int x1, int y1, int x2, int y2) {
     const int sx = x2 >= x1 ? 1 : -1, sy = y2 >= y1 ? 1 : -1;
     const int ax = (x2 - x1) * sx, ay = (y2 - y1) * sy;
     const bool xMajor = ax >= ay;
     const int d = xMajor ? ax : ay, m = xMajor ? ay : ax;
-    // Steps in bytes along each axis, so the inner loop only adds.
     const std::ptrdiff_t stepX = std::ptrdiff_t(sx) * B, stepY = std::ptrdiff_t(sy) * std::ptrdiff_t(s.stride);
     const std::ptrdiff_t major = xMajor ? stepX : stepY, minor = xMajor ? stepY : stepX;
-    int x = x1, y = y1;
     int err = -d / 2;
-    if constexpr (!Checked) {
-        unsigned char* p = s.at(x1, y1);
+    unsigned char* p = s.at(x1, y1);
+    store<B>(p, colour);
+    for (int i = 0; i < d; ++i) {
+        p += major;
+        err += m;
+        if (err > 0) {
+            err -= d;
+            p += minor;
+        }
         store<B>(p, colour);
-        for (int i = 0; i < d; ++i) {
-            p += major;
-            err += m;
-            if (err > 0) {
-                err -= d;
-                p += minor;
-            }
-            store<B>(p, colour);
-        }
-    } else {
-        const int mx = xMajor ? sx : 0, my = xMajor ? 0 : sy;  // major step
-        const int nx = xMajor ? 0 : sx, ny = xMajor ? sy : 0;  // minor step
-        if (s.contains(x, y)) store<B>(s.at(x, y), colour);
-        for (int i = 0; i < d; ++i) {
-            x += mx, y += my;
-            err += m;
-            if (err > 0) {
-                err -= d;
-                x += nx, y += ny;
-            }
-            if (s.contains(x, y)) store<B>(s.at(x, y), colour);
-        }
     }
 }
 
@@ -90,14 +96,16 @@ void drawLine(const PixelSurface& s, const unsigned char* colour, int x1, int y1
         unsigned char* p = s.at(x1, std::min(y1, y2));
         for (int n = std::abs(y2 - y1); n >= 0; --n, p += s.stride) store<B>(p, colour);
     } else if (inside) {
-        bresenham<B, false>(s, colour, x1, y1, x2, y2);
+        bresenham<B>(s, colour, x1, y1, x2, y2);
     } else {
         const long w = s.width, h = s.height;
         for (long v : {long(x1), long(x2)})
             if (v < -kFarOutside * w || v > kFarOutside * w) return;
         for (long v : {long(y1), long(y2)})
             if (v < -kFarOutside * h || v > kFarOutside * h) return;
-        bresenham<B, true>(s, colour, x1, y1, x2, y2);
+        walkLine(x1, y1, x2, y2, [&](int x, int y) {
+            if (s.contains(x, y)) store<B>(s.at(x, y), colour);
+        });
     }
 }
 
@@ -133,7 +141,51 @@ void polylineOf(const PixelSurface& s, const unsigned char* colour, const int* x
     }
 }
 
+// The pixels of the walk from (x1, y1) to (x2, y2) that lie in the surface
+// and in rows first..last. Every case of drawLine lights the pixels of this
+// walk (a run, a column, one step), so this is drawLine cut to the rows.
+template <int B>
+void walkInRows(const PixelSurface& s, const unsigned char* colour, int x1, int y1, int x2, int y2, int first,
+                int last) {
+    walkLine(x1, y1, x2, y2, [&](int x, int y) {
+        if (y >= first && y <= last && s.contains(x, y)) store<B>(s.at(x, y), colour);
+    });
+}
+
+// polylineOf cut to rows first..last.
+template <int B>
+void polylineInRowsOf(const PixelSurface& s, const unsigned char* colour, const int* x, const int* y, int n, int first,
+                      int last) {
+    bool inside = true;
+    for (int i = 0; i < n; ++i) inside = inside && s.contains(x[i], y[i]);
+    auto put = [&](int px, int py) {
+        if (py >= first && py <= last) store<B>(s.at(px, py), colour);
+    };
+    if (inside && n > 1) put(x[0], y[0]);
+    for (int i = 1; i < n; ++i) {
+        const int x1 = x[i - 1], y1 = y[i - 1], x2 = x[i], y2 = y[i];
+        if (inside && unsigned(x2 - x1 + 2) <= 4u && unsigned(y2 - y1 + 2) <= 4u) {
+            put(x1 + (x2 - x1) / 2, y1 + (y2 - y1) / 2);
+            put(x2, y2);
+        } else {
+            walkInRows<B>(s, colour, x1, y1, x2, y2, first, last);
+        }
+    }
+}
+
 }  // namespace
+
+void PixelSurface::polylineInRows(const int* x, const int* y, int n, const SurfaceColour& c, int first, int last) {
+    if (!exists()) return;
+    if (rgbMode()) polylineInRowsOf<3>(*this, c.bytes, x, y, n, first, last);
+    else polylineInRowsOf<1>(*this, c.bytes, x, y, n, first, last);
+}
+
+void PixelSurface::lineInRows(int x1, int y1, int x2, int y2, const SurfaceColour& c, int first, int last) {
+    if (!exists()) return;
+    if (rgbMode()) walkInRows<3>(*this, c.bytes, x1, y1, x2, y2, first, last);
+    else walkInRows<1>(*this, c.bytes, x1, y1, x2, y2, first, last);
+}
 
 bool PixelSurface::create(int w, int h, bool rgb, bool white) {
     release();

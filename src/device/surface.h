@@ -89,6 +89,24 @@ struct PixelSurface {
     // The polyline through (x[i], y[i]), i < n: line() from each point to
     // the next.
     void polyline(const int* x, const int* y, int n, const SurfaceColour& c);
+    // The same pixels, only those of rows first..last: for two threads that
+    // draw into two bands of rows at once. The lines lie within a few
+    // surface sizes (they are never dropped as far outside).
+    void polylineInRows(const int* x, const int* y, int n, const SurfaceColour& c, int first, int last);
+    void lineInRows(int x1, int y1, int x2, int y2, const SurfaceColour& c, int first, int last);
+    // fillRun for a thread that owns the rows up to `last`: its short-run
+    // store never reaches into the next row's bytes.
+    void fillRunInRows(int y, int x1, int x2, const SurfaceColour& c, int last) {
+        unsigned char* p = at(x1, y);
+        const std::size_t n = std::size_t(x2 - x1 + 1);
+        if (bytesPerPixel == 3) {
+            for (std::size_t i = 0; i < n; ++i, p += 3) storePixel(p, c);
+        } else if (n <= kShortRun && p + kShortRun <= pixels.get() + stride * std::size_t(last + 1)) {
+            shortRun(p, n, c.bytes[0]);
+        } else {
+            std::memset(p, c.bytes[0], n);
+        }
+    }
     // Index runs of up to 16 pixels with 16 bytes of the surface at p: the
     // run's lengths vary from row to row of a symbol, so one masked store
     // serves all instead of a branch on the length; the bytes beyond the run

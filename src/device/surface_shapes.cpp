@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <new>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "core/devices.h"
 #include "device/area_fill.h"
@@ -83,6 +86,17 @@ bool SurfaceShapes::Table<Entry>::allocate(int from, int to, bool whole) {
 
 template <typename Entry>
 template <typename Build>
+const Entry* SurfaceShapes::Table<Entry>::entry(float v, Build&& build) {
+    if (!(count > 0 && v >= float(first) && double(v) < double(first) + count)) return nullptr;
+    const int k = int(v);
+    if (float(k) != v) return nullptr;
+    Entry& e = entries.get()[k - first];
+    if (!e.built) build(v, e, long(k) - first);
+    return &e;
+}
+
+template <typename Entry>
+template <typename Build>
 const Entry& SurfaceShapes::Table<Entry>::at(float v, Build&& build) {
     if (count > 0 && v >= float(first) && double(v) < double(first) + count) {
         const int k = int(v);
@@ -124,6 +138,12 @@ void SurfaceShapes::buildColumn(float cx, Column& column) {
         column.fx[i] = x[i] - f.originX;
     }
     column.inside = insidePolylines(lengths_, polylines_, f.clipX1, f.clipX2, [&x](int i) { return x[i]; });
+    const PixelSurface& s = g_.surface;
+    column.onSurface = column.wellInside = column.finite;
+    for (int i = 0; i < points_; ++i) {
+        column.onSurface = column.onSurface && column.px[i] >= 0 && column.px[i] < s.width;
+        column.wellInside = column.wellInside && x[i] - 1.0f >= f.clipX1 && x[i] + 1.0f <= f.clipX2;
+    }
 }
 
 // The outline's heights as the pipeline maps them, and the fill's scan
@@ -132,6 +152,7 @@ void SurfaceShapes::buildColumn(float cx, Column& column) {
 void SurfaceShapes::buildRow(float cy, Row& row, long index) {
     const SurfaceSpans<PixelMapping>& f = spans_;
     row.built = true, row.fillable = false, row.lines = 0, row.finite = true;
+    row.onSurface = row.linesInside = false;
     row.line = index < 0 ? scratchLines_.get() : linePool_.get() + index * (lineRoom_ + 1);
     float y[kPoints];
     for (int i = 0; i < points_; ++i) {
@@ -140,6 +161,9 @@ void SurfaceShapes::buildRow(float cy, Row& row, long index) {
         row.py[i] = pixelOf(y[i], f.map.scale);
     }
     row.inside = insidePolylines(lengths_, polylines_, f.clipY1, f.clipY2, [&y](int i) { return y[i]; });
+    row.minPy = *std::min_element(row.py, row.py + points_), row.maxPy = *std::max_element(row.py, row.py + points_);
+    row.onSurface = row.finite && row.minPy >= 0 && row.maxPy < g_.surface.height;
+    row.linesInside = true;
     if (!filled_ || !row.finite) return;
     const int n = lengths_[0];
     float fy[kPoints];
@@ -161,6 +185,8 @@ void SurfaceShapes::buildRow(float cy, Row& row, long index) {
         l.riseFrom = (unsigned char)rf, l.riseTo = (unsigned char)rt;
         l.fallFrom = (unsigned char)ff, l.fallTo = (unsigned char)ft;
         l.inside = l.y >= f.clipY1 && l.y <= f.clipY2;
+        row.linesInside = row.linesInside && l.inside;
+        row.minPy = std::min(row.minPy, l.py), row.maxPy = std::max(row.maxPy, l.py);
     });
 }
 
@@ -239,6 +265,145 @@ bool SurfaceShapes::draw(float cx, float cy) {
         }
     }
     qqstrk(g);
+    return true;
+}
+
+// One shape as draw() and fill() draw it, only its pixels in rows
+// first..last. The shape lies well inside the window (drawMany chose it),
+// so every polyline is drawn directly and no span is clipped.
+void SurfaceShapes::drawInRows(const Row& row, const Column& column, long index, int first, int last,
+                               RunEnd& end) const {
+    PixelSurface& s = g_.surface;
+    const SurfaceSpans<PixelMapping>& f = spans_;
+    const SurfaceColour colour = s.colourBytes;
+    const bool owner = row.py[0] >= first && row.py[0] <= last;
+    const int* px = column.px;
+    int penX = 0, penY = 0, point = 0;
+    bool anySpan = false;
+    float lastX = 0.0f, lastY = 0.0f;
+    for (int p = 0; p < polylines_; ++p) {
+        const int n = lengths_[p];
+        s.polylineInRows(px + point, row.py + point, n, colour, first, last);
+        point += n;
+        penX = px[point - 1], penY = row.py[point - 1];
+        if (owner) end.vectors += n;
+        if (p != 0 || !filled_) continue;
+        const float ox = f.originX, scale = f.map.scale;
+        for (int k = 0; k < row.lines; ++k) {
+            const Line& l = row.line[k];
+            const bool here = l.py >= first && l.py <= last;
+            if (!owner && !here) continue;
+            float a = fill_detail::edgeCrossingAt(column.fx[l.riseFrom], column.fx[l.riseTo], l.riseDy, l.riseHeight);
+            float b = fill_detail::edgeCrossingAt(column.fx[l.fallFrom], column.fx[l.fallTo], l.fallDy, l.fallHeight);
+            if (!fill_detail::levelSpan(a, b)) continue;
+            const float X1 = a + ox, X2 = b + ox;
+            if (!(X1 >= f.clipX1 && X1 <= f.clipX2 && X2 >= f.clipX1 && X2 <= f.clipX2)) {
+                end.clipped = true;
+                continue;
+            }
+            const int px1 = pixelOf(X1, scale), px2 = pixelOf(X2, scale), py = l.py;
+            if (owner) end.vectors += 2, anySpan = true, lastX = X2, lastY = l.y, penX = px2, penY = py;
+            if (!here) continue;
+            if (py >= s.clipY1 && py <= s.clipY2 && px1 >= s.clipX1 && px1 <= s.clipX2 && px2 >= s.clipX1 &&
+                px2 <= s.clipX2)
+                s.fillRunInRows(py, std::min(px1, px2), std::max(px1, px2), colour, last);
+            else
+                s.lineInRows(px1, py, px2, py, colour, first, last);
+        }
+    }
+    if (!owner) return;
+    end.pen(index, penX, penY);
+    if (anySpan) end.point(index, lastX, lastY);
+}
+
+bool SurfaceShapes::drawMany(const float* cx, const float* cy, long n, DrawOther other, void* context) {
+    if (n < kTwoThreadsFrom || std::thread::hardware_concurrency() < 2) return false;
+    struct Item {
+        const Row* row;
+        const Column* column;
+        long index;
+    };
+    std::vector<Item> items;
+    std::vector<long> others;
+    const PixelSurface& s = g_.surface;
+    // Per pixel row: shapes of the two threads whose first outline point
+    // lies in it, and others that keep to rows up to it.
+    std::vector<long> threadShapes, otherShapes;
+    try {
+        items.reserve(std::size_t(n));
+        threadShapes.assign(std::size_t(s.height), 0);
+        otherShapes.assign(std::size_t(s.height), 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    const unsigned all = (1u << polylines_) - 1u;
+    auto buildRowAt = [this](float v, Row& r, long index) { buildRow(v, r, index); };
+    auto buildColumnAt = [this](float v, Column& c, long) { buildColumn(v, c); };
+    try {
+        for (long i = 0; i < n; ++i) {
+            const Row* row = rows_.entry(cy[i], buildRowAt);
+            const Column* column = row ? columns_.entry(cx[i], buildColumnAt) : nullptr;
+            if (row && column && row->onSurface && column->onSurface && column->wellInside &&
+                (!filled_ || (row->fillable && row->linesInside)) && (row->inside & column->inside) == all) {
+                items.push_back({row, column, i});
+                ++threadShapes[std::size_t(row->py[0])];
+            } else {
+                others.push_back(i);
+                if (row && row->onSurface) ++otherShapes[std::size_t(row->maxPy)];
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (long(items.size()) < kTwoThreadsFrom) return false;
+    // The first thread takes the rows up to `split` and the other shapes
+    // that keep to them (each costs about as much as kOtherCost of the
+    // others, through the pipeline); the second the rows below. The split
+    // evens out the two.
+    constexpr long kOtherCost = 8;
+    long total = 0;
+    for (int y = 0; y < s.height; ++y) total += threadShapes[std::size_t(y)];
+    long upperWork = 0;
+    int split = 0;
+    for (int y = 0; y < s.height; ++y) {
+        upperWork += threadShapes[std::size_t(y)] + kOtherCost * otherShapes[std::size_t(y)];
+        split = y;
+        if (2 * upperWork >= total) break;
+    }
+    // Others drawn meanwhile keep a row clear of the second thread's rows:
+    // a short run's 16-byte store may reach into the row after its own.
+    const long lastOther = others.empty() ? -1 : others.back();
+    std::vector<unsigned char> early(others.size(), 0);
+    for (std::size_t k = 0; k < others.size(); ++k) {
+        const long i = others[k];
+        const Row* row = i == lastOther ? nullptr : rows_.entry(cy[i], buildRowAt);
+        early[k] = row && row->onSurface && row->maxPy < split;
+    }
+    RunEnd upper, lower;
+    auto band = [&](int first, int last, RunEnd& end) {
+        for (const Item& item : items)
+            if (item.row->maxPy >= first && item.row->minPy <= last)
+                drawInRows(*item.row, *item.column, item.index, first, last, end);
+    };
+    qqstrk(g_);  // what is pending goes first
+    try {
+        std::thread worker(band, split + 1, s.height - 1, std::ref(lower));
+        band(0, split, upper);
+        // Others that keep to these rows meanwhile, the last of all after the thread.
+        for (std::size_t k = 0; k < others.size(); ++k)
+            if (early[k]) other(context, others[k], upper);
+        worker.join();
+    } catch (const std::system_error&) {
+        return false;
+    }
+    if (upper.clipped || lower.clipped) return false;
+    for (std::size_t k = 0; k < others.size(); ++k)
+        if (!early[k]) other(context, others[k], upper);
+    upper.add(lower);
+    Globals& g = g_;
+    g.ctl.vectors += upper.vectors;
+    if (upper.penShape >= 0) g.surface.penX = upper.penX, g.surface.penY = upper.penY;
+    if (upper.pointShape >= 0) g.line.curX = upper.curX, g.line.curY = upper.curY;
     return true;
 }
 

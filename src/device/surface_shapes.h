@@ -38,6 +38,41 @@ class SurfaceShapes {
     // is not made of one rising and one falling chain.
     bool draw(float cx, float cy);
 
+    // The device pen and pipeline point a series of shapes leaves, and the
+    // last shape (by index) that moved each; -1: none did.
+    struct RunEnd {
+        long vectors = 0;
+        long penShape = -1, pointShape = -1;
+        int penX = 0, penY = 0;
+        float curX = 0.0f, curY = 0.0f;
+        bool clipped = false;  // a span would have needed clipping: not all drawn
+        void pen(long shape, int x, int y) {
+            if (shape > penShape) penShape = shape, penX = x, penY = y;
+        }
+        void point(long shape, float x, float y) {
+            if (shape > pointShape) pointShape = shape, curX = x, curY = y;
+        }
+        void add(const RunEnd& o) {
+            vectors += o.vectors, clipped = clipped || o.clipped;
+            pen(o.penShape, o.penX, o.penY), point(o.pointShape, o.curX, o.curY);
+        }
+    };
+    // Draws shape i the general way, in order or not, and notes in `end`
+    // how it moved the pen and the pipeline point.
+    using DrawOther = void (*)(void* context, long i, RunEnd& end);
+    static constexpr long kTwoThreadsFrom = 4096;  // shapes that repay a second thread
+    // Many shapes at once (origin shift applied), with the pixels, device
+    // pen, vector count and pipeline point of drawing them in order: the
+    // shapes are of one colour, so the order of their pixels does not
+    // matter. Shapes whose points, fill and pixels lie well inside the
+    // window and the surface are drawn on two threads, each writing the rows
+    // of one part of the surface; the others by `other`, those that keep to
+    // the first part while the second thread works. False, with nothing but
+    // some of the shapes' own pixels drawn, when too few shapes qualify, no
+    // thread can be had or a span would have needed clipping: the caller
+    // then draws every shape in order.
+    bool drawMany(const float* cx, const float* cy, long n, DrawOther other, void* context);
+
    private:
     // What a shape's pixels owe to the height of its centre alone: the pixel
     // rows of its outline, and for each scan line of its fill the edges it
@@ -55,6 +90,9 @@ class SurfaceShapes {
         bool finite;    // every outline point's y finite
         unsigned inside;  // bit p: polyline p has all its y inside the window
         bool fillable;  // the fill is two chains of edges and its lines fit
+        bool onSurface;   // every outline row on the surface
+        bool linesInside; // every scan line's height inside the window
+        int minPy, maxPy; // the rows any of its pixels can take
         int lines;
         int py[kPoints];
         Line* line;     // lineRoom_ of them, in linePool_ or scratchLines_
@@ -63,6 +101,8 @@ class SurfaceShapes {
     // x before the origin shift, as the fill takes it.
     struct Column {
         bool built, finite;
+        bool onSurface;   // every outline column on the surface
+        bool wellInside;  // a plot unit inside the window: fill crossings cannot round out of it
         unsigned inside;
         int px[kPoints];
         float fx[kPoints];
@@ -81,11 +121,18 @@ class SurfaceShapes {
         // build(v, entry, index): index -1 for the scratch entry.
         template <typename Build>
         const Entry& at(float v, Build&& build);
+        // The table's own entry of v, built if need be; null for a value the
+        // table has no entry for.
+        template <typename Build>
+        const Entry* entry(float v, Build&& build);
     };
 
     void buildRow(float cy, Row& row, long index);
     void buildColumn(float cx, Column& column);
     void fill(const Row& row, const float* fx);
+    // One shape of drawMany in rows first..last; its owner (the thread
+    // whose rows hold its first outline point) counts it into `end`.
+    void drawInRows(const Row& row, const Column& column, long index, int first, int last, RunEnd& end) const;
 
     Globals& g_;
     SurfaceSpans<PixelMapping> spans_;

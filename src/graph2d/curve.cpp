@@ -2,7 +2,9 @@
 // stairs, stems, bars, filled bars or an interpolating spline.
 #include <cmath>
 #include <cstdlib>
+#include <new>
 #include <optional>
+#include <vector>
 
 #include "session/globals.h"
 #include "core/messages.h"
@@ -50,8 +52,24 @@ struct Pen {
 
 void drawSymbols(Globals& g, const float* x, const float* y, int n, long long every) {
     const Transformed point{g, x, y};
-    SymbolRun symbols(g, g.curve.marker, (n + every - 1) / every);
+    const long count = long((n + every - 1) / every);
+    SymbolRun symbols(g, g.curve.marker, count);
     float X, Y;
+    // Many symbols are placed first and then drawn together.
+    std::vector<float> xs, ys;
+    if (symbols.direct() && count >= SurfaceShapes::kTwoThreadsFrom) {
+        try {
+            xs.reserve(std::size_t(count)), ys.reserve(std::size_t(count));
+        } catch (const std::bad_alloc&) {
+            xs.clear(), ys.clear();
+        }
+    }
+    if (xs.capacity() >= std::size_t(count) && count > 0) {
+        for (long long i = 0; i < n; i += every)
+            if (point(int(i), X, Y)) xs.push_back(std::round(X)), ys.push_back(std::round(Y));
+        symbols.drawAll(xs.data(), ys.data(), long(xs.size()));
+        return;
+    }
     for (long long i = 0; i < n; i += every)
         if (point(int(i), X, Y)) symbols.draw(std::round(X), std::round(Y));
 }

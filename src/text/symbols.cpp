@@ -1,6 +1,8 @@
 #include "text/symbols.h"
 
 #include <cmath>
+#include <limits>
+#include <memory>
 #include <new>
 
 #include "session/globals.h"
@@ -235,8 +237,43 @@ SymbolRun::SymbolRun(Globals& g, int number, long count)
 
 void SymbolRun::draw(float x, float y) {
     x += g_.line.originX, y += g_.line.originY;
+    drawShifted(x, y);
+}
+
+void SymbolRun::drawShifted(float x, float y) {
     if (direct_ && surface_.draw(x, y)) return;
     drawSymbolSized(g_, number_, x, y, size_);
+}
+
+void SymbolRun::drawAll(float* x, float* y, long n) {
+    for (long i = 0; i < n; ++i) x[i] += g_.line.originX, y[i] += g_.line.originY;
+    manyX_ = x, manyY_ = y;
+    if (direct_ && surface_.drawMany(x, y, n, drawOther, this)) return;
+    for (long i = 0; i < n; ++i) drawShifted(x[i], y[i]);
+}
+
+// A symbol of drawAll the general way, out of order. Whether it moves the
+// device pen and the pipeline point shows by values no drawing leaves
+// there (every symbol starts with a move: nothing reads them meanwhile);
+// both are put back, drawAll sets them from the last symbol that moved them.
+void SymbolRun::drawOther(void* context, long i, SurfaceShapes::RunEnd& end) {
+    SymbolRun& run = *static_cast<SymbolRun*>(context);
+    Globals& g = run.g_;
+    PixelSurface& s = g.surface;
+    LineState& line = g.line;
+    const int penX = s.penX, penY = s.penY;
+    const float curX = line.curX, curY = line.curY;
+    constexpr int kNoPen = std::numeric_limits<int>::min();
+    s.penX = s.penY = kNoPen;
+    line.curX = line.curY = std::numeric_limits<float>::quiet_NaN();
+    const long vectors = g.ctl.vectors;
+    run.drawShifted(run.manyX_[i], run.manyY_[i]);
+    end.vectors += g.ctl.vectors - vectors;
+    g.ctl.vectors = vectors;
+    if (s.penX != kNoPen || s.penY != kNoPen) end.pen(i, s.penX, s.penY);
+    if (!std::isnan(line.curX) || !std::isnan(line.curY)) end.point(i, line.curX, line.curY);
+    s.penX = penX, s.penY = penY;
+    line.curX = curX, line.curY = curY;
 }
 
 void dsymbl(Globals& g, int number, float x, float y) {

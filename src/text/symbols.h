@@ -25,10 +25,18 @@ class SymbolRun {
     SymbolRun(Globals& g, int number, long count);
     // Symbol at plot position (x, y), origin shift not yet applied.
     void draw(float x, float y);
+    // Symbols at (x[i], y[i]), i < n, origin shift not yet applied (the
+    // arrays get it): many at once are drawn on two threads where they lie
+    // inside the window, with the same pixels and state as one by one.
+    void drawAll(float* x, float* y, long n);
     // Whether its symbols skip the pipeline where they lie inside the window.
     bool direct() const { return direct_; }
 
    private:
+    void drawShifted(float x, float y);  // origin shift applied
+    static void drawOther(void* context, long i, SurfaceShapes::RunEnd& end);
+    const float* manyX_ = nullptr;      // the symbols of drawAll
+    const float* manyY_ = nullptr;
     Globals& g_;
     int number_;
     float size_;

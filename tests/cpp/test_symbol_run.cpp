@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -126,6 +127,44 @@ TEST(SymbolRun, DrawsTheSymbolsOfDsymblPixelForPixel) {
     compareScene({false, 37, -11, 0.0f, false}, 3);
     compareScene({false, 0, 0, 30.0f, false}, 4);
     compareScene({false, 0, 0, 0.0f, true}, 5);
+}
+
+// Thousands of symbols at once go to two threads where they lie well inside
+// the window; the rest are drawn the general way, partly while the second
+// thread works. Same outcome as one by one, whichever kind comes last.
+void compareMany(const Scene& scene, unsigned seed) {
+    Globals& g = open(scene);
+    ASSERT_TRUE(g.surface.exists());
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<float> x(300.0f, 2600.0f), y(200.0f, 1900.0f);
+    for (int number : {21, 17, 0, 15, 23, 8}) {
+        hsymbl(number == 8 ? 60 : 35);
+        setclr(30 + number);
+        auto points = centres(g, seed + unsigned(number), 1500);  // edges, halves, off the page
+        for (int i = 0; i < 6000; ++i) points.emplace_back(std::round(x(rng)), std::round(y(rng)));
+        std::shuffle(points.begin(), points.end(), rng);
+        for (bool insideLast : {true, false}) {
+            points.back() = insideLast ? std::make_pair(1000.0f, 1000.0f) : std::make_pair(-5.5f, 7.25f);
+            const Outcome single = drawn(g, [&] {
+                for (const auto& [px, py] : points) dsymbl(g, number, px, py);
+            });
+            const Outcome many = drawn(g, [&] {
+                SymbolRun symbols(g, number, long(points.size()));
+                std::vector<float> xs, ys;
+                for (const auto& [px, py] : points) xs.push_back(px), ys.push_back(py);
+                symbols.drawAll(xs.data(), ys.data(), long(xs.size()));
+            });
+            expectSame(single, many, "symbol " + std::to_string(number) + (insideLast ? " inside last" : " outside last"));
+        }
+    }
+    vtxfin();
+}
+
+TEST(SymbolRun, ManySymbolsOnTwoThreadsDrawWhatOneByOneDraws) {
+    compareMany({}, 11);
+    compareMany({true, 0, 0, 0.0f, false}, 12);
+    compareMany({false, 37, -11, 0.0f, false}, 13);
+    compareMany({false, 0, 0, 0.0f, true}, 14);
 }
 
 // Where the state leaves the surface to the pipeline, a run draws each

@@ -251,6 +251,30 @@ class TestFilledSymbols:
         assert results[0] == results[1]
         assert len(set(results[0][2])) > 2  # symbols of several colours were drawn
 
+    @pytest.mark.parametrize("setup", ["", "v.imgfmt('RGB')\nv.vtxini()\nv.clpwin(700, 500, 1401, 1177)\nv.origin(37, 53)\n"],
+                             ids=["default", "rgb-clipped-shifted"])
+    def test_many_symbols_at_once_match_them_in_pieces(self, run, tmp_path, setup):
+        # Thousands of symbols in one curve are drawn on two threads.
+        body = """rng = __import__('random').Random(3)
+v.graf(0., 10., 0., 2., 0., 10., 0., 2.)
+v.incmrk(-1)
+xs = [rng.choice((0., 10., rng.uniform(0., 10.))) if i % 50 == 0 else rng.uniform(0., 10.) for i in range(20000)]
+ys = [min(10., max(0., rng.gauss(5., 2.))) for i in range(20000)]
+for m in (21, 15, 17):
+    v.setclr(40 + m)
+    DRAW
+"""
+        results = []
+        # each curve moves on to the next symbol unless one is set
+        for draw in ("v.marker(m); v.curve(xs, ys, 20000)",
+                     "[(v.marker(m), v.curve(xs[k:k + 2000], ys[k:k + 2000], 2000)) for k in range(0, 20000, 2000)]"):
+            script = "v.metafl('png')\nv.filmod('dele')\nv.setfil('many.png')\n" + (setup or "v.vtxini()\n")
+            out = run(script + body.replace("DRAW", draw) + "v.vtxfin()\n")
+            vectors = [line for line in out.stdout.splitlines() if "Vectors" in line]
+            with Image.open(tmp_path / "many.png") as im:
+                results.append((im.mode, im.size, im.tobytes(), vectors))
+        assert results[0] == results[1]
+
 
 class TestImagesFromFiles:
     def test_own_format_and_tiff_placed_at_tiforg_and_clipped_to_tifwin(self, run):
