@@ -1,6 +1,7 @@
 #include "device/surface_shapes.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 #include <system_error>
 #include <thread>
@@ -318,11 +319,12 @@ void SurfaceShapes::drawInRows(const Row& row, const Column& column, long index,
 
 bool SurfaceShapes::drawMany(const float* cx, const float* cy, long n, DrawOther other, void* context) {
     if (n < kTwoThreadsFrom || std::thread::hardware_concurrency() < 2) return false;
+    // A shape of the threads: its table entries and its place in the series.
     struct Item {
-        const Row* row;
-        const Column* column;
-        long index;
+        std::uint32_t row, column, index;
     };
+    const Row* const rowEntries = rows_.entries.get();
+    const Column* const columnEntries = columns_.entries.get();
     std::vector<Item> items;
     std::vector<long> others;
     const PixelSurface& s = g_.surface;
@@ -345,7 +347,7 @@ bool SurfaceShapes::drawMany(const float* cx, const float* cy, long n, DrawOther
             const Column* column = row ? columns_.entry(cx[i], buildColumnAt) : nullptr;
             if (row && column && row->onSurface && column->onSurface && column->wellInside &&
                 (!filled_ || (row->fillable && row->linesInside)) && (row->inside & column->inside) == all) {
-                items.push_back({row, column, i});
+                items.push_back({std::uint32_t(row - rowEntries), std::uint32_t(column - columnEntries), std::uint32_t(i)});
                 ++threadShapes[std::size_t(row->py[0])];
             } else {
                 others.push_back(i);
@@ -357,18 +359,20 @@ bool SurfaceShapes::drawMany(const float* cx, const float* cy, long n, DrawOther
     }
     if (long(items.size()) < kTwoThreadsFrom) return false;
     // The first thread takes the rows up to `split` and the other shapes
-    // that keep to them (each costs about as much as kOtherCost of the
-    // others, through the pipeline); the second the rows below. The split
-    // evens out the two.
-    constexpr long kOtherCost = 8;
-    long total = 0;
-    for (int y = 0; y < s.height; ++y) total += threadShapes[std::size_t(y)];
+    // that keep to them (one costs about as much as 8 shapes of the threads:
+    // it goes through the pipeline); the second the rows below, where a
+    // shape costs about 1.4 times as much (the tables were made on the
+    // first). The split evens out the two.
+    constexpr long kOtherCost = 80, kFirstCost = 10, kSecondCost = 14;
+    long lowerWork = 0;
+    for (int y = 0; y < s.height; ++y) lowerWork += kSecondCost * threadShapes[std::size_t(y)];
     long upperWork = 0;
     int split = 0;
     for (int y = 0; y < s.height; ++y) {
-        upperWork += threadShapes[std::size_t(y)] + kOtherCost * otherShapes[std::size_t(y)];
+        upperWork += kFirstCost * threadShapes[std::size_t(y)] + kOtherCost * otherShapes[std::size_t(y)];
+        lowerWork -= kSecondCost * threadShapes[std::size_t(y)];
         split = y;
-        if (2 * upperWork >= total) break;
+        if (upperWork >= lowerWork) break;
     }
     // Others drawn meanwhile keep a row clear of the second thread's rows:
     // a short run's 16-byte store may reach into the row after its own.
@@ -381,9 +385,11 @@ bool SurfaceShapes::drawMany(const float* cx, const float* cy, long n, DrawOther
     }
     RunEnd upper, lower;
     auto band = [&](int first, int last, RunEnd& end) {
-        for (const Item& item : items)
-            if (item.row->maxPy >= first && item.row->minPy <= last)
-                drawInRows(*item.row, *item.column, item.index, first, last, end);
+        for (const Item& item : items) {
+            const Row& row = rowEntries[item.row];
+            if (row.maxPy >= first && row.minPy <= last)
+                drawInRows(row, columnEntries[item.column], item.index, first, last, end);
+        }
     };
     qqstrk(g_);  // what is pending goes first
     try {
