@@ -10,9 +10,10 @@ call to the closed file (no import, no data generation) and print the
 seconds; whole-process scenarios are timed from outside. The table shows
 the medians and the ratio vantix / peer; the JSON file keeps every sample.
 
-Peers: matplotlib (Agg; Debian python3-matplotlib) always; gnuplot when its
-program is installed (render scenarios, timed from outside minus an empty
-run). Scenarios whose vantix routines do not exist yet are reported as
+Peers: matplotlib (Agg; Debian python3-matplotlib) always; PLplot (Debian
+python3-plplot and plplot-driver-cairo, the cairo PNG and PDF drivers) when
+it can be imported, timed like matplotlib; gnuplot when its program is
+installed (render scenarios, timed from outside minus an empty run). Scenarios whose vantix routines do not exist yet are reported as
 "not yet".
 """
 import argparse
@@ -82,6 +83,37 @@ import matplotlib
 matplotlib.use('Agg')
 import matplotlib.pyplot as plt
 """ + "{data}" + CLOCK
+
+PLPLOT_HEAD = """
+import plplot as pl
+""" + "{data}" + CLOCK
+
+
+def plplot_open(device, file):
+    return "pl.plsdev(%r); pl.plsfnam(%r); pl.plsetopt('geometry', '853x603'); pl.plinit()\n" % (device, file)
+
+
+# PLplot's nearest equivalents: plpoin's filled dot for the symbols, plcont,
+# plshades, plimage (no colour bar) and plmesh, which hides lines itself.
+PLPLOT = {
+    "B1": "pl.plenv(0., 100., -1.5, 1.5, 0, 0); pl.pllab('time', 'signal', ''); pl.plline(x, y); pl.plend()\n",
+    "B2": "pl.plenv(0., 10., 0., 10., 0, 0); pl.plssym(0., 2.0); pl.plpoin(x, y, 17); pl.plend()\n",
+    "B3": "pl.plenv(0., 10., 0., 10., 0, 0); pl.plcont(z, levels, pl.pltr1, x, y); pl.plend()\n",
+    "B4": "pl.plenv(0., 10., 0., 10., 0, 0)\n"
+          "pl.plshades(z, 0., 10., 0., 10., levels, 1., 0, 0., 1, None, None); pl.plend()\n",
+    "B5": "pl.plenv(0., 10., 0., 10., 0, 0)\n"
+          "pl.plimage(z, 0., 10., 0., 10., float(z.min()), float(z.max()), 0., 10., 0., 10.); pl.plend()\n",
+    "B6": "pl.pladv(0); pl.plvpor(0., 1., 0., 0.9); pl.plwind(-1., 1., -0.9, 1.1)\n"
+          "pl.plw3d(1., 1., 1., -3., 3., -3., 3., -1., 1., 33., 24.)\n"
+          "pl.plbox3('bnstu', 'x', 0., 0, 'bnstu', 'y', 0., 0, 'bcdmnstuv', 'z', 0., 0)\n"
+          "pl.plmesh(x, y, z, pl.DRAW_LINEXY); pl.plend()\n",
+    "B7": "import math\nxs = [0.1 * i for i in range(100)]\n"
+          "pl.plenv(0., 10., -1.5, 1.5, 0, 0); pl.pllab('x', 'y', 'Three curves')\n"
+          "for f in (math.sin, math.cos):\n    pl.plline(xs, [f(t) for t in xs])\npl.plend()\n",
+    "B8": "import math\nxs = [0.1 * i for i in range(100)]\n"
+          "for page in range(100):\n"
+          "    pl.plenv(0., 10., -1.5, 1.5, 0, 0); pl.plline(xs, [math.sin(t + page) for t in xs])\npl.plend()\n",
+}
 
 # Each scenario: id, title, kind ('render' prints its own time, 'process' is
 # timed from outside), the vantix routine it needs, and the two scripts.
@@ -194,6 +226,7 @@ with PdfPages({file!r}) as pdf:
 
 IMPORT_SCRIPTS = {
     "vantix": CLOCK + "import vantix\n" + STOP,
+    "plplot": CLOCK + "import plplot\n" + STOP,
     "matplotlib": CLOCK + "import matplotlib\nmatplotlib.use('Agg')\nimport matplotlib.pyplot\n" + STOP,
 }
 
@@ -241,6 +274,9 @@ def build_cell(scenario, tool, cwd):
     out = os.path.join(cwd, "%s_%s.%s" % (scenario["id"], tool, ext))
     if tool == "vantix":
         body = VANTIX_HEAD.format(data=scenario["data"], device=ext, file=out) + scenario["vantix"]
+    elif tool == "plplot":
+        body = (PLPLOT_HEAD.format(data=scenario["data"]) + plplot_open("pngcairo" if ext == "png" else "pdfcairo", out) +
+                PLPLOT[scenario["id"]])
     else:
         body = MPL_HEAD.format(data=scenario["data"]) + scenario["mpl"].format(file=out)
     if scenario["kind"] == "render":
@@ -276,7 +312,8 @@ def main():
         sys.exit("vantix cannot be imported (set PYTHONPATH to build/python)")
     have_mpl = subprocess.run([PYTHON, "-c", "import matplotlib"], capture_output=True).returncode == 0
     have_gnuplot = shutil.which("gnuplot") is not None
-    tools = ["vantix"] + (["matplotlib"] if have_mpl else [])
+    have_plplot = subprocess.run([PYTHON, "-c", "import plplot"], capture_output=True).returncode == 0
+    tools = ["vantix"] + (["matplotlib"] if have_mpl else []) + (["plplot"] if have_plplot else [])
     cwd = tempfile.mkdtemp(prefix="vantix_bench_")
 
     samples = {}   # (scenario, tool) -> list of seconds
@@ -305,7 +342,7 @@ def main():
                 samples.setdefault(("B9", tool), []).append(float(printed))
         print("repetition %d of %d done" % (rep + 1, args.repeats), file=sys.stderr)
 
-    peers = [t for t in ("matplotlib", "gnuplot") if any(k[1] == t for k in samples)]
+    peers = [t for t in ("matplotlib", "gnuplot", "plplot") if any(k[1] == t for k in samples)]
     names = [(s["id"], s["name"]) for s in todo] + ([("B9", "import")] if only is None or "B9" in only else [])
     header = "%-4s %-36s %10s" % ("", "scenario", "vantix s") + "".join(
         " %12s %8s" % (p + " s", "ratio") for p in peers)
