@@ -68,10 +68,8 @@ void drawSpan(void* context, float x1, float y1, float x2, float y2) {
 // the pipeline would change on the way (dashes, thick lines, circle
 // clipping, installed stages and filters) keep the hatch lines.
 bool useSurfaceFill(const Globals& g) {
-    const LineState& line = g.line;
     return g.fill.pattern == kSolidPattern && g.surface.exists() && patternLineType(g.fill.type) == 0 &&
-           line.lineWidth <= 1 && line.clipShape == 0 && !anyPointStageInstalled(line.slots) &&
-           !anySegmentFilterInstalled(line.slots);
+           linesReachDeviceUnchanged(g.line);
 }
 
 void softwareFill(Globals& g, const float* x, const float* y, int n, float* work) {

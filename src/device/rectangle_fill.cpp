@@ -4,12 +4,10 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/devices.h"
 #include "device/area_fill.h"
-#include "device/driver.h"
-#include "device/drivers/surface_driver.h"
 #include "device/pipeline.h"
 #include "device/shading.h"
+#include "device/surface_spans.h"
 
 namespace vtx {
 
@@ -52,13 +50,9 @@ inline void writeRun(PixelSurface& s, const SurfaceColour& c, int lo, int hi, in
 RectangleFill::RectangleFill(Globals& g) : g_(g) {
     const FillState& f = g.fill;
     const LineState& line = g.line;
-    const DeviceDriver* driver = deviceDriver(g.ctl.device);
-    direct_ = f.pattern == kSolidPattern && g.surface.exists() && f.angle == 0 && f.cross == 0 &&
-              patternLineType(f.type) == 0 && !(patternUsesGroups(f.type) && f.groupDrawn > 0) &&
-              f.spacing > 0.0f && std::isfinite(f.spacing) && line.lineWidth <= 1 && line.clipShape == 0 &&
-              !anyPointStageInstalled(line.slots) && !anySegmentFilterInstalled(line.slots) &&
-              !deviceCan(g.ctl.device, kFillsPolygons) && driver && driver->mapPoint == surface_driver::mapPoint &&
-              g.out.pageMode != 1;
+    direct_ = f.pattern == kSolidPattern && f.angle == 0 && f.cross == 0 && patternLineType(f.type) == 0 &&
+              !(patternUsesGroups(f.type) && f.groupDrawn > 0) && f.spacing > 0.0f && std::isfinite(f.spacing) &&
+              pipelineOnlyMapsToSurface(g);
     if (!direct_) return;
     clipX1_ = float(line.clipX1), clipX2_ = float(line.clipX2);
     clipY1_ = float(line.clipY1), clipY2_ = float(line.clipY2);

@@ -75,17 +75,7 @@ struct PixelSurface {
     void fillSpan(int y, int x1, int x2, const SurfaceColour& c);
     // Pixels x1..x2 (x1 <= x2) of row y, all inside the surface: fillSpan
     // for spans known to lie inside, inline for the short spans of symbols.
-    void fillRun(int y, int x1, int x2, const SurfaceColour& c) {
-        unsigned char* p = at(x1, y);
-        const std::size_t n = std::size_t(x2 - x1 + 1);
-        if (bytesPerPixel == 3) {
-            for (std::size_t i = 0; i < n; ++i, p += 3) storePixel(p, c);
-        } else if (n <= kShortRun && p + kShortRun <= pixels.get() + stride * std::size_t(height)) {
-            shortRun(p, n, c.bytes[0]);
-        } else {
-            std::memset(p, c.bytes[0], n);
-        }
-    }
+    void fillRun(int y, int x1, int x2, const SurfaceColour& c) { fillRunInRows(y, x1, x2, c, height - 1); }
     // The polyline through (x[i], y[i]), i < n: line() from each point to
     // the next.
     void polyline(const int* x, const int* y, int n, const SurfaceColour& c);

@@ -7,9 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/devices.h"
 #include "device/area_fill.h"
-#include "device/drivers/surface_driver.h"
 #include "device/pipeline.h"
 #include "device/scanline_fill.h"
 
@@ -25,12 +23,8 @@ constexpr long kMostEntries = 1 << 16;  // window sizes that get a table
 float solidSpacing(const Globals& g) { return 0.75f / g.out.deviceScale; }
 
 bool shapesSkipPipeline(const Globals& g) {
-    const LineState& line = g.line;
-    const DeviceDriver* driver = deviceDriver(g.ctl.device);
-    return g.surface.exists() && driver && driver->vector && driver->mapPoint == &surface_driver::mapPoint &&
-           g.out.pageMode != 1 && line.lineWidth <= 1 && line.clipShape == 0 && !anyPointStageInstalled(line.slots) &&
-           !anySegmentFilterInstalled(line.slots) && !deviceCan(g.ctl.device, kFillsPolygons) &&
-           g.out.deviceScale > 0.0f && std::isfinite(solidSpacing(g));
+    return pipelineOnlyMapsToSurface(g) && deviceDriver(g.ctl.device)->vector && g.out.deviceScale > 0.0f &&
+           std::isfinite(solidSpacing(g));
 }
 
 int pixelOf(float v, float scale) { return int(roundHalfUp(v * scale)); }
@@ -208,9 +202,8 @@ void SurfaceShapes::fill(const Row& row, const float* fx) {
     float lastX = 0.0f, lastY = 0.0f;
     for (int k = 0; k < row.lines; ++k) {
         const Line& l = row.line[k];
-        float a = fill_detail::edgeCrossingAt(fx[l.riseFrom], fx[l.riseTo], l.riseDy, l.riseHeight);
-        float b = fill_detail::edgeCrossingAt(fx[l.fallFrom], fx[l.fallTo], l.fallDy, l.fallHeight);
-        if (!fill_detail::levelSpan(a, b)) continue;
+        float a, b;
+        if (!l.span(fx, a, b)) continue;
         const float X1 = a + ox, X2 = b + ox;
         any = true, lastX = X2, lastY = l.y;
         if (!(l.inside && X1 >= clipLeft && X1 <= clipRight && X2 >= clipLeft && X2 <= clipRight)) {
@@ -294,9 +287,8 @@ void SurfaceShapes::drawInRows(const Row& row, const Column& column, long index,
             const Line& l = row.line[k];
             const bool here = l.py >= first && l.py <= last;
             if (!owner && !here) continue;
-            float a = fill_detail::edgeCrossingAt(column.fx[l.riseFrom], column.fx[l.riseTo], l.riseDy, l.riseHeight);
-            float b = fill_detail::edgeCrossingAt(column.fx[l.fallFrom], column.fx[l.fallTo], l.fallDy, l.fallHeight);
-            if (!fill_detail::levelSpan(a, b)) continue;
+            float a, b;
+            if (!l.span(column.fx, a, b)) continue;
             const float X1 = a + ox, X2 = b + ox;
             if (!(X1 >= f.clipX1 && X1 <= f.clipX2 && X2 >= f.clipX1 && X2 <= f.clipX2)) {
                 end.clipped = true;

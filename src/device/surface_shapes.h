@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "device/scanline_fill.h"
 #include "device/surface_spans.h"
 #include "session/globals.h"
 
@@ -84,6 +85,13 @@ class SurfaceShapes {
         int py;                  // pixel row
         unsigned char riseFrom, riseTo, fallFrom, fallTo;
         bool inside;             // y inside the window
+        // The span from the crossings of the two chains, given the fill's x
+        // of the outline; false for none.
+        bool span(const float* fx, float& a, float& b) const {
+            a = fill_detail::edgeCrossingAt(fx[riseFrom], fx[riseTo], riseDy, riseHeight);
+            b = fill_detail::edgeCrossingAt(fx[fallFrom], fx[fallTo], fallDy, fallHeight);
+            return fill_detail::levelSpan(a, b);
+        }
     };
     struct Row {
         bool built;     // zero-filled memory reads as not built

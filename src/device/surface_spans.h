@@ -7,12 +7,30 @@
 
 #include <cmath>
 
+#include "core/devices.h"
 #include "device/driver.h"
 #include "device/drivers/driver_common.h"
+#include "device/drivers/surface_driver.h"
 #include "device/pipeline.h"
 #include "session/globals.h"
 
 namespace vtx {
+
+// Lines the pipeline hands to the device as they are: thin, clipped by the
+// rectangle, nothing installed that moves or filters their points.
+inline bool linesReachDeviceUnchanged(const LineState& line) {
+    return line.lineWidth <= 1 && line.clipShape == 0 && !anyPointStageInstalled(line.slots) &&
+           !anySegmentFilterInstalled(line.slots);
+}
+
+// And a pixel surface whose device maps points as PixelMapping does (a page
+// that is not turned) and fills no polygon itself: the pipeline then only
+// maps points onto the surface, which a shape may do itself.
+inline bool pipelineOnlyMapsToSurface(const Globals& g) {
+    const DeviceDriver* driver = deviceDriver(g.ctl.device);
+    return g.surface.exists() && driver && driver->mapPoint == &surface_driver::mapPoint && g.out.pageMode != 1 &&
+           !deviceCan(g.ctl.device, kFillsPolygons) && linesReachDeviceUnchanged(g.line);
+}
 
 // A device's own mapping of plot points, through its driver entry.
 struct DriverMapping {

@@ -50,6 +50,15 @@ struct Pen {
     void draw(float X, float Y) const { connqq(g, X, Y, offset); }
 };
 
+bool reserveBoth(std::vector<float>& a, std::vector<float>& b, long n) {
+    try {
+        a.reserve(std::size_t(n)), b.reserve(std::size_t(n));
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 void drawSymbols(Globals& g, const float* x, const float* y, int n, long long every) {
     const Transformed point{g, x, y};
     const long count = long((n + every - 1) / every);
@@ -57,14 +66,7 @@ void drawSymbols(Globals& g, const float* x, const float* y, int n, long long ev
     float X, Y;
     // Many symbols are placed first and then drawn together.
     std::vector<float> xs, ys;
-    if (symbols.direct() && count >= SurfaceShapes::kTwoThreadsFrom) {
-        try {
-            xs.reserve(std::size_t(count)), ys.reserve(std::size_t(count));
-        } catch (const std::bad_alloc&) {
-            xs.clear(), ys.clear();
-        }
-    }
-    if (xs.capacity() >= std::size_t(count) && count > 0) {
+    if (symbols.direct() && count >= SurfaceShapes::kTwoThreadsFrom && reserveBoth(xs, ys, count)) {
         for (long long i = 0; i < n; i += every)
             if (point(int(i), X, Y)) xs.push_back(std::round(X)), ys.push_back(std::round(Y));
         symbols.drawAll(xs.data(), ys.data(), long(xs.size()));

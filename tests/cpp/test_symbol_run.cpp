@@ -87,6 +87,12 @@ Outcome drawn(Globals& g, Draw draw) {
             g.line.curX, g.line.curY};
 }
 
+Outcome oneByOne(Globals& g, int number, const std::vector<std::pair<float, float>>& points) {
+    return drawn(g, [&] {
+        for (const auto& [x, y] : points) dsymbl(g, number, x, y);
+    });
+}
+
 void expectSame(const Outcome& a, const Outcome& b, const std::string& what) {
     EXPECT_TRUE(a.pixels == b.pixels) << what;
     EXPECT_EQ(a.penX, b.penX) << what;
@@ -105,9 +111,7 @@ void compareScene(const Scene& scene, unsigned seed) {
             hsymbl(size);
             setclr(10 + 7 * number + size % 5);
             const auto points = centres(g, seed + unsigned(number * 131 + size), 160);
-            const Outcome single = drawn(g, [&] {
-                for (const auto& [x, y] : points) dsymbl(g, number, x, y);
-            });
+            const Outcome single = oneByOne(g, number, points);
             const Outcome run = drawn(g, [&] {
                 SymbolRun symbols(g, number, 100000);  // as many as make it keep a table of heights
                 if (size < 100) {
@@ -145,9 +149,7 @@ void compareMany(const Scene& scene, unsigned seed) {
         std::shuffle(points.begin(), points.end(), rng);
         for (bool insideLast : {true, false}) {
             points.back() = insideLast ? std::make_pair(1000.0f, 1000.0f) : std::make_pair(-5.5f, 7.25f);
-            const Outcome single = drawn(g, [&] {
-                for (const auto& [px, py] : points) dsymbl(g, number, px, py);
-            });
+            const Outcome single = oneByOne(g, number, points);
             const Outcome many = drawn(g, [&] {
                 SymbolRun symbols(g, number, long(points.size()));
                 std::vector<float> xs, ys;

@@ -178,6 +178,14 @@ char* putPoint(char* out, float x, float y, char op) {
     return out;
 }
 
+void addPageContent(PdfState& pdf, int object) {
+    try {
+        pdf.pageContents.push_back(object);
+    } catch (const std::bad_alloc&) {
+        pdf.faulty = true;
+    }
+}
+
 bool deflateStream(const std::vector<char>& raw, std::vector<unsigned char>& deflated) {
     uLongf size = compressBound(uLong(raw.size()));
     try {
@@ -210,11 +218,7 @@ void writeContentObject(PdfState& pdf, const std::vector<char>& raw, const std::
     }
     put(pdf, "endstream\n", 10);
     put(pdf, "endobj\n", 7);
-    try {
-        pdf.pageContents.push_back(object);
-    } catch (const std::bad_alloc&) {
-        pdf.faulty = true;
-    }
+    addPageContent(pdf, object);
 }
 
 void writePendingStream(PdfState& pdf) {
@@ -273,11 +277,7 @@ void endContentStream(PdfState& pdf, bool moreFollows) {
         putf(pdf, "%d 0 obj\n", lengthObject);
         putf(pdf, "%d\n", int(length));
         put(pdf, "endobj\n", 7);
-        try {
-            pdf.pageContents.push_back(object);
-        } catch (const std::bad_alloc&) {
-            pdf.faulty = true;
-        }
+        addPageContent(pdf, object);
         return;
     }
     // Both threads work while a stream is in the background: this one is
